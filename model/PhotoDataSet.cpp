@@ -1,0 +1,32 @@
+#include "model/PhotoDataSet.h"
+
+PhotoDataSet::PhotoDataSet(const PhotoDataSet& other)
+    : basicInfo(other.basicInfo), hasConstructionInfo(other.hasConstructionInfo),
+      constructionInfo(other.constructionInfo) {
+    photos.deepCopyFrom(other.photos);
+}
+
+PhotoDataSet& PhotoDataSet::operator=(const PhotoDataSet& other) {
+    if (this != &other) {
+        basicInfo = other.basicInfo;
+        hasConstructionInfo = other.hasConstructionInfo;
+        constructionInfo = other.constructionInfo;
+        photos.deepCopyFrom(other.photos);
+    }
+    return *this;
+}
+
+void PhotoDataSet::reset() {
+    basicInfo.clear();
+    hasConstructionInfo = false;
+    constructionInfo.reset();
+    photos.clear();
+}
+
+void PhotoDataSet::dump(DumpSink& sink) const {
+    dumpSlots(sink, "基礎情報：", basicElementNames, basicInfo);
+    if (hasConstructionInfo)
+        constructionInfo.dump(sink);
+    for (const PhotoRecord* record : photos)
+        record->dump(sink);
+}

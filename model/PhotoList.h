@@ -1,0 +1,50 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "model/PhotoRecord.h"
+
+// An ordered list of shared photo records. Each entry holds one use of its record; a record
+// is destroyed when the last entry holding it is given up.
+class PhotoList {
+public:
+    PhotoList() = default;
+    PhotoList(const PhotoList&) = delete;
+    PhotoList& operator=(const PhotoList&) = delete;
+    PhotoList(PhotoList&& other) noexcept;
+    PhotoList& operator=(PhotoList&& other) noexcept;
+    ~PhotoList();
+
+    // Takes one use of the record, which may already stand in other lists.
+    void append(PhotoRecord& record);
+    // Hands a record that no list holds yet to this list.
+    void adopt(std::unique_ptr<PhotoRecord> record);
+    // Becomes a list of the same records as other.
+    void shareFrom(const PhotoList& other);
+    // Becomes a list of new copies of the records of other.
+    void deepCopyFrom(const PhotoList& other);
+    void clear();
+
+    std::size_t size() const { return entries.size(); }
+    bool empty() const { return entries.empty(); }
+    PhotoRecord& operator[](std::size_t index) const { return *entries[index]; }
+
+    auto begin() const { return entries.begin(); }
+    auto end() const { return entries.end(); }
+
+    // Reorders the entries; the records and their uses stay the same.
+    template <typename Compare> void stableSort(Compare compare);
+
+private:
+    static void release(PhotoRecord* record);
+
+    std::vector<PhotoRecord*> entries;
+};
+
+template <typename Compare> void PhotoList::stableSort(Compare compare) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const PhotoRecord* a, const PhotoRecord* b) { return compare(*a, *b); });
+}

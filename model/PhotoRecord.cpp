@@ -1,0 +1,46 @@
+#include "model/PhotoRecord.h"
+
+PhotoRecord::PhotoRecord(const PhotoRecord& other)
+    : slots(other.slots), drawings(other.drawings),
+      controlValueReserves(other.controlValueReserves), photoInfoReserves(other.photoInfoReserves),
+      captionText(other.captionText), detailText(other.detailText), treeNode(other.treeNode) {}
+
+void PhotoRecord::composeDisplayTexts() {
+    captionText = composeCaptionText();
+    detailText = composeDetailText();
+}
+
+std::string PhotoRecord::composeCaptionText() const {
+    // The classification path and the title, empty levels skipped.
+    std::string caption;
+    for (PhotoSlot slot : {PhotoSlot::MajorCategory, PhotoSlot::PhotoCategory, PhotoSlot::WorkType,
+                           PhotoSlot::WorkKind, PhotoSlot::WorkDetail, PhotoSlot::Title}) {
+        if (slots[slot].empty())
+            continue;
+        if (!caption.empty())
+            caption += '/';
+        caption += slots[slot];
+    }
+    return caption;
+}
+
+std::string PhotoRecord::composeDetailText() const {
+    std::string detail;
+    for (PhotoSlot slot : {PhotoSlot::ShotLocation, PhotoSlot::ShotDate, PhotoSlot::ControlValue,
+                           PhotoSlot::ContractorRemark}) {
+        if (slots[slot].empty())
+            continue;
+        if (!detail.empty())
+            detail += '\n';
+        detail += std::string(elementName(slot)) + "：" + slots[slot];
+    }
+    return detail;
+}
+
+void PhotoRecord::dump(DumpSink& sink) const {
+    dumpSlots(sink, "写真情報：", photoElementNames, slots);
+    for (const ReferenceDrawing& drawing : drawings)
+        drawing.dump(sink);
+    dumpEntries(sink, "写真情報：", "施工管理値予備", controlValueReserves);
+    dumpEntries(sink, "写真情報：", "写真情報予備", photoInfoReserves);
+}

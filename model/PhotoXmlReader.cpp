@@ -1,0 +1,66 @@
+#include "model/PhotoXmlReader.h"
+
+#include <utility>
+
+#include "model/SaxReader.h"
+#include "model/TextNormalizer.h"
+
+PhotoXmlReader::~PhotoXmlReader() = default;
+
+int PhotoXmlReader::load(const std::string& path, PhotoDataSet& target) {
+    data = target;
+    currentSlot = -1;
+    SaxReader saxReader;
+    saxReader.setContentHandler(this);
+    saxReader.setErrorHandler(this);
+    reader = &saxReader;
+    struct Cleanup {
+        PhotoXmlReader& owner;
+        ~Cleanup() {
+            owner.closeSections();
+            owner.reader = nullptr;
+        }
+    } cleanup{*this};
+
+    if (saxReader.parseFile(path) == ParseResult::NoParser)
+        return -1;
+    target = std::move(data);
+    data.reset();
+    return 0;
+}
+
+void PhotoXmlReader::closeSections() {
+    // Sections a broken file left open never reach the data set.
+    constructionSection.reset();
+    photoSection.reset();
+}
+
+void PhotoXmlReader::acceptConstructionInfo(const ConstructionInfo& info) {
+    data.constructionInfo = info;
+    data.hasConstructionInfo = true;
+    reader->setContentHandler(this);
+}
+
+void PhotoXmlReader::acceptPhoto(std::unique_ptr<PhotoRecord> record) {
+    if (record)
+        data.photos.adopt(std::move(record));
+    reader->setContentHandler(this);
+}
+
+void PhotoXmlReader::startElement(std::string_view localName) {
+    currentSlot = findSlot(basicElementNames, localName);
+    if (currentSlot == static_cast<int>(BasicSlot::ConstructionInfo)) {
+        constructionSection = std::make_unique<ConstructionSectionHandler>(*this);
+        reader->setContentHandler(constructionSection.get());
+    } else if (currentSlot == static_cast<int>(BasicSlot::PhotoInfo)) {
+        photoSection = std::make_unique<PhotoSectionHandler>(*this, *reader);
+        reader->setContentHandler(photoSection.get());
+    }
+}
+
+void PhotoXmlReader::endElement(std::string_view) {}
+
+void PhotoXmlReader::characters(std::string_view text) {
+    if (auto stored = storableText(currentSlot, text))
+        data.basicInfo.at(currentSlot) = std::move(*stored);
+}

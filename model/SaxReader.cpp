@@ -1,0 +1,311 @@
+#include "model/SaxReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include <libxml/SAX2.h>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/xmlerror.h>
+
+#include "model/LibxmlSetup.h"
+
+namespace {
+
+constexpr std::size_t chunkSize = 64 * 1024;
+
+// Entity content a document may expand in all, so that an entity bomb ends promptly.
+constexpr std::size_t entityExpansionBudget = 8 * 1024 * 1024;
+
+constexpr int parseOptions = XML_PARSE_NOENT | XML_PARSE_NONET;
+
+std::string_view textOf(const xmlChar* text, int length) {
+    return {reinterpret_cast<const char*>(text), static_cast<std::size_t>(length)};
+}
+
+std::string_view textOf(const xmlChar* text) {
+    return reinterpret_cast<const char*>(text);
+}
+
+std::string_view withoutTrailingNewline(const char* message) {
+    std::string_view text = message ? message : "";
+    while (!text.empty() && text.back() == '\n')
+        text.remove_suffix(1);
+    return text;
+}
+
+void ignoreGenericError(void*, const char*, ...) {}
+
+// libxml2 writes some errors that have no parser context to its global handlers; for the
+// length of a parse they come to us instead of the terminal.
+class GlobalErrorRedirect {
+public:
+    GlobalErrorRedirect(void* context, xmlStructuredErrorFunc handler)
+        : previousGeneric(xmlGenericError), previousGenericContext(xmlGenericErrorContext),
+          previousStructured(xmlStructuredError),
+          previousStructuredContext(xmlStructuredErrorContext) {
+        xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
+        xmlSetStructuredErrorFunc(context, handler);
+    }
+    ~GlobalErrorRedirect() {
+        xmlSetGenericErrorFunc(previousGenericContext, previousGeneric);
+        xmlSetStructuredErrorFunc(previousStructuredContext, previousStructured);
+    }
+    GlobalErrorRedirect(const GlobalErrorRedirect&) = delete;
+    GlobalErrorRedirect& operator=(const GlobalErrorRedirect&) = delete;
+
+private:
+    xmlGenericErrorFunc previousGeneric;
+    void* previousGenericContext;
+    xmlStructuredErrorFunc previousStructured;
+    void* previousStructuredContext;
+};
+
+struct ParserContextDeleter {
+    void operator()(xmlParserCtxtPtr context) const {
+        if (context->myDoc)
+            xmlFreeDoc(context->myDoc);
+        xmlFreeParserCtxt(context);
+    }
+};
+using ParserContext = std::unique_ptr<xmlParserCtxt, ParserContextDeleter>;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+bool isInternalEntity(xmlEntityPtr entity) {
+    return entity->etype == XML_INTERNAL_GENERAL_ENTITY ||
+           entity->etype == XML_INTERNAL_PARAMETER_ENTITY ||
+           entity->etype == XML_INTERNAL_PREDEFINED_ENTITY;
+}
+
+} // namespace
+
+struct SaxReader::ParseState {
+    xmlParserCtxtPtr context = nullptr;
+    std::string pendingText;
+    std::size_t expandedEntityBytes = 0;
+    bool stopped = false;
+    bool fatalErrorReported = false;
+    std::exception_ptr failure;
+};
+
+// The libxml2 callbacks. Entity content is parsed in contexts of its own, which carry our
+// reader in _private as the document's context does.
+struct LibxmlCallbacks {
+    static SaxReader& readerOf(void* context) {
+        return *static_cast<SaxReader*>(static_cast<xmlParserCtxtPtr>(context)->_private);
+    }
+
+    // No exception may cross libxml2: the first one stops the parse and is rethrown after it.
+    template <typename Action> static void safely(SaxReader& reader, Action action) {
+        try {
+            action();
+        } catch (...) {
+            if (!reader.state->failure)
+                reader.state->failure = std::current_exception();
+            reader.stop();
+        }
+    }
+
+    template <typename Action> static void guarded(SaxReader& reader, Action action) {
+        if (!reader.isStopped())
+            safely(reader, action);
+    }
+
+    static void startElement(void* context, const xmlChar* localName, const xmlChar*,
+                             const xmlChar*, int, const xmlChar**, int, int, const xmlChar**) {
+        SaxReader& reader = readerOf(context);
+        guarded(reader, [&] { reader.handleStartElement(textOf(localName)); });
+    }
+
+    static void endElement(void* context, const xmlChar* localName, const xmlChar*,
+                           const xmlChar*) {
+        SaxReader& reader = readerOf(context);
+        guarded(reader, [&] { reader.handleEndElement(textOf(localName)); });
+    }
+
+    static void characters(void* context, const xmlChar* text, int length) {
+        SaxReader& reader = readerOf(context);
+        guarded(reader, [&] { reader.appendText(textOf(text, length)); });
+    }
+
+    static xmlEntityPtr entity(SaxReader& reader, xmlEntityPtr found) {
+        if (!found || reader.isStopped() || !isInternalEntity(found))
+            return nullptr; // external entities are never expanded
+        return reader.chargeEntityExpansion(static_cast<std::size_t>(found->length)) ? found
+                                                                                     : nullptr;
+    }
+
+    static xmlEntityPtr getEntity(void* context, const xmlChar* name) {
+        return entity(readerOf(context), xmlSAX2GetEntity(context, name));
+    }
+
+    static xmlEntityPtr getParameterEntity(void* context, const xmlChar* name) {
+        return entity(readerOf(context), xmlSAX2GetParameterEntity(context, name));
+    }
+
+    static void reportError(SaxReader& reader, xmlErrorPtr error) {
+        safely(reader,
+               [&] { reader.report(error->level, withoutTrailingNewline(error->message)); });
+    }
+
+    static void parserError(void* context, xmlErrorPtr error) {
+        reportError(readerOf(context), error);
+    }
+
+    static void contextFreeError(void* reader, xmlErrorPtr error) {
+        reportError(*static_cast<SaxReader*>(reader), error);
+    }
+
+    static xmlSAXHandler handler() {
+        xmlSAXHandler sax{};
+        xmlSAXVersion(&sax, 2);
+        sax.startElementNs = startElement;
+        sax.endElementNs = endElement;
+        sax.characters = characters;
+        sax.ignorableWhitespace = characters;
+        sax.cdataBlock = characters;
+        sax.comment = nullptr;
+        sax.processingInstruction = nullptr;
+        sax.reference = nullptr;
+        sax.getEntity = getEntity;
+        sax.getParameterEntity = getParameterEntity;
+        sax.externalSubset = nullptr;
+        sax.resolveEntity = nullptr;
+        sax.serror = parserError;
+        sax.warning = nullptr;
+        sax.error = nullptr;
+        sax.fatalError = nullptr;
+        return sax;
+    }
+};
+
+SaxReader::SaxReader() = default;
+SaxReader::~SaxReader() = default;
+
+ParseResult SaxReader::parseFile(const std::string& path) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        const std::string reason = std::strerror(errno);
+        if (errorHandler)
+            errorHandler->fatalError("cannot open " + path + ": " + reason);
+        return ParseResult::Stopped;
+    }
+    return parse([&file](char* buffer, std::size_t capacity) {
+        return std::fread(buffer, 1, capacity, file.get());
+    });
+}
+
+ParseResult SaxReader::parseMemory(std::string_view document) {
+    return parse([&document](char* buffer, std::size_t capacity) {
+        const std::size_t count = std::min(capacity, document.size());
+        std::memcpy(buffer, document.data(), count);
+        document.remove_prefix(count);
+        return count;
+    });
+}
+
+ParseResult SaxReader::parse(const ChunkSource& read) {
+    configureLibxml();
+    state = std::make_unique<ParseState>();
+    const ParseResult result = runParser(*state, read);
+    if (!state->failure)
+        deliverPendingText();
+    const std::exception_ptr failure = state->failure;
+    state.reset();
+    if (failure)
+        std::rethrow_exception(failure);
+    return result;
+}
+
+ParseResult SaxReader::runParser(ParseState& parseState, const ChunkSource& read) {
+    GlobalErrorRedirect redirect(this, LibxmlCallbacks::contextFreeError);
+    std::vector<char> buffer(chunkSize);
+    // The first bytes let libxml2 detect a byte order mark or UTF-16.
+    const std::size_t head = read(buffer.data(), 4);
+    xmlSAXHandler sax = LibxmlCallbacks::handler();
+    ParserContext context(
+        xmlCreatePushParserCtxt(&sax, nullptr, buffer.data(), static_cast<int>(head), nullptr));
+    if (!context)
+        return ParseResult::NoParser;
+    xmlCtxtUseOptions(context.get(), parseOptions);
+    context->_private = this;
+    parseState.context = context.get();
+
+    bool failed = false;
+    for (bool last = head == 0; !failed;) {
+        const std::size_t count = last ? 0 : read(buffer.data(), buffer.size());
+        last = last || count == 0;
+        // A non-zero result is the only sign of some stops, such as an encoding error.
+        failed = xmlParseChunk(context.get(), buffer.data(), static_cast<int>(count), last) != 0;
+        if (last)
+            break;
+    }
+    const bool complete = !failed && !parseState.stopped && context->wellFormed;
+    if (!complete && !parseState.fatalErrorReported && !parseState.failure)
+        report(XML_ERR_FATAL, "the document could not be read to its end");
+    return complete ? ParseResult::Complete : ParseResult::Stopped;
+}
+
+bool SaxReader::isStopped() const {
+    return state->stopped;
+}
+
+void SaxReader::deliverPendingText() {
+    if (state->pendingText.empty())
+        return;
+    const std::string text = std::move(state->pendingText);
+    state->pendingText.clear();
+    if (contentHandler)
+        contentHandler->characters(text);
+}
+
+void SaxReader::handleStartElement(std::string_view localName) {
+    deliverPendingText();
+    if (contentHandler)
+        contentHandler->startElement(localName);
+}
+
+void SaxReader::handleEndElement(std::string_view localName) {
+    deliverPendingText();
+    if (contentHandler)
+        contentHandler->endElement(localName);
+}
+
+void SaxReader::appendText(std::string_view text) {
+    state->pendingText.append(text);
+}
+
+bool SaxReader::chargeEntityExpansion(std::size_t bytes) {
+    state->expandedEntityBytes += std::max<std::size_t>(bytes, 1);
+    if (state->expandedEntityBytes <= entityExpansionBudget)
+        return true;
+    report(XML_ERR_FATAL, "entity expansion exceeds its limit");
+    stop();
+    return false;
+}
+
+void SaxReader::report(int level, std::string_view message) {
+    if (level == XML_ERR_FATAL)
+        state->fatalErrorReported = true;
+    if (!errorHandler)
+        return;
+    if (level == XML_ERR_FATAL)
+        errorHandler->fatalError(message);
+    else if (level == XML_ERR_ERROR)
+        errorHandler->error(message);
+    else
+        errorHandler->warning(message);
+}
+
+void SaxReader::stop() {
+    state->stopped = true;
+    xmlStopParser(state->context);
+}
