@@ -6,7 +6,7 @@
 #include "model/TextNormalizer.h"
 
 void ConstructionSectionHandler::startElement(std::string_view localName) {
-    currentSlot = findSlot(constructionElementNames, localName);
+    currentSlot = constructionSlotOf(localName);
 }
 
 void ConstructionSectionHandler::endElement(std::string_view localName) {

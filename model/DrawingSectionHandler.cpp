@@ -6,7 +6,7 @@
 #include "model/TextNormalizer.h"
 
 void DrawingSectionHandler::startElement(std::string_view localName) {
-    currentSlot = findSlot(drawingElementNames, localName);
+    currentSlot = drawingSlotOf(localName);
 }
 
 void DrawingSectionHandler::endElement(std::string_view localName) {

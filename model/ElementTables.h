@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string_view>
 
 // The element names of the photo XML file, one table per record. The position of a name in
@@ -95,8 +94,11 @@ inline constexpr std::array<std::string_view, 6> drawingElementNames{
     "参考図タイトル", "参考図MIME",       "付加情報予備",
 };
 
-// The slot of the first entry equal to name, compared byte for byte, or -1.
-int findSlot(std::span<const std::string_view> table, std::string_view name);
+// The slot of an element name in its record's table, or -1. Names match byte for byte.
+int basicSlotOf(std::string_view name);
+int constructionSlotOf(std::string_view name);
+int photoSlotOf(std::string_view name);
+int drawingSlotOf(std::string_view name);
 
 inline std::string_view elementName(PhotoSlot slot) {
     return photoElementNames[static_cast<std::size_t>(slot)];

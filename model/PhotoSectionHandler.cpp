@@ -9,7 +9,7 @@
 void PhotoSectionHandler::startElement(std::string_view localName) {
     if (!record)
         record = std::make_unique<PhotoRecord>();
-    currentSlot = findSlot(photoElementNames, localName);
+    currentSlot = photoSlotOf(localName);
     if (currentSlot == static_cast<int>(PhotoSlot::Attachment)) {
         drawingSection = std::make_unique<DrawingSectionHandler>(*this);
         reader.setContentHandler(drawingSection.get());

@@ -48,7 +48,7 @@ void PhotoXmlReader::acceptPhoto(std::unique_ptr<PhotoRecord> record) {
 }
 
 void PhotoXmlReader::startElement(std::string_view localName) {
-    currentSlot = findSlot(basicElementNames, localName);
+    currentSlot = basicSlotOf(localName);
     if (currentSlot == static_cast<int>(BasicSlot::ConstructionInfo)) {
         constructionSection = std::make_unique<ConstructionSectionHandler>(*this);
         reader->setContentHandler(constructionSection.get());

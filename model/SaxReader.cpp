@@ -261,10 +261,11 @@ bool SaxReader::isStopped() const {
 void SaxReader::deliverPendingText() {
     if (state->pendingText.empty())
         return;
-    const std::string text = std::move(state->pendingText);
-    state->pendingText.clear();
+    // Handlers cannot start a parse, so the buffer stays as it is while they read it; it
+    // keeps its capacity for the next piece.
     if (contentHandler)
-        contentHandler->characters(text);
+        contentHandler->characters(state->pendingText);
+    state->pendingText.clear();
 }
 
 void SaxReader::handleStartElement(std::string_view localName) {

@@ -27,8 +27,23 @@ std::size_t sequenceLengthAt(std::string_view text, std::size_t start) {
     return end - start;
 }
 
+bool isAscii(char byte) {
+    return static_cast<unsigned char>(byte) < 0x80;
+}
+
+bool isAsciiWhiteSpace(char byte) {
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
+
 std::string_view trimLeading(std::string_view text) {
     while (!text.empty()) {
+        // Most texts are ASCII-indented: test single bytes without decoding.
+        if (isAscii(text.front())) {
+            if (!isAsciiWhiteSpace(text.front()))
+                break;
+            text.remove_prefix(1);
+            continue;
+        }
         const std::size_t length = sequenceLengthAt(text, 0);
         if (!isUnicodeWhiteSpace(decode(text.substr(0, length))))
             break;
@@ -39,6 +54,12 @@ std::string_view trimLeading(std::string_view text) {
 
 std::string_view trimTrailing(std::string_view text) {
     while (!text.empty()) {
+        if (isAscii(text.back())) {
+            if (!isAsciiWhiteSpace(text.back()))
+                break;
+            text.remove_suffix(1);
+            continue;
+        }
         std::size_t start = text.size() - 1;
         while (start > 0 && isContinuationByte(text[start]))
             --start;
@@ -59,7 +80,8 @@ bool isUnicodeWhiteSpace(char32_t c) {
 
 std::string normalizeText(std::string_view text) {
     std::string result(trimLeading(trimTrailing(text)));
-    std::erase_if(result, [](char byte) { return byte == '\n' || byte == '\r'; });
+    if (result.find_first_of("\r\n") != std::string::npos)
+        std::erase_if(result, [](char byte) { return byte == '\n' || byte == '\r'; });
     return result;
 }
 

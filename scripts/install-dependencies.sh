@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages TESSEL needs to build, run and test; does nothing when all
+# of them are present already.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    libxml2-dev qt6-base-dev libgl-dev qt6-image-formats-plugins fonts-noto-cjk
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,157 @@
+#include "tools/sample/SampleDelivery.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+struct Classification {
+    std::array<const char*, 5> levels;
+    const char* title;
+};
+
+// Each path is used in turn; 道路土工 stands under two 写真区分, and some paths stop early.
+const Classification classifications[] = {
+    {{"工事", "着手前及び完成写真", "", "", ""}, "着手前 全景①"},
+    {{"工事", "施工状況写真", "道路土工", "掘削工", "土砂掘削"}, "掘削状況"},
+    {{"工事", "施工状況写真", "道路土工", "路体盛土工", "路体盛土"}, "盛土 敷均し"},
+    {{"工事", "品質管理写真", "道路土工", "路体盛土工", "締固め度"}, "現場密度試験②"},
+    {{"工事", "施工状況写真", "排水構造物工", "側溝工", "プレキャストU型側溝"},
+     "側溝据付 No.1～No.5"},
+    {{"工事", "出来形管理写真", "舗装工", "表層工", "幅"}, "表層 幅員測定"},
+    {{"工事", "安全管理写真", "", "", ""}, "安全訓練 ㈱髙橋建設"},
+    {{"工事", "使用材料写真", "舗装工", "表層工", ""}, "アスファルト混合物 ㎡当り"},
+    {{"", "", "", "", ""}, "分類なし"},
+    {{"工事", "施工状況写真", "道路土工", "掘削工", ""}, "掘削 床付け"},
+    {{"工事", "災害写真", "", "", ""}, "法面崩落 Ⅲ区間"},
+    {{"工事", "出来形管理写真", "排水構造物工", "側溝工", "プレキャストU型側溝"}, "側溝 延長測定"},
+};
+
+constexpr int mediumTwoEvery = 12; // every twelfth photo is on a second medium
+constexpr int noImageIndex = 5;
+
+std::string numbered(const char* prefix, int number, const char* extension) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%07d.%s", prefix, number, extension);
+    return name;
+}
+
+// Pairs of neighbours swap their serial numbers, so file order is not serial order.
+int serialNumberAt(int index, int count) {
+    if (index % 2 == 0)
+        return index + 1 < count ? index + 2 : index + 1;
+    return index;
+}
+
+std::vector<SampleDrawing> drawingsAt(int index) {
+    if (index == 0)
+        return {{numbered("D", 1, "JPG"), "位置図"}, {numbered("D", 2, "TIF"), "平面図①"}};
+    if (index % 6 == 3)
+        return {{numbered("D", 3, "JPG"), "標準断面図"}};
+    return {};
+}
+
+SamplePhoto samplePhotoAt(int index, int count) {
+    const Classification& kind = classifications[index % std::size(classifications)];
+    SamplePhoto photo;
+    photo.serialNumber = serialNumberAt(index, count);
+    photo.fileName = numbered("P", index + 1, "JPG");
+    photo.mediaNumber = index % mediumTwoEvery == mediumTwoEvery - 1 ? 2 : 1;
+    for (const char* level : kind.levels)
+        photo.levels.emplace_back(level);
+    photo.title = kind.title;
+    photo.shotLocation = "No." + std::to_string(index % 40) + "+" + std::to_string(index % 20 * 5);
+    photo.shotDate =
+        "2024-" + std::string(index % 12 < 9 ? "0" : "") + std::to_string(index % 12 + 1) + "-15";
+    if (index % 4 == 1)
+        photo.controlValue = "設計 3.00m 実測 3.02m";
+    photo.drawings = drawingsAt(index);
+    photo.fileIsNoImage = index == noImageIndex;
+    return photo;
+}
+
+void element(std::string& xml, int depth, const char* name, const std::string& text) {
+    if (text.empty())
+        return;
+    xml.append(static_cast<std::size_t>(depth) * 2, ' ');
+    xml += "<" + std::string(name) + ">" + text + "</" + name + ">\r\n";
+}
+
+void open(std::string& xml, int depth, const char* name) {
+    xml.append(static_cast<std::size_t>(depth) * 2, ' ');
+    xml += "<" + std::string(name) + ">\r\n";
+}
+
+void close(std::string& xml, int depth, const char* name) {
+    xml.append(static_cast<std::size_t>(depth) * 2, ' ');
+    xml += "</" + std::string(name) + ">\r\n";
+}
+
+void appendConstructionInfo(std::string& xml) {
+    open(xml, 1, "工事情報");
+    element(xml, 2, "発注年度", "2024");
+    element(xml, 2, "工事番号", "0012345");
+    element(xml, 2, "工事名称", "国道〇号 髙﨑地区道路改良工事");
+    element(xml, 2, "工期開始日", "2024-04-01");
+    element(xml, 2, "工期終了日", "2025-03-31");
+    element(xml, 2, "発注者-大分類", "国土交通省");
+    element(xml, 2, "発注者-中分類", "関東地方整備局");
+    element(xml, 2, "発注者-小分類", "〇〇国道事務所");
+    element(xml, 2, "請負者名", "㈱テッセル建設");
+    close(xml, 1, "工事情報");
+}
+
+void appendPhoto(std::string& xml, const SamplePhoto& photo) {
+    static const char* levelNames[] = {"写真-大分類", "写真区分", "工種", "種別", "細別"};
+    open(xml, 1, "写真情報");
+    open(xml, 2, "写真ファイル情報");
+    element(xml, 3, "シリアル番号", std::to_string(photo.serialNumber));
+    element(xml, 3, "写真ファイル名", photo.fileName);
+    element(xml, 3, "メディア番号", std::to_string(photo.mediaNumber));
+    close(xml, 2, "写真ファイル情報");
+    open(xml, 2, "撮影工種区分");
+    for (std::size_t level = 0; level < photo.levels.size(); ++level)
+        element(xml, 3, levelNames[level], photo.levels[level]);
+    element(xml, 3, "写真タイトル", photo.title);
+    close(xml, 2, "撮影工種区分");
+    for (const SampleDrawing& drawing : photo.drawings) {
+        open(xml, 2, "付加情報");
+        element(xml, 3, "参考図ファイル名", drawing.fileName);
+        element(xml, 3, "参考図タイトル", drawing.title);
+        close(xml, 2, "付加情報");
+    }
+    open(xml, 2, "撮影情報");
+    element(xml, 3, "撮影箇所", photo.shotLocation);
+    element(xml, 3, "撮影年月日", photo.shotDate);
+    close(xml, 2, "撮影情報");
+    element(xml, 2, "施工管理値", photo.controlValue);
+    element(xml, 2, "代表写真", "0");
+    close(xml, 1, "写真情報");
+}
+
+} // namespace
+
+std::vector<SamplePhoto> makeSamplePhotos(int count) {
+    std::vector<SamplePhoto> photos;
+    photos.reserve(static_cast<std::size_t>(count));
+    for (int index = 0; index < count; ++index)
+        photos.push_back(samplePhotoAt(index, count));
+    return photos;
+}
+
+std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"" + encoding +
+                      "\"?>\r\n"
+                      "<!DOCTYPE photodata SYSTEM \"PHOTO05.DTD\">\r\n"
+                      "<photodata DTD_version=\"05\">\r\n";
+    open(xml, 1, "基礎情報");
+    element(xml, 2, "写真フォルダ名", "PHOTO/PIC");
+    element(xml, 2, "参考図フォルダ名", "PHOTO/DRA");
+    element(xml, 2, "適用要領基準", "土木202303-01");
+    close(xml, 1, "基礎情報");
+    appendConstructionInfo(xml);
+    for (const SamplePhoto& photo : photos)
+        appendPhoto(xml, photo);
+    xml += "</photodata>\r\n";
+    return xml;
+}

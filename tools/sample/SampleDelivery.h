@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A made-up delivery that covers what real deliveries contain: five-level classification
+// paths, empty levels, one 工種 under two 写真区分, photos with drawings, photos on a second
+// medium, a photo file that is no image, serial numbers out of file order, and the Windows
+// characters of code page 932.
+
+struct SampleDrawing {
+    std::string fileName;
+    std::string title;
+};
+
+struct SamplePhoto {
+    int serialNumber = 0;
+    std::string fileName;
+    int mediaNumber = 1;
+    std::vector<std::string> levels; // 写真-大分類 to 細別; empty texts are left out
+    std::string title;
+    std::string shotLocation;
+    std::string shotDate;
+    std::string controlValue;
+    std::vector<SampleDrawing> drawings;
+    bool fileIsNoImage = false; // the file exists but holds no image
+};
+
+std::vector<SamplePhoto> makeSamplePhotos(int count);
+
+// The photo XML text, UTF-8 with CRLF line ends, declaring the given encoding.
+std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding);

@@ -1,0 +1,62 @@
+#include "tools/sample/SampleImages.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace {
+
+const QSize drawingSize(1200, 850);
+
+QFont sampleFont(int pixelHeight) {
+    QFont font;
+    font.setFamilies({"Noto Sans CJK JP", "IPAGothic", "sans-serif"});
+    font.setPixelSize(std::max(pixelHeight, 6));
+    return font;
+}
+
+void drawCentredLines(QPainter& painter, const QRect& box, const QString& big,
+                      const QString& small) {
+    const int height = box.height();
+    painter.setFont(sampleFont(height / 6));
+    painter.drawText(box.adjusted(0, 0, 0, -height / 4), Qt::AlignCenter, big);
+    painter.setFont(sampleFont(height / 14));
+    painter.drawText(box.adjusted(0, height / 3, 0, 0), Qt::AlignCenter, small);
+}
+
+bool save(const QImage& image, const QString& path, const QByteArray& format) {
+    QImageWriter writer(path, format);
+    if (format == "tiff")
+        writer.setCompression(1);
+    return writer.write(image);
+}
+
+} // namespace
+
+bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(serialNumber * 37 % 360, 90, 200));
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    drawCentredLines(painter, image.rect(), QString("No. %1").arg(serialNumber), title);
+    painter.end();
+    return save(image, path, "jpeg");
+}
+
+bool writeSampleDrawing(const QString& path, const QString& title) {
+    const bool tiff = path.endsWith(".TIF", Qt::CaseInsensitive);
+    QImage image(drawingSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(image.rect().adjusted(20, 20, -20, -20));
+    painter.drawLine(100, 600, 1100, 600);
+    drawCentredLines(painter, image.rect(), "参考図", title);
+    painter.end();
+    if (tiff)
+        return save(image.convertToFormat(QImage::Format_Mono), path, "tiff");
+    return save(image, path, "jpeg");
+}

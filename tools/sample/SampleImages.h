@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// Images made by our own code: each shows its number and title large enough to read.
+
+bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size);
+// The format follows the extension: JPG, or TIF for a bilevel fax-compressed drawing.
+bool writeSampleDrawing(const QString& path, const QString& title);

@@ -1,0 +1,111 @@
+// tessel-make-sample [--photos N] [--size WxH] [--xml-only] FOLDER
+// Writes a sample delivery: PHOTO.XML in Shift_JIS, photos in PIC/, drawings in DRA/.
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QString>
+#include <QStringList>
+
+#include "tools/sample/SampleDelivery.h"
+#include "tools/sample/SampleImages.h"
+#include "tools/sample/TextEncoding.h"
+
+namespace {
+
+struct Options {
+    int photoCount = 36;
+    QSize photoSize{1280, 960};
+    bool xmlOnly = false;
+    QString folder;
+};
+
+bool parseSize(const QString& text, QSize& size) {
+    const QStringList parts = text.split('x');
+    bool widthOk = false;
+    bool heightOk = false;
+    if (parts.size() == 2)
+        size = QSize(parts[0].toInt(&widthOk), parts[1].toInt(&heightOk));
+    return widthOk && heightOk && size.width() > 0 && size.height() > 0;
+}
+
+bool parseOptions(const QStringList& arguments, Options& options) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        bool ok = true;
+        if (argument == "--photos" && hasValue)
+            options.photoCount = arguments[++i].toInt(&ok);
+        else if (argument == "--size" && hasValue)
+            ok = parseSize(arguments[++i], options.photoSize);
+        else if (argument == "--xml-only")
+            options.xmlOnly = true;
+        else if (!argument.startsWith("--") && options.folder.isEmpty())
+            options.folder = argument;
+        else
+            ok = false;
+        if (!ok || options.photoCount < 0)
+            return false;
+    }
+    return !options.folder.isEmpty();
+}
+
+bool writeXml(const QString& path, const std::vector<SamplePhoto>& photos) {
+    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+    out << encodeUtf8As(samplePhotoXml(photos, "Shift_JIS"), "CP932");
+    return static_cast<bool>(out);
+}
+
+bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos, QSize size) {
+    std::set<std::string> drawingsWritten;
+    for (const SamplePhoto& photo : photos) {
+        const QString path = folder.filePath("PIC/" + QString::fromStdString(photo.fileName));
+        if (photo.fileIsNoImage) {
+            std::ofstream(path.toStdString()) << "not an image\n";
+        } else if (photo.mediaNumber == 1 &&
+                   !writeSamplePhoto(path, photo.serialNumber, QString::fromStdString(photo.title),
+                                     size)) {
+            return false;
+        }
+        for (const SampleDrawing& drawing : photo.drawings) {
+            if (!drawingsWritten.insert(drawing.fileName).second)
+                continue;
+            const QString drawingPath =
+                folder.filePath("DRA/" + QString::fromStdString(drawing.fileName));
+            if (!writeSampleDrawing(drawingPath, QString::fromStdString(drawing.title)))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    Options options;
+    if (!parseOptions(application.arguments(), options)) {
+        std::fputs("usage: tessel-make-sample [--photos N] [--size WxH] [--xml-only] FOLDER\n",
+                   stderr);
+        return 2;
+    }
+    const QDir folder(options.folder);
+    if (!folder.mkpath("PIC") || !folder.mkpath("DRA")) {
+        std::fprintf(stderr, "tessel-make-sample: cannot create %s\n", qPrintable(options.folder));
+        return 1;
+    }
+    const std::vector<SamplePhoto> photos = makeSamplePhotos(options.photoCount);
+    if (!writeXml(folder.filePath("PHOTO.XML"), photos) ||
+        (!options.xmlOnly && !writeImages(folder, photos, options.photoSize))) {
+        std::fprintf(stderr, "tessel-make-sample: cannot write into %s\n",
+                     qPrintable(options.folder));
+        return 1;
+    }
+    return 0;
+}
