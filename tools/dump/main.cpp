@@ -1,11 +1,14 @@
-// tessel-dump FILE: prints what was read from a photo XML file.
+// tessel-dump [--tree] FILE: prints what was read from a photo XML file, or its
+// classification tree.
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <string_view>
 
+#include "doc/CategoryNode.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"
@@ -15,7 +18,7 @@ namespace {
 constexpr int usageError = 2;
 
 int usage() {
-    std::cerr << "usage: tessel-dump FILE\n";
+    std::cerr << "usage: tessel-dump [--tree] FILE\n";
     return usageError;
 }
 
@@ -30,12 +33,34 @@ bool isReadable(const std::string& path) {
     return true;
 }
 
+void printData(const PhotoDataSet& data) {
+    DumpSink sink(std::cout);
+    data.dump(sink);
+}
+
+// One line per node, depth first: indentation, key and the number of photos it holds.
+void printNodes(const CategoryNode& node, int depth) {
+    for (const CategoryEntry& entry : node.children) {
+        std::cout << std::string(static_cast<std::size_t>(depth) * 2, ' ') << entry.key << " ("
+                  << entry.child->photos.size() << ")\n";
+        printNodes(*entry.child, depth + 1);
+    }
+}
+
+void printTree(const PhotoDataSet& data) {
+    CategoryNode root;
+    root.photos.shareFrom(data.photos);
+    root.classify(1);
+    printNodes(root, 0);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2)
+    const bool tree = argc == 3 && std::string_view(argv[1]) == "--tree";
+    if (argc != 2 && !tree)
         return usage();
-    const std::string path = argv[1];
+    const std::string path = argv[argc - 1];
     if (!isReadable(path))
         return usageError;
 
@@ -45,7 +70,9 @@ int main(int argc, char** argv) {
         std::cerr << "tessel-dump: no XML parser could be created\n";
         return 1;
     }
-    DumpSink sink(std::cout);
-    data.dump(sink);
+    if (tree)
+        printTree(data);
+    else
+        printData(data);
     return 0;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// INI files as people hand-edit them, with the rules of the Windows private-profile
+// functions: section and key names match without regard to case, and a write changes only
+// the line of its key, keeping every other line, comment and section as it was.
+
+// The integer value of key in section: leading blanks, an optional sign and the decimal
+// digits up to the first other character (none reads as 0); defaultValue when the file, the
+// section or the key is missing.
+int readProfileInt(const std::string& path, std::string_view section, std::string_view key,
+                   int defaultValue);
+
+// Sets key in section to value: in place when the key exists, else at the end of its section,
+// creating the section (at the end of the file) and the file when missing. Returns false when
+// the file cannot be written; it is then left as it was.
+bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value);

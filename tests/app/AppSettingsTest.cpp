@@ -1,0 +1,108 @@
+#include "app/AppSettings.h"
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/PrivateProfile.h"
+#include "tests/support/ScratchFiles.h"
+
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+AppSettings settingsFrom(const std::string& iniText) {
+    AppSettings settings(writeScratchFile("TESSEL.ini", iniText).string());
+    settings.readFromIni();
+    return settings;
+}
+
+} // namespace
+
+TEST(AppSettingsRead, MissingFileSectionOrKeyGiveTheDefaults) {
+    AppSettings missing((scratchFolder() / "absent" / "TESSEL.ini").string());
+    missing.readFromIni();
+    EXPECT_EQ(missing.photoSlideInterval, 10);
+    EXPECT_EQ(missing.browseMode, 0);
+    EXPECT_FALSE(std::filesystem::exists(missing.iniPath)); // reading never creates it
+
+    const AppSettings otherSection = settingsFrom("[Other]\nPhotoSlideInterval=3\nBrowseMode=1\n");
+    EXPECT_EQ(otherSection.photoSlideInterval, 10);
+    EXPECT_EQ(otherSection.browseMode, 0);
+
+    const AppSettings partial = settingsFrom("[Option]\nBrowseMode=1\n");
+    EXPECT_EQ(partial.photoSlideInterval, 10);
+    EXPECT_EQ(partial.browseMode, 1);
+}
+
+TEST(AppSettingsRead, HandEditedFilesReadAsThePlatformReadsThem) {
+    const AppSettings edited = settingsFrom("; settings\r\n[Misc]\r\nBrowseMode=0\r\n"
+                                            "  [ option ]  \r\n  photoslideinterval =  250 \r\n"
+                                            ";BrowseMode=0\r\nBROWSEMODE=7\r\n");
+    EXPECT_EQ(edited.photoSlideInterval, 250);
+    EXPECT_EQ(edited.browseMode, 1);
+
+    EXPECT_EQ(settingsFrom("[Option]\nPhotoSlideInterval=-5\n").photoSlideInterval, -5);
+    EXPECT_EQ(settingsFrom("[Option]\nPhotoSlideInterval=12s\n").photoSlideInterval, 12);
+    EXPECT_EQ(settingsFrom("[Option]\nPhotoSlideInterval=abc\n").photoSlideInterval, 0);
+    EXPECT_EQ(settingsFrom("[Option]\nPhotoSlideInterval=99999999999\n").photoSlideInterval,
+              INT_MAX);
+    EXPECT_EQ(settingsFrom("[Option]\nBrowseMode=x\n").browseMode, 0);
+    // The first of two sections of the same name is the one read.
+    EXPECT_EQ(settingsFrom("[Option]\nA=1\n[Option]\nPhotoSlideInterval=5\n").photoSlideInterval,
+              10);
+}
+
+TEST(AppSettingsWrite, DefaultsMakeExactlyThreeLines) {
+    const auto path = scratchFolder() / "TESSEL.ini";
+    std::filesystem::remove(path);
+    AppSettings(path.string()).writeToIni();
+    EXPECT_EQ(readFile(path), "[Option]\nPhotoSlideInterval=10\nBrowseMode=0\n");
+}
+
+TEST(AppSettingsWrite, KeepsEveryOtherLineOfTheFile) {
+    const auto path = writeScratchFile("TESSEL.ini", "; hand-written\r\n[option]\r\n"
+                                                     "browsemode=1\r\nOther=x\r\n\r\n"
+                                                     "[Window]\r\nLeft=3\r\n");
+    AppSettings settings(path.string());
+    settings.photoSlideInterval = 25;
+    settings.browseMode = 0;
+    settings.writeToIni();
+    EXPECT_EQ(readFile(path), "; hand-written\r\n[option]\r\nbrowsemode=0\r\nOther=x\r\n"
+                              "PhotoSlideInterval=25\r\n\r\n[Window]\r\nLeft=3\r\n");
+    settings.readFromIni();
+    EXPECT_EQ(settings.photoSlideInterval, 25);
+}
+
+TEST(AppSettingsWrite, AppendsTheSectionToAFileWithoutIt) {
+    const auto path = writeScratchFile("TESSEL.ini", "[Window]\nLeft=3");
+    EXPECT_TRUE(writeProfileString(path.string(), "Option", "BrowseMode", "1"));
+    EXPECT_EQ(readFile(path), "[Window]\nLeft=3\n[Option]\nBrowseMode=1\n");
+}
+
+TEST(AppSettingsWrite, AnUnwritableFileIsLeftAsItWas) {
+    const auto folderInTheWay = scratchFolder() / "TESSEL.ini";
+    std::filesystem::create_directories(folderInTheWay / "keep");
+    AppSettings settings(folderInTheWay.string());
+    settings.photoSlideInterval = 30;
+    EXPECT_EQ(settings.writeToIni(), 1);
+    EXPECT_TRUE(std::filesystem::is_directory(folderInTheWay / "keep"));
+    EXPECT_EQ(settings.photoSlideInterval, 30); // the value still holds for the run
+
+    const auto noFolder = writeScratchFile("plain-file", "x") / "TESSEL.ini";
+    EXPECT_FALSE(writeProfileString(noFolder.string(), "Option", "BrowseMode", "1"));
+}
+
+TEST(AppSettingsPath, LivesBesideTheExecutable) {
+    const AppSettings settings;
+    const auto expected = std::filesystem::canonical("/proc/self/exe").parent_path() / "TESSEL.ini";
+    EXPECT_EQ(settings.iniPath, expected.string());
+}
