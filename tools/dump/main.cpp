@@ -1,5 +1,5 @@
-// tessel-dump [--tree] FILE: prints what was read from a photo XML file, or its
-// classification tree.
+// tessel-dump [--tree | --order] FILE: prints what was read from a photo XML file, its
+// classification tree, or its browsing order after an open.
 
 #include <cerrno>
 #include <cstdio>
@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "doc/CQuillonDoc.h"
 #include "doc/CategoryNode.h"
+#include "doc/DocumentHost.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"
@@ -18,7 +20,7 @@ namespace {
 constexpr int usageError = 2;
 
 int usage() {
-    std::cerr << "usage: tessel-dump [--tree] FILE\n";
+    std::cerr << "usage: tessel-dump [--tree | --order] FILE\n";
     return usageError;
 }
 
@@ -54,15 +56,41 @@ void printTree(const PhotoDataSet& data) {
     printNodes(root, 0);
 }
 
+// The document's messages go to standard error; the settings are the defaults.
+class ConsoleHost : public DocumentHost {
+public:
+    void showMessage(std::string_view text) override {
+        std::cerr << "tessel-dump: " << text << '\n';
+    }
+    std::optional<OptionValues> runOptionsDialog(const OptionValues&) override { return {}; }
+    OptionValues savedOptions() const override { return {}; }
+    void saveOptions(const OptionValues&) override {}
+};
+
+int printOrder(const std::string& path) {
+    ConsoleHost host;
+    CQuillonDoc document(host);
+    if (!document.OnOpenDocument(path))
+        return 1;
+    for (const PhotoRecord* photo : document.photoOrder())
+        std::cout << photo->slots[PhotoSlot::SerialNumber] << '\t'
+                  << photo->slots[PhotoSlot::FileName] << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool tree = argc == 3 && std::string_view(argv[1]) == "--tree";
-    if (argc != 2 && !tree)
+    const std::string_view mode = argc == 3 ? argv[1] : "";
+    const bool tree = mode == "--tree";
+    const bool order = mode == "--order";
+    if (argc != 2 && !tree && !order)
         return usage();
     const std::string path = argv[argc - 1];
     if (!isReadable(path))
         return usageError;
+    if (order)
+        return printOrder(path);
 
     PhotoDataSet data;
     PhotoXmlReader reader;

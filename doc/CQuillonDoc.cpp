@@ -1,0 +1,229 @@
+#include "doc/CQuillonDoc.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+#include "doc/PhotoOrder.h"
+#include "model/PhotoXmlReader.h"
+
+namespace {
+
+std::string folderOf(const std::string& filePath) {
+    const std::size_t slash = filePath.rfind('/');
+    return slash == std::string::npos ? std::string() : filePath.substr(0, slash + 1);
+}
+
+std::string reasonText(int error) {
+    switch (error) {
+    case ENOENT:
+        return "ファイルが見つかりません。";
+    case EACCES:
+    case EPERM:
+        return "アクセスが拒否されました。";
+    case EISDIR:
+        return "フォルダーはファイルとして開けません。";
+    default:
+        return std::strerror(error);
+    }
+}
+
+bool isReadableFile(const std::string& filePath, int& error) {
+    std::FILE* file = std::fopen(filePath.c_str(), "rb");
+    if (!file) {
+        error = errno;
+        return false;
+    }
+    // A folder opens on Linux, but reading it fails.
+    char probe;
+    const bool readable = std::fread(&probe, 1, 1, file) == 1 || std::feof(file);
+    error = readable ? 0 : errno;
+    std::fclose(file);
+    return readable;
+}
+
+} // namespace
+
+CQuillonDoc::CQuillonDoc(DocumentHost& host) : host(host) {
+    mode = host.savedOptions().browseMode != 0 ? 1 : 0;
+}
+
+void CQuillonDoc::addView(DocumentView& view) {
+    if (std::find(views.begin(), views.end(), &view) == views.end())
+        views.push_back(&view);
+}
+
+void CQuillonDoc::removeView(DocumentView& view) {
+    std::erase(views, &view);
+}
+
+void CQuillonDoc::updateAllViews(DocumentView* sender, UpdateHint hint) {
+    for (DocumentView* view : views) {
+        if (view != sender)
+            view->onUpdate(sender, hint);
+    }
+}
+
+void CQuillonDoc::sendInitialUpdate() {
+    updateAllViews(nullptr, UpdateHint::HINT_INITIAL);
+}
+
+bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
+    int error = 0;
+    if (!isReadableFile(filePath, error)) {
+        showOpenFailure(filePath, error);
+        return false;
+    }
+    updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
+
+    data.reset();
+    bool loaded = false;
+    try {
+        PhotoXmlReader reader;
+        loaded = reader.load(filePath, data) == 0;
+    } catch (const std::exception&) {
+        loaded = false;
+    }
+    if (!loaded) {
+        // The previous tree and order stay walkable; the next open replaces them.
+        data.reset();
+        host.showMessage(loadFailureMessage);
+        return false;
+    }
+
+    const std::string folder = folderOf(filePath);
+    photoDirectory = folder + "./PIC/";
+    drawingDirectory = folder + "./DRA/";
+    rebuildTree();
+    rebuildOrder(mode == 0 ? data.photos : tree.photos);
+    position = order.empty() ? -1 : 0;
+    current = order.empty() ? nullptr : &order[0];
+    drawing = nullptr;
+    drawingPosition = -1;
+    target = 0;
+    selected = nullptr;
+    updateAllViews(nullptr, UpdateHint::HINT_PHOTO_CHANGED);
+    return true;
+}
+
+void CQuillonDoc::showOpenFailure(const std::string& filePath, int error) {
+    host.showMessage(filePath + " を開けませんでした。\n" + reasonText(error));
+}
+
+bool CQuillonDoc::OnNewDocument() {
+    path.clear();
+    current = nullptr;
+    drawing = nullptr;
+    selected = nullptr;
+    data.reset();
+    tree.clear();
+    order.clear();
+    position = -1;
+    drawingPosition = -1;
+    target = -1;
+    return true;
+}
+
+void CQuillonDoc::rebuildTree() {
+    selected = nullptr;
+    tree.clear();
+    tree.photos.shareFrom(data.photos);
+    tree.classify(1);
+}
+
+void CQuillonDoc::rebuildOrder(const PhotoList& source) {
+    current = nullptr;
+    order.shareFrom(source);
+    sortBySerialNumber(order);
+}
+
+std::string CQuillonDoc::makePhotoPath(std::string_view fileName) const {
+    return photoDirectory + std::string(fileName);
+}
+
+std::string CQuillonDoc::makeDrawingPath(std::string_view fileName) const {
+    return drawingDirectory + std::string(fileName);
+}
+
+bool CQuillonDoc::goToPhoto(int newPosition, DocumentView* sender) {
+    if (newPosition < 0 || static_cast<std::size_t>(newPosition) >= order.size())
+        return false;
+    position = newPosition;
+    current = &order[static_cast<std::size_t>(newPosition)];
+    drawing = nullptr;
+    drawingPosition = -1;
+    target = 0;
+    updateAllViews(sender, UpdateHint::HINT_PHOTO_CHANGED);
+    return true;
+}
+
+bool CQuillonDoc::nextPhoto(DocumentView* sender) {
+    if (isLastPhoto())
+        return false;
+    return goToPhoto(position + 1, sender);
+}
+
+bool CQuillonDoc::previousPhoto(DocumentView* sender) {
+    if (isFirstPhoto())
+        return false;
+    return goToPhoto(position - 1, sender);
+}
+
+bool CQuillonDoc::isFirstPhoto() const {
+    return current && position == 0;
+}
+
+bool CQuillonDoc::isLastPhoto() const {
+    return current && static_cast<std::size_t>(position) + 1 == order.size();
+}
+
+bool CQuillonDoc::selectNode(CategoryNode* node, DocumentView* sender) {
+    if (!node || node->photos.empty())
+        return false;
+    rebuildOrder(mode == 0 ? data.photos : node->photos);
+    // The node's first photo in file order, wherever the sort put it.
+    PhotoRecord& first = node->photos[0];
+    const auto found = std::find_if(order.begin(), order.end(),
+                                    [&](const PhotoRecord* entry) { return entry == &first; });
+    position = static_cast<int>(found - order.begin());
+    current = &first;
+    drawingPosition = -1;
+    target = 0;
+    drawing = nullptr;
+    selected = node;
+    updateAllViews(sender, UpdateHint::HINT_NODE_SELECTED);
+    return true;
+}
+
+bool CQuillonDoc::selectDrawing(int index, DocumentView* sender) {
+    if (!current || index < 0 || static_cast<std::size_t>(index) >= current->drawings.size())
+        return false;
+    drawing = &current->drawings[static_cast<std::size_t>(index)];
+    drawingPosition = index;
+    target = 1;
+    updateAllViews(sender, UpdateHint::HINT_DRAWING_SELECTED);
+    return true;
+}
+
+void CQuillonDoc::OnTogglePhotoLayout() {
+    fourPhotos = !fourPhotos;
+    updateAllViews(nullptr, UpdateHint::HINT_LAYOUT_CHANGED);
+}
+
+void CQuillonDoc::OnOptions() {
+    OptionValues saved = host.savedOptions();
+    const OptionValues shown{saved.slideInterval, saved.browseMode != 0 ? 1 : 0};
+    const auto chosen = host.runOptionsDialog(shown);
+    if (!chosen)
+        return;
+    saved.slideInterval = chosen->slideInterval;
+    if (chosen->browseMode == 0 || chosen->browseMode == 1)
+        saved.browseMode = chosen->browseMode;
+    host.saveOptions(saved);
+    if (saved.browseMode != mode) {
+        mode = saved.browseMode;
+        selectNode(selected, nullptr);
+    }
+}

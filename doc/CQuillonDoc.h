@@ -1,0 +1,90 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "doc/CategoryNode.h"
+#include "doc/DocumentHost.h"
+#include "doc/DocumentView.h"
+#include "model/PhotoDataSet.h"
+
+// The one document: the data of the open photo XML file, its classification tree, the
+// browsing order and the current photo. It never calls a view; it announces each change by
+// an update hint to every registered view but the sender. It writes nothing.
+//
+// Invariants after every operation: currentPhoto is null exactly when currentIndex is -1,
+// and otherwise is the entry of photoOrder at currentIndex; currentDrawing is set only while
+// imageTarget is 1, and is then entry currentDrawingIndex of the current photo's drawings;
+// selectedNode is null or a node of the tree under rootNode.
+class CQuillonDoc {
+public:
+    static constexpr std::string_view loadFailureMessage = "photo.xmlのロードに失敗しました。";
+
+    explicit CQuillonDoc(DocumentHost& host);
+    CQuillonDoc(const CQuillonDoc&) = delete;
+    CQuillonDoc& operator=(const CQuillonDoc&) = delete;
+
+    void addView(DocumentView& view);
+    void removeView(DocumentView& view);
+    void updateAllViews(DocumentView* sender, UpdateHint hint);
+    // What the framework did after each successful open or new document.
+    void sendInitialUpdate();
+
+    bool OnOpenDocument(const std::string& path);
+    bool OnNewDocument();
+    void OnTogglePhotoLayout();
+    void OnOptions();
+
+    std::string makePhotoPath(std::string_view fileName) const;
+    std::string makeDrawingPath(std::string_view fileName) const;
+
+    bool goToPhoto(int position, DocumentView* sender);
+    bool nextPhoto(DocumentView* sender);
+    bool previousPhoto(DocumentView* sender);
+    bool isFirstPhoto() const;
+    bool isLastPhoto() const;
+    bool selectNode(CategoryNode* node, DocumentView* sender);
+    bool selectDrawing(int index, DocumentView* sender);
+
+    // The path of the open file, recorded by the application after a successful open.
+    const std::string& pathName() const { return path; }
+    void setPathName(std::string openedPath) { path = std::move(openedPath); }
+
+    const PhotoDataSet& photoData() const { return data; }
+    const CategoryNode& rootNode() const { return tree; }
+    const PhotoList& photoOrder() const { return order; }
+    PhotoRecord* currentPhoto() const { return current; }
+    int currentIndex() const { return position; }
+    const ReferenceDrawing* currentDrawing() const { return drawing; }
+    int currentDrawingIndex() const { return drawingPosition; }
+    CategoryNode* selectedNode() const { return selected; }
+    int imageTarget() const { return target; }
+    int browseMode() const { return mode; }
+    bool fourPhotoLayout() const { return fourPhotos; }
+    const std::string& photoFolder() const { return photoDirectory; }
+    const std::string& drawingFolder() const { return drawingDirectory; }
+
+private:
+    void rebuildTree();
+    void rebuildOrder(const PhotoList& source);
+    void showOpenFailure(const std::string& filePath, int error);
+
+    DocumentHost& host;
+    std::vector<DocumentView*> views;
+    std::string path;
+
+    PhotoDataSet data;
+    CategoryNode tree;
+    PhotoList order;
+    PhotoRecord* current = nullptr;
+    int position = -1;
+    const ReferenceDrawing* drawing = nullptr;
+    int drawingPosition = -1;
+    CategoryNode* selected = nullptr;
+    int target = -1; // -1 nothing, 0 the current photo, 1 the current drawing
+    int mode = 0;
+    bool fourPhotos = false;
+    std::string photoDirectory;
+    std::string drawingDirectory;
+};

@@ -1,0 +1,330 @@
+#include "doc/CQuillonDoc.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "doc/PhotoOrder.h"
+#include "tests/support/ScratchFiles.h"
+
+namespace {
+
+class FakeHost : public DocumentHost {
+public:
+    std::vector<std::string> messages;
+    OptionValues saved;
+    std::optional<OptionValues> dialogAnswer;
+    std::vector<OptionValues> dialogShown;
+    int saves = 0;
+
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    std::optional<OptionValues> runOptionsDialog(const OptionValues& shown) override {
+        dialogShown.push_back(shown);
+        return dialogAnswer;
+    }
+    OptionValues savedOptions() const override { return saved; }
+    void saveOptions(const OptionValues& options) override {
+        saved = options;
+        ++saves;
+    }
+};
+
+class RecordingView : public DocumentView {
+public:
+    std::vector<UpdateHint> hints;
+    void onUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
+};
+
+struct Photo {
+    Photo(std::string serial, std::string major = "", std::string category = "", int drawings = 0)
+        : serial(std::move(serial)), major(std::move(major)), category(std::move(category)),
+          drawings(drawings) {}
+    std::string serial;
+    std::string major;
+    std::string category;
+    int drawings;
+};
+
+std::string deliveryXml(const std::vector<Photo>& photos) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><photodata>";
+    for (std::size_t i = 0; i < photos.size(); ++i) {
+        const Photo& photo = photos[i];
+        xml += "<写真情報><シリアル番号>" + photo.serial + "</シリアル番号><写真ファイル名>F" +
+               std::to_string(i) + ".JPG</写真ファイル名><写真-大分類>" + photo.major +
+               "</写真-大分類><写真区分>" + photo.category + "</写真区分>";
+        for (int d = 0; d < photo.drawings; ++d)
+            xml += "<付加情報><参考図ファイル名>D" + std::to_string(d) +
+                   "</参考図ファイル名></付加情報>";
+        xml += "</写真情報>";
+    }
+    return xml + "</photodata>";
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() : document(host) {
+        document.addView(view);
+        document.addView(otherView);
+    }
+
+    std::string write(const std::vector<Photo>& photos, const std::string& name = "PHOTO.XML") {
+        return writeScratchFile(name, deliveryXml(photos)).string();
+    }
+
+    void open(const std::vector<Photo>& photos) {
+        ASSERT_TRUE(document.OnOpenDocument(write(photos)));
+        checkInvariants();
+        clearHints();
+    }
+
+    void clearHints() {
+        view.hints.clear();
+        otherView.hints.clear();
+    }
+
+    std::vector<std::string> orderSerials() const {
+        std::vector<std::string> serials;
+        for (const PhotoRecord* photo : document.photoOrder())
+            serials.push_back(photo->slots[PhotoSlot::SerialNumber]);
+        return serials;
+    }
+
+    std::string currentSerial() const {
+        return document.currentPhoto() ? document.currentPhoto()->slots[PhotoSlot::SerialNumber]
+                                       : "none";
+    }
+
+    void checkInvariants() const {
+        const int index = document.currentIndex();
+        ASSERT_EQ(document.currentPhoto() == nullptr, index == -1);
+        if (index != -1) {
+            ASSERT_LT(static_cast<std::size_t>(index), document.photoOrder().size());
+            EXPECT_EQ(document.currentPhoto(),
+                      &document.photoOrder()[static_cast<std::size_t>(index)]);
+        }
+        if (document.currentDrawing()) {
+            EXPECT_EQ(document.imageTarget(), 1);
+            EXPECT_EQ(document.currentDrawing(),
+                      &document.currentPhoto()
+                           ->drawings[static_cast<std::size_t>(document.currentDrawingIndex())]);
+        }
+    }
+
+    CategoryNode* node(const std::string& major, const std::string& category = "") {
+        CategoryNode* found = document.rootNode().findChild(major);
+        return found && !category.empty() ? found->findChild(category) : found;
+    }
+
+    FakeHost host;
+    CQuillonDoc document;
+    RecordingView view;
+    RecordingView otherView;
+};
+
+using Hints = std::vector<UpdateHint>;
+
+} // namespace
+
+TEST_F(DocumentTest, AnOpenClearsThenAnnouncesTheFirstPhoto) {
+    ASSERT_TRUE(document.OnOpenDocument(write({{"2"}, {"1"}})));
+    EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_CLEAR, UpdateHint::HINT_PHOTO_CHANGED}));
+    document.sendInitialUpdate();
+    EXPECT_EQ(view.hints.back(), UpdateHint::HINT_INITIAL);
+    EXPECT_EQ(currentSerial(), "1");
+    EXPECT_EQ(document.currentIndex(), 0);
+    EXPECT_EQ(document.imageTarget(), 0);
+    EXPECT_EQ(document.selectedNode(), nullptr);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(DocumentTest, ImagesAreLookedUpBesideTheFile) {
+    const std::string path = write({{"1"}});
+    ASSERT_TRUE(document.OnOpenDocument(path));
+    const std::string folder = scratchFolder().string() + "/";
+    EXPECT_EQ(document.photoFolder(), folder + "./PIC/");
+    EXPECT_EQ(document.drawingFolder(), folder + "./DRA/");
+    EXPECT_EQ(document.makePhotoPath("P0000001.JPG"), folder + "./PIC/P0000001.JPG");
+    EXPECT_EQ(document.makeDrawingPath("D1.TIF"), folder + "./DRA/D1.TIF");
+}
+
+TEST_F(DocumentTest, TheOrderIsNumericStableAndSixtyFourBit) {
+    open({{"10"}, {"9"}, {"100"}, {"007"}, {"7"}, {"A12"}, {""}, {"99999999999"}, {"+8"}});
+    EXPECT_EQ(orderSerials(), (std::vector<std::string>{"A12", "", "007", "7", "+8", "9", "10",
+                                                        "100", "99999999999"}));
+    EXPECT_EQ(serialNumberValue("-3x"), -3);
+    EXPECT_EQ(serialNumberValue("１２"), 0); // full-width digits are no digits
+}
+
+TEST_F(DocumentTest, SteppingStopsAtBothEnds) {
+    open({{"1"}, {"2"}, {"3"}});
+    EXPECT_TRUE(document.isFirstPhoto());
+    EXPECT_FALSE(document.previousPhoto(nullptr));
+    EXPECT_TRUE(view.hints.empty());
+
+    EXPECT_TRUE(document.nextPhoto(nullptr));
+    EXPECT_TRUE(document.nextPhoto(nullptr));
+    EXPECT_TRUE(document.isLastPhoto());
+    EXPECT_FALSE(document.nextPhoto(nullptr));
+    EXPECT_EQ(currentSerial(), "3");
+    EXPECT_EQ(view.hints, (Hints(2, UpdateHint::HINT_PHOTO_CHANGED)));
+
+    EXPECT_TRUE(document.previousPhoto(nullptr));
+    EXPECT_EQ(currentSerial(), "2");
+    EXPECT_FALSE(document.goToPhoto(3, nullptr));
+    EXPECT_FALSE(document.goToPhoto(-1, nullptr));
+    EXPECT_EQ(document.currentIndex(), 1);
+    checkInvariants();
+}
+
+TEST_F(DocumentTest, TheSenderDoesNotHearItsOwnHint) {
+    open({{"1"}, {"2"}});
+    EXPECT_TRUE(document.goToPhoto(1, &view));
+    EXPECT_TRUE(view.hints.empty());
+    EXPECT_EQ(otherView.hints, (Hints{UpdateHint::HINT_PHOTO_CHANGED}));
+}
+
+TEST_F(DocumentTest, OnePhotoIsBothFirstAndLastAndNoPhotosNeither) {
+    open({{"5"}});
+    EXPECT_TRUE(document.isFirstPhoto());
+    EXPECT_TRUE(document.isLastPhoto());
+    open(std::vector<Photo>{});
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_FALSE(document.isFirstPhoto());
+    EXPECT_FALSE(document.isLastPhoto());
+    EXPECT_FALSE(document.nextPhoto(nullptr));
+    EXPECT_FALSE(document.previousPhoto(nullptr));
+    EXPECT_TRUE(view.hints.empty());
+}
+
+TEST_F(DocumentTest, ChoosingANodeInModeOneWalksItsPhotosOnly) {
+    host.saved.browseMode = 1;
+    CQuillonDoc modeOne(host);
+    ASSERT_TRUE(modeOne.OnOpenDocument(
+        write({{"1", "B"}, {"30", "A", "x"}, {"10", "A", "y"}, {"20", "A", "x"}})));
+    CategoryNode* a = modeOne.rootNode().findChild("A");
+    ASSERT_TRUE(modeOne.selectNode(a, nullptr));
+    EXPECT_EQ(modeOne.photoOrder().size(), 3u);
+    // The node's first photo in the file is current, at its sorted place.
+    EXPECT_EQ(modeOne.currentIndex(), 2);
+    EXPECT_EQ(modeOne.currentPhoto()->slots[PhotoSlot::SerialNumber], "30");
+    EXPECT_TRUE(modeOne.isLastPhoto());
+    EXPECT_TRUE(modeOne.previousPhoto(nullptr));
+    EXPECT_EQ(modeOne.currentPhoto()->slots[PhotoSlot::SerialNumber], "20");
+    EXPECT_EQ(modeOne.selectedNode(), a);
+    EXPECT_FALSE(modeOne.selectNode(nullptr, nullptr));
+}
+
+TEST_F(DocumentTest, ChoosingANodeInModeZeroKeepsEveryPhoto) {
+    open({{"1", "B"}, {"30", "A", "x"}, {"10", "A", "y"}, {"20", "A", "x"}});
+    ASSERT_TRUE(document.selectNode(node("A", "x"), &view));
+    EXPECT_EQ(orderSerials(), (std::vector<std::string>{"1", "10", "20", "30"}));
+    EXPECT_EQ(currentSerial(), "30");
+    EXPECT_EQ(document.currentIndex(), 3);
+    EXPECT_TRUE(view.hints.empty());
+    EXPECT_EQ(otherView.hints, (Hints{UpdateHint::HINT_NODE_SELECTED}));
+    checkInvariants();
+}
+
+TEST_F(DocumentTest, ADrawingIsShownUntilTheNextStep) {
+    open({{"1", "", "", 2}, {"2"}});
+    EXPECT_FALSE(document.selectDrawing(2, nullptr));
+    EXPECT_FALSE(document.selectDrawing(-1, nullptr));
+    ASSERT_TRUE(document.selectDrawing(1, &view));
+    EXPECT_EQ(document.imageTarget(), 1);
+    EXPECT_EQ(document.currentDrawingIndex(), 1);
+    EXPECT_EQ(otherView.hints, (Hints{UpdateHint::HINT_DRAWING_SELECTED}));
+    checkInvariants();
+
+    ASSERT_TRUE(document.nextPhoto(nullptr));
+    EXPECT_EQ(document.imageTarget(), 0);
+    EXPECT_EQ(document.currentDrawing(), nullptr);
+    EXPECT_FALSE(document.selectDrawing(0, nullptr)); // the second photo has no drawings
+}
+
+TEST_F(DocumentTest, ANewDocumentEmptiesEverythingButTheModes) {
+    open({{"1", "A"}, {"2", "A"}});
+    document.setPathName("x");
+    document.OnTogglePhotoLayout();
+    ASSERT_TRUE(document.selectNode(node("A"), nullptr));
+    clearHints();
+    ASSERT_TRUE(document.OnNewDocument());
+    EXPECT_EQ(document.pathName(), "");
+    EXPECT_TRUE(document.photoOrder().empty());
+    EXPECT_TRUE(document.rootNode().children.empty());
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_EQ(document.imageTarget(), -1);
+    EXPECT_EQ(document.selectedNode(), nullptr);
+    EXPECT_TRUE(document.fourPhotoLayout());
+    EXPECT_TRUE(view.hints.empty()); // the initial update is the application's to send
+    checkInvariants();
+}
+
+TEST_F(DocumentTest, AFileThatCannotBeOpenedChangesNothing) {
+    open({{"1"}, {"2"}});
+    ASSERT_TRUE(document.nextPhoto(nullptr));
+    clearHints();
+    const std::string missing = (scratchFolder() / "missing.xml").string();
+    EXPECT_FALSE(document.OnOpenDocument(missing));
+    EXPECT_FALSE(document.OnOpenDocument(scratchFolder().string()));
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[0].find(missing), std::string::npos);
+    EXPECT_NE(host.messages[0].find("見つかりません"), std::string::npos);
+    EXPECT_TRUE(view.hints.empty());
+    EXPECT_EQ(document.photoData().photos.size(), 2u);
+    EXPECT_EQ(currentSerial(), "2");
+}
+
+TEST_F(DocumentTest, AnotherOpenDropsTheSelectedNode) {
+    open({{"1", "A"}});
+    ASSERT_TRUE(document.selectNode(node("A"), nullptr));
+    open({{"3", "A"}, {"4", "B"}});
+    EXPECT_EQ(document.selectedNode(), nullptr);
+    EXPECT_EQ(orderSerials(), (std::vector<std::string>{"3", "4"}));
+}
+
+TEST_F(DocumentTest, TheLayoutToggleInvertsAndAnnounces) {
+    EXPECT_FALSE(document.fourPhotoLayout());
+    document.OnTogglePhotoLayout();
+    EXPECT_TRUE(document.fourPhotoLayout());
+    document.OnTogglePhotoLayout();
+    EXPECT_FALSE(document.fourPhotoLayout());
+    EXPECT_EQ(view.hints, (Hints(2, UpdateHint::HINT_LAYOUT_CHANGED)));
+}
+
+TEST_F(DocumentTest, OptionsSaveAndRebuildOnlyWhenTheModeChanged) {
+    host.saved = {250, 0};
+    open({{"2", "A"}, {"1", "B"}});
+
+    host.dialogAnswer = std::nullopt; // cancelled
+    document.OnOptions();
+    EXPECT_EQ(host.saves, 0);
+    ASSERT_EQ(host.dialogShown.size(), 1u);
+    EXPECT_EQ(host.dialogShown[0].slideInterval, 250u);
+
+    host.dialogAnswer = OptionValues{5, 0}; // interval only
+    document.OnOptions();
+    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(host.saved.slideInterval, 5u);
+    EXPECT_TRUE(view.hints.empty());
+
+    host.dialogAnswer = OptionValues{5, 1}; // no node selected: the mode waits
+    document.OnOptions();
+    EXPECT_EQ(document.browseMode(), 1);
+    EXPECT_EQ(document.photoOrder().size(), 2u);
+    EXPECT_TRUE(view.hints.empty());
+
+    ASSERT_TRUE(document.selectNode(node("A"), nullptr));
+    EXPECT_EQ(document.photoOrder().size(), 1u);
+    clearHints();
+    host.dialogAnswer = OptionValues{5, 0}; // back to all photos, node reselected
+    document.OnOptions();
+    EXPECT_EQ(document.photoOrder().size(), 2u);
+    EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_NODE_SELECTED}));
+
+    host.dialogAnswer = OptionValues{7, -1}; // no choice keeps the mode
+    document.OnOptions();
+    EXPECT_EQ(host.saved.browseMode, 0);
+    EXPECT_EQ(host.saved.slideInterval, 7u);
+    EXPECT_EQ(host.saves, 4);
+}
