@@ -1,5 +1,7 @@
 #include "tools/sample/SampleImages.h"
 
+#include "tools/sample/FaxTiff.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -26,13 +28,6 @@ void drawCentredLines(QPainter& painter, const QRect& box, const QString& big,
     painter.drawText(box.adjusted(0, height / 3, 0, 0), Qt::AlignCenter, small);
 }
 
-bool save(const QImage& image, const QString& path, const QByteArray& format) {
-    QImageWriter writer(path, format);
-    if (format == "tiff")
-        writer.setCompression(1);
-    return writer.write(image);
-}
-
 } // namespace
 
 bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size) {
@@ -43,7 +38,7 @@ bool writeSamplePhoto(const QString& path, int serialNumber, const QString& titl
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     drawCentredLines(painter, image.rect(), QString("No. %1").arg(serialNumber), title);
     painter.end();
-    return save(image, path, "jpeg");
+    return QImageWriter(path, "jpeg").write(image);
 }
 
 bool writeSampleDrawing(const QString& path, const QString& title) {
@@ -57,6 +52,6 @@ bool writeSampleDrawing(const QString& path, const QString& title) {
     drawCentredLines(painter, image.rect(), "参考図", title);
     painter.end();
     if (tiff)
-        return save(image.convertToFormat(QImage::Format_Mono), path, "tiff");
-    return save(image, path, "jpeg");
+        return writeGroup4Tiff(path, image);
+    return QImageWriter(path, "jpeg").write(image);
 }

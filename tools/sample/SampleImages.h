@@ -6,5 +6,5 @@
 // Images made by our own code: each shows its number and title large enough to read.
 
 bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size);
-// The format follows the extension: JPG, or TIF for a bilevel fax-compressed drawing.
+// The format follows the extension: JPG, or TIF for a bilevel Group 4 drawing.
 bool writeSampleDrawing(const QString& path, const QString& title);

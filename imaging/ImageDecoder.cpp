@@ -1,0 +1,49 @@
+#include "imaging/ImageDecoder.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+
+namespace {
+
+// Large enough for an A0 drawing scanned at 400 dpi; a hostile header stops here.
+constexpr qint64 maximumPixels = 300'000'000;
+constexpr int allocationLimitMegabytes = 1200;
+
+bool isRotatedSideways(QImageIOHandler::Transformations transformation) {
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+} // namespace
+
+std::optional<DecodedImage> decodeImage(const QString& path, QSize maximumSize) {
+    QImageReader::setAllocationLimit(allocationLimitMegabytes);
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (stored.isValid() && qint64(stored.width()) * stored.height() > maximumPixels)
+        return std::nullopt;
+    const bool sideways = isRotatedSideways(reader.transformation());
+    const QSize upright = sideways ? stored.transposed() : stored;
+    if (maximumSize.isValid() && stored.isValid() &&
+        (upright.width() > maximumSize.width() || upright.height() > maximumSize.height())) {
+        // The reduction applies to the image as stored, before it is turned upright.
+        const QSize reduced =
+            upright.scaled(maximumSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        reader.setScaledSize(sideways ? reduced.transposed() : reduced);
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    return DecodedImage{std::move(image), stored.isValid() ? upright : image.size()};
+}
+
+QSize largestScreenSize() {
+    QSize largest;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            largest = largest.expandedTo(screen->geometry().size() * screen->devicePixelRatio());
+    }
+    return largest.isEmpty() ? QSize(1920, 1200) : largest;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include <QImage>
+#include <QPainter>
+
+#include "imaging/FitRules.h"
+
+// One image file decoded for display and painted fitted into a box; when nothing is loaded it
+// paints its caption instead (the owners put the file name and medium there). The image is
+// decoded once per load at no more than the largest screen's size; printing reads the file
+// again at full resolution.
+class PhotoBitmap {
+public:
+    PhotoBitmap() = default;
+    virtual ~PhotoBitmap() = default;
+
+    // Frees, then decodes path (found on the media without regard to case). False when the
+    // file is missing or undecodable; the object is then empty.
+    bool load(const std::string& path);
+    void free();
+
+    bool isLoaded() const { return loaded; }
+    // The upright size of the whole image; 0 when nothing is loaded.
+    int width() const { return uprightSize.width(); }
+    int height() const { return uprightSize.height(); }
+    const std::string& path() const { return sourcePath; }
+
+    void setCaption(std::string text) { caption = std::move(text); }
+    const std::string& captionText() const { return caption; }
+
+    bool layout(const BoxRect& box);
+    const BoxRect& fittedRectangle() const { return fittedRect; }
+    // The image into the fitted rectangle, or the caption and its grey frame into the box.
+    bool paint(QPainter& painter) const;
+    // The whole image stretched into destination.
+    void paintInto(QPainter& painter, const BoxRect& destination) const;
+    // The image at full resolution, fitted into page and centred.
+    void printTo(QPainter& painter, const QRect& page) const;
+    bool hitTest(int x, int y) const { return containsPoint(fittedRect, x, y); }
+
+private:
+    bool holdsImage() const { return loaded && width() > 0; }
+    void paintCaption(QPainter& painter) const;
+
+    BoxRect layoutBox;
+    BoxRect fittedRect;
+    QImage decoded;
+    QSize uprightSize;
+    bool loaded = false;
+    std::string sourcePath;
+    std::string caption;
+    // The last stretch of the image, reused while the destination size stays the same.
+    mutable QImage scaled;
+};
+
+// Paints a 4-pixel frame of colour on rectangle moved in by inset on every side.
+void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour);
