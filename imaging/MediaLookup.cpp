@@ -91,25 +91,26 @@ std::size_t matchedPartStart(const std::string& path) {
 
 std::optional<std::string> locateMediaFile(const std::string& path) {
     std::error_code error;
-    if (fs::exists(path, error))
+    if (fs::is_regular_file(path, error))
         return path;
     const std::size_t start = matchedPartStart(path);
     std::string located = path.substr(0, start);
-    const std::string relative = path.substr(start);
-    if (relative.empty())
-        return std::nullopt;
-    for (std::string_view part : components(relative)) {
-        std::string exact = located + std::string(part);
+    const std::vector<std::string_view> parts = components(std::string_view(path).substr(start));
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            located += '/';
+        std::string exact = located + std::string(parts[i]);
         if (fs::exists(exact, error)) {
             located = std::move(exact);
-        } else {
-            const auto name = folderIndex().find(located, part);
-            if (!name)
-                return std::nullopt;
-            located += *name;
+            continue;
         }
-        located += '/';
+        const auto name = folderIndex().find(located, parts[i]);
+        if (!name)
+            return std::nullopt;
+        located += *name;
     }
-    located.pop_back();
+    // A folder of the photo's name is not the photo.
+    if (parts.empty() || !fs::is_regular_file(located, error))
+        return std::nullopt;
     return located;
 }

@@ -23,8 +23,8 @@ public:
 
     bool isLoaded() const { return loaded; }
     // The upright size of the whole image; 0 when nothing is loaded.
-    int width() const { return uprightSize.width(); }
-    int height() const { return uprightSize.height(); }
+    int width() const { return loaded ? uprightSize.width() : 0; }
+    int height() const { return loaded ? uprightSize.height() : 0; }
     const std::string& path() const { return sourcePath; }
 
     void setCaption(std::string text) { caption = std::move(text); }

@@ -11,6 +11,12 @@ std::filesystem::path scratchFolder() {
     const std::string name =
         test ? std::string(test->test_suite_name()) + "." + test->name() : std::string("shared");
     const auto folder = std::filesystem::current_path() / "scratch" / name;
+    // Each test starts from an empty folder, whatever an earlier run left there.
+    static std::string preparedFor;
+    if (preparedFor != name) {
+        std::filesystem::remove_all(folder);
+        preparedFor = name;
+    }
     std::filesystem::create_directories(folder);
     return folder;
 }

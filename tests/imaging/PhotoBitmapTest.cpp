@@ -1,0 +1,159 @@
+#include "imaging/PhotoBitmap.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include "imaging/ImageDecoder.h"
+#include "tests/support/ScratchFiles.h"
+#include "tests/support/TestImages.h"
+#include "tools/sample/FaxTiff.h"
+
+namespace {
+
+const QColor grey(190, 190, 190);
+
+QImage canvas(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+TEST(PhotoBitmapLoad, EveryDeliveredFormatLoadsByContent) {
+    const QImage red = filledImage(64, 48, Qt::red);
+    QImage drawing = filledImage(120, 80, Qt::white);
+    QPainter(&drawing).fillRect(10, 10, 50, 30, Qt::black);
+    const std::string files[] = {
+        writeImageFile("a.jpg", red, "jpeg").string(),
+        writeImageFile("b.png", red, "png").string(),
+        writeImageFile("c.bmp", red, "bmp").string(),
+        writeImageFile("jpeg-named.TIF", red, "jpeg").string(),
+    };
+    for (const std::string& file : files) {
+        PhotoBitmap bitmap;
+        ASSERT_TRUE(bitmap.load(file)) << file;
+        EXPECT_EQ(bitmap.width(), 64) << file;
+        EXPECT_EQ(bitmap.height(), 48) << file;
+        EXPECT_EQ(bitmap.path(), file);
+    }
+    const auto fax = scratchFolder() / "fax.tif";
+    ASSERT_TRUE(writeGroup4Tiff(QString::fromStdString(fax.string()), drawing));
+    PhotoBitmap tiff;
+    ASSERT_TRUE(tiff.load(fax.string()));
+    EXPECT_EQ(tiff.width(), 120);
+    PhotoBitmap gif;
+    ASSERT_TRUE(gif.load(writeTinyGif("d.gif").string()));
+    EXPECT_EQ(gif.width(), 1);
+}
+
+TEST(PhotoBitmapLoad, FailuresLeaveTheObjectEmpty) {
+    PhotoBitmap bitmap;
+    ASSERT_TRUE(bitmap.load(writeImageFile("a.jpg", filledImage(8, 8, Qt::blue), "jpeg").string()));
+    bitmap.setCaption("caption");
+    EXPECT_FALSE(bitmap.load(writeScratchFile("text.jpg", "not an image").string()));
+    EXPECT_FALSE(bitmap.isLoaded());
+    EXPECT_EQ(bitmap.width(), 0);
+    EXPECT_EQ(bitmap.path(), "");
+    EXPECT_EQ(bitmap.captionText(), "");
+    EXPECT_FALSE(bitmap.load((scratchFolder() / "missing.jpg").string()));
+    bitmap.free(); // harmless on an empty object
+    EXPECT_FALSE(bitmap.isLoaded());
+}
+
+TEST(PhotoBitmapLoad, PhotosAreTurnedUpright) {
+    PhotoBitmap bitmap;
+    QImage landscape = filledImage(40, 20, Qt::white);
+    QPainter(&landscape).fillRect(0, 0, 10, 20, Qt::black); // dark left edge
+    ASSERT_TRUE(bitmap.load(writeJpegWithOrientation("rotated.jpg", landscape, 6).string()));
+    EXPECT_EQ(bitmap.width(), 20);
+    EXPECT_EQ(bitmap.height(), 40);
+    // Turned 90° clockwise, the dark left edge is at the top.
+    QImage painted = canvas(20, 40);
+    QPainter painter(&painted);
+    bitmap.paintInto(painter, {0, 0, 20, 40});
+    painter.end();
+    EXPECT_LT(qGray(painted.pixel(10, 2)), 80);
+    EXPECT_GT(qGray(painted.pixel(10, 37)), 180);
+}
+
+TEST(PhotoBitmapLoad, LargePhotosAreDecodedNoLargerThanTheScreen) {
+    const QSize screen = largestScreenSize();
+    const QSize large = screen * 3;
+    const auto file =
+        writeImageFile("large.jpg", filledImage(large.width(), large.height(), Qt::green), "jpeg");
+    const auto decoded = decodeImage(QString::fromStdString(file.string()), screen);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->uprightSize, large);
+    EXPECT_LE(decoded->image.width(), screen.width());
+    EXPECT_LE(decoded->image.height(), screen.height());
+    const auto full = decodeImage(QString::fromStdString(file.string()));
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->image.size(), large);
+}
+
+TEST(PhotoBitmapLoad, AHugeHeaderFailsInsteadOfExhaustingMemory) {
+    PhotoBitmap bitmap;
+    EXPECT_FALSE(bitmap.load(writeHugeBmpHeader("huge.bmp", 60000, 60000).string()));
+    EXPECT_FALSE(bitmap.isLoaded());
+}
+
+TEST(PhotoBitmapPaint, AnEmptyObjectPaintsItsCaptionInAGreyFrame) {
+    PhotoBitmap bitmap;
+    bitmap.layout({0, 0, 200, 100});
+    EXPECT_EQ(bitmap.fittedRectangle(), (BoxRect{0, 0, 200, 100}));
+    QImage image = canvas(200, 100);
+    QPainter painter(&image);
+    EXPECT_FALSE(bitmap.paint(painter)); // no caption: nothing at all
+    EXPECT_EQ(image.pixelColor(2, 50), QColor(Qt::white));
+    bitmap.setCaption("P0000001.JPG　：　メディア番号＝2");
+    EXPECT_FALSE(bitmap.paint(painter));
+    painter.end();
+    // The 4-pixel frame on the box moved in by 3 covers pixels 1 to 4 from each edge.
+    EXPECT_EQ(image.pixelColor(1, 50), grey);
+    EXPECT_EQ(image.pixelColor(4, 50), grey);
+    EXPECT_EQ(image.pixelColor(0, 50), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(5, 50), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(100, 98), grey);
+}
+
+TEST(PhotoBitmapPaint, AnImageIsPaintedFittedAndCentred) {
+    PhotoBitmap bitmap;
+    ASSERT_TRUE(
+        bitmap.load(writeImageFile("p.png", filledImage(400, 300, Qt::blue), "png").string()));
+    bitmap.layout({10, 10, 190, 190});
+    EXPECT_EQ(bitmap.fittedRectangle(), (BoxRect{10, 32, 190, 167}));
+    EXPECT_TRUE(bitmap.hitTest(10, 32));
+    EXPECT_FALSE(bitmap.hitTest(100, 20));
+    QImage image = canvas(200, 200);
+    QPainter painter(&image);
+    EXPECT_TRUE(bitmap.paint(painter));
+    painter.end();
+    EXPECT_EQ(image.pixelColor(100, 100), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(100, 20), QColor(Qt::white));
+}
+
+TEST(PhotoBitmapPaint, PrintingUsesTheFullResolutionImage) {
+    PhotoBitmap bitmap;
+    QImage sharp = filledImage(4000, 1000, Qt::white);
+    QPainter(&sharp).fillRect(2000, 0, 1, 1000, Qt::black); // one pixel wide line
+    ASSERT_TRUE(bitmap.load(writeImageFile("sharp.png", sharp, "png").string()));
+    QImage page = canvas(4000, 2000);
+    QPainter painter(&page);
+    bitmap.printTo(painter, QRect(0, 0, 4000, 2000));
+    painter.end();
+    EXPECT_EQ(page.pixelColor(2000, 1000), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(2001, 1000), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(2000, 400), QColor(Qt::white)); // centred vertically
+}
+
+int main(int argc, char** argv) {
+    // Tests run without a display, also when test discovery lists them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

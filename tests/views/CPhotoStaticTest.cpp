@@ -1,0 +1,86 @@
+#include "views/CPhotoStatic.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "tests/support/TestImages.h"
+#include "views/MissingFileCaption.h"
+
+class CPhotoStaticTest : public QObject {
+    Q_OBJECT
+
+private:
+    const QColor cyan{160, 255, 255};
+    const QColor grey{190, 190, 190};
+
+    static QImage grabbed(CPhotoStatic& control) { return control.grab().toImage(); }
+
+private slots:
+    void aSelectedPhotoHasACyanFrameAroundTheImage() {
+        CPhotoStatic control;
+        control.resize(200, 150);
+        QVERIFY(control.loadImage(
+            writeImageFile("p.png", filledImage(640, 480, Qt::blue), "png").string()));
+        control.setSelected(true);
+        const QImage image = grabbed(control);
+        // Image in (4, 4, 196, 150); frame on (1, 1, 200, 154), clipped by the control.
+        QCOMPARE(image.pixelColor(100, 75), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(0, 75), cyan);
+        QCOMPARE(image.pixelColor(2, 75), cyan);
+        QCOMPARE(image.pixelColor(100, 0), cyan);
+        QCOMPARE(image.pixelColor(198, 75), cyan);
+        control.setSelected(false);
+        QVERIFY(grabbed(control).pixelColor(0, 75) != cyan);
+    }
+
+    void aMissingPhotoShowsItsCaptionFramed() {
+        CPhotoStatic control;
+        control.resize(300, 100);
+        QVERIFY(!control.loadImage("/nonexistent/./PIC/P0000003.JPG"));
+        control.fallbackCaption = missingFileCaption("P0000003.JPG", "2");
+        QCOMPARE(QString::fromStdString(control.fallbackCaption),
+                 QString("P0000003.JPG　：　メディア番号＝2"));
+        control.update();
+        QCOMPARE(grabbed(control).pixelColor(2, 50), grey);
+        control.setSelected(true);
+        QCOMPARE(grabbed(control).pixelColor(2, 50), cyan); // the cyan frame covers the grey
+    }
+
+    void anEmptyControlPaintsNothing() {
+        CPhotoStatic control;
+        control.resize(100, 100);
+        const QImage before = grabbed(control);
+        control.setSelected(true);
+        QCOMPARE(grabbed(control), before);
+    }
+
+    void loadingResetsTheEntryAndSelection() {
+        CPhotoStatic control;
+        control.photoIndex = 3;
+        control.photo = reinterpret_cast<PhotoRecord*>(&control); // any non-null entry
+        control.selected = true;
+        QVERIFY(control.hasPhoto());
+        QVERIFY(control.loadImage(
+            writeImageFile("p.jpg", filledImage(8, 8, Qt::red), "jpeg").string()));
+        QVERIFY(!control.hasPhoto());
+        QVERIFY(!control.selected);
+        QCOMPARE(control.photoIndex, -1);
+    }
+
+    void clicksAndDoubleClicksReachTheParent() {
+        CPhotoStatic control;
+        control.resize(100, 100);
+        QSignalSpy clicked(&control, &CPhotoStatic::clicked);
+        QSignalSpy doubleClicked(&control, &CPhotoStatic::doubleClicked);
+        QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(clicked.count(), 1);
+        QTest::mouseDClick(&control, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(doubleClicked.count(), 1);
+        QVERIFY(clicked.count() <= 2);
+        QTest::mouseClick(&control, Qt::RightButton, {}, QPoint(50, 50));
+        QVERIFY(clicked.count() <= 2);
+    }
+};
+
+QTEST_MAIN(CPhotoStaticTest)
+#include "CPhotoStaticTest.moc"
