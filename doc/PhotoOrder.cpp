@@ -33,3 +33,7 @@ void sortBySerialNumber(PhotoList& photos) {
                serialNumberValue(b.slots[PhotoSlot::SerialNumber]);
     });
 }
+
+int pageStart(int position) {
+    return position / 4 * 4;
+}

@@ -12,3 +12,6 @@ std::int64_t serialNumberValue(std::string_view text);
 
 // Sorts by serial number; photos with equal numbers keep their order.
 void sortBySerialNumber(PhotoList& photos);
+
+// The first position of the page of four that holds position.
+int pageStart(int position);

@@ -75,12 +75,12 @@ void CPhotoStatic::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     if (rect().contains(event->position().toPoint()))
-        emit clicked();
+        Q_EMIT clicked();
 }
 
 void CPhotoStatic::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     releaseEndsDoubleClick = true;
-    emit doubleClicked();
+    Q_EMIT doubleClicked();
 }

@@ -31,7 +31,7 @@ public:
     bool hasPhoto() const { return photoIndex > -1 && photo; }
     void setSelected(bool isSelected);
 
-signals:
+Q_SIGNALS:
     void clicked();
     void doubleClicked();
 

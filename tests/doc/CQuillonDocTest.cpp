@@ -7,59 +7,15 @@
 
 #include "doc/PhotoOrder.h"
 #include "tests/support/ScratchFiles.h"
+#include "tests/support/TestDelivery.h"
 
 namespace {
-
-class FakeHost : public DocumentHost {
-public:
-    std::vector<std::string> messages;
-    OptionValues saved;
-    std::optional<OptionValues> dialogAnswer;
-    std::vector<OptionValues> dialogShown;
-    int saves = 0;
-
-    void showMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::optional<OptionValues> runOptionsDialog(const OptionValues& shown) override {
-        dialogShown.push_back(shown);
-        return dialogAnswer;
-    }
-    OptionValues savedOptions() const override { return saved; }
-    void saveOptions(const OptionValues& options) override {
-        saved = options;
-        ++saves;
-    }
-};
 
 class RecordingView : public DocumentView {
 public:
     std::vector<UpdateHint> hints;
     void onUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
 };
-
-struct Photo {
-    Photo(std::string serial, std::string major = "", std::string category = "", int drawings = 0)
-        : serial(std::move(serial)), major(std::move(major)), category(std::move(category)),
-          drawings(drawings) {}
-    std::string serial;
-    std::string major;
-    std::string category;
-    int drawings;
-};
-
-std::string deliveryXml(const std::vector<Photo>& photos) {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><photodata>";
-    for (std::size_t i = 0; i < photos.size(); ++i) {
-        const Photo& photo = photos[i];
-        xml += "<写真情報><シリアル番号>" + photo.serial + "</シリアル番号><写真ファイル名>F" +
-               std::to_string(i) + ".JPG</写真ファイル名><写真-大分類>" + photo.major +
-               "</写真-大分類><写真区分>" + photo.category + "</写真区分>";
-        for (int d = 0; d < photo.drawings; ++d)
-            xml += "<付加情報><参考図ファイル名>D" + std::to_string(d) +
-                   "</参考図ファイル名></付加情報>";
-        xml += "</写真情報>";
-    }
-    return xml + "</photodata>";
-}
 
 class DocumentTest : public ::testing::Test {
 protected:
@@ -68,11 +24,11 @@ protected:
         document.addView(otherView);
     }
 
-    std::string write(const std::vector<Photo>& photos, const std::string& name = "PHOTO.XML") {
-        return writeScratchFile(name, deliveryXml(photos)).string();
+    std::string write(const std::vector<TestPhoto>& photos, const std::string& name = "PHOTO.XML") {
+        return writeScratchFile(name, testDeliveryXml(photos)).string();
     }
 
-    void open(const std::vector<Photo>& photos) {
+    void open(const std::vector<TestPhoto>& photos) {
         ASSERT_TRUE(document.OnOpenDocument(write(photos)));
         checkInvariants();
         clearHints();
@@ -116,7 +72,7 @@ protected:
         return found && !category.empty() ? found->findChild(category) : found;
     }
 
-    FakeHost host;
+    FakeDocumentHost host;
     CQuillonDoc document;
     RecordingView view;
     RecordingView otherView;
@@ -188,7 +144,7 @@ TEST_F(DocumentTest, OnePhotoIsBothFirstAndLastAndNoPhotosNeither) {
     open({{"5"}});
     EXPECT_TRUE(document.isFirstPhoto());
     EXPECT_TRUE(document.isLastPhoto());
-    open(std::vector<Photo>{});
+    open(std::vector<TestPhoto>{});
     EXPECT_EQ(document.currentIndex(), -1);
     EXPECT_FALSE(document.isFirstPhoto());
     EXPECT_FALSE(document.isLastPhoto());

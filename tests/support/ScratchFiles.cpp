@@ -6,10 +6,20 @@
 
 #include "tools/sample/TextEncoding.h"
 
+namespace {
+
+std::string namedTest;
+
+} // namespace
+
+void useScratchFolder(const std::string& testName) {
+    namedTest = testName;
+}
+
 std::filesystem::path scratchFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name =
-        test ? std::string(test->test_suite_name()) + "." + test->name() : std::string("shared");
+    const std::string name = test ? std::string(test->test_suite_name()) + "." + test->name()
+                                  : "qt." + (namedTest.empty() ? "shared" : namedTest);
     const auto folder = std::filesystem::current_path() / "scratch" / name;
     // Each test starts from an empty folder, whatever an earlier run left there.
     static std::string preparedFor;

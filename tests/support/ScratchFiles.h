@@ -6,6 +6,8 @@
 
 // Files the tests write live in a folder of the running test, below the build tree.
 std::filesystem::path scratchFolder();
+// Names the scratch folder where GoogleTest does not: Qt Test calls it from init().
+void useScratchFolder(const std::string& testName);
 std::filesystem::path writeScratchFile(const std::string& name, std::string_view bytes);
 
 // Test data in the encodings real deliveries use.

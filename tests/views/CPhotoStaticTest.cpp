@@ -15,7 +15,7 @@ private:
 
     static QImage grabbed(CPhotoStatic& control) { return control.grab().toImage(); }
 
-private slots:
+private Q_SLOTS:
     void aSelectedPhotoHasACyanFrameAroundTheImage() {
         CPhotoStatic control;
         control.resize(200, 150);

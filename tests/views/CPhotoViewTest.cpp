@@ -1,0 +1,186 @@
+#include "views/CPhotoView.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "tests/support/ScratchFiles.h"
+#include "tests/support/TestDelivery.h"
+#include "tests/support/TestImages.h"
+#include "views/PhotoViewLayout.h"
+
+class CPhotoViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    const QColor cyan{160, 255, 255};
+
+    // A delivery of count photos with serial numbers 1, 2, …; each photo's file shows its own
+    // colour, except those listed as missing.
+    static std::string writeDelivery(int count, std::vector<int> missing = {}) {
+        std::vector<TestPhoto> photos;
+        for (int i = 0; i < count; ++i) {
+            photos.emplace_back(std::to_string(i + 1));
+            photos.back().mediaNumber = "2";
+            if (std::find(missing.begin(), missing.end(), i) == missing.end())
+                writePhotoFile(i);
+        }
+        return writeScratchFile("PHOTO.XML", testDeliveryXml(photos)).string();
+    }
+
+    static QColor colourOf(int position) {
+        return QColor::fromHsv(position * 40, 255, 255).toRgb();
+    }
+
+    static void writePhotoFile(int position) {
+        writeImageFile("PIC/" + testPhotoFileName(static_cast<std::size_t>(position)),
+                       filledImage(64, 48, colourOf(position)), "png");
+    }
+
+    static QColor centreColour(CPhotoStatic& control) {
+        const QImage image = control.grab().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
+    }
+
+    struct Fixture {
+        FakeDocumentHost host;
+        CQuillonDoc document{host};
+        CPhotoView view{document};
+
+        Fixture(const std::string& path, bool fourPhotos) {
+            view.resize(600, 440);
+            if (fourPhotos)
+                document.OnTogglePhotoLayout();
+            document.OnOpenDocument(path);
+            document.setPathName(path);
+            document.sendInitialUpdate();
+        }
+    };
+
+private Q_SLOTS:
+    void init() { useScratchFolder(QTest::currentTestFunction()); }
+
+    void theLayoutFollowsTheBands() {
+        const PhotoViewLayout four = photoViewLayout(600, 440, true);
+        QCOMPARE(four.heading, QRect(10, 10, 580, 40));
+        QCOMPARE(four.cells[0], QRect(10, 60, 285, 125));
+        QCOMPARE(four.cells[1], QRect(305, 60, 285, 125));
+        QCOMPARE(four.cells[2], QRect(10, 195, 285, 125));
+        QCOMPARE(four.cells[3], QRect(305, 195, 285, 125));
+        QCOMPARE(four.description, QRect(10, 350, 580, 80));
+        QCOMPARE(four.headingFontHeight, 18);
+        QCOMPARE(four.descriptionFontHeight, 14);
+        QCOMPARE(photoViewLayout(600, 440, false).cells[0], QRect(10, 60, 580, 280));
+    }
+
+    void aPageShowsTheFourPhotosAroundTheCurrentOne() {
+        Fixture fixture(writeDelivery(6), true);
+        QVERIFY(fixture.document.goToPhoto(5, nullptr));
+        CPhotoView& view = fixture.view;
+        QCOMPARE(view.photoControl(0).photoIndex, 4);
+        QCOMPARE(view.photoControl(1).photoIndex, 5);
+        QVERIFY(view.photoControl(1).selected);
+        QVERIFY(!view.photoControl(0).selected);
+        QVERIFY(!view.photoControl(2).hasPhoto());
+        QVERIFY(!view.photoControl(3).hasPhoto());
+        QCOMPARE(centreColour(view.photoControl(0)), colourOf(4));
+        QCOMPARE(view.headingText(), QString("T6"));
+        QCOMPARE(view.descriptionText(), QString("撮影箇所：L6"));
+    }
+
+    void clickingAPhotoMakesItCurrent() {
+        Fixture fixture(writeDelivery(7), true);
+        QVERIFY(fixture.document.goToPhoto(4, nullptr));
+        CPhotoView& view = fixture.view;
+        QTest::mouseClick(&view.photoControl(2), Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(fixture.document.currentIndex(), 6);
+        QVERIFY(view.photoControl(2).selected);
+        QVERIFY(!view.photoControl(0).selected);
+        QTest::mouseClick(&view.photoControl(3), Qt::LeftButton, {}, QPoint(50, 50)); // empty
+        QCOMPARE(fixture.document.currentIndex(), 6);
+    }
+
+    void aMissingPhotoShowsItsMediumAndCanBeChosen() {
+        Fixture fixture(writeDelivery(4, {1}), true);
+        CPhotoView& view = fixture.view;
+        CPhotoStatic& missing = view.photoControl(1);
+        QCOMPARE(QString::fromStdString(missing.fallbackCaption),
+                 QString("F1.JPG　：　メディア番号＝2"));
+        QTest::mouseClick(&missing, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(fixture.document.currentIndex(), 1);
+
+        QSignalSpy enlarge(&view, &CPhotoView::enlargeRequested);
+        QTest::mouseDClick(&missing, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(enlarge.count(), 0); // nothing to enlarge
+        QTest::mouseDClick(&view.photoControl(0), Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(enlarge.count(), 1);
+
+        writePhotoFile(1); // the medium was inserted
+        view.reload();
+        QVERIFY(view.photoControl(1).loaded);
+        QCOMPARE(centreColour(view.photoControl(1)), colourOf(1));
+    }
+
+    void anUndecodableFileLeavesItsControlEmpty() {
+        const std::string path = writeDelivery(2);
+        writeScratchFile("PIC/" + testPhotoFileName(1), "not an image");
+        Fixture fixture(path, true);
+        QVERIFY(!fixture.view.photoControl(1).hasPhoto());
+        QVERIFY(fixture.view.photoControl(1).fallbackCaption.empty());
+    }
+
+    void switchingToOnePhotoHidesTheOthers() {
+        Fixture fixture(writeDelivery(3), true);
+        CPhotoView& view = fixture.view;
+        view.show();
+        QVERIFY(view.photoControl(2).isVisible());
+        fixture.document.OnTogglePhotoLayout();
+        QVERIFY(!view.photoControl(1).isVisible());
+        QVERIFY(!view.photoControl(2).isVisible());
+        QCOMPARE(view.photoControl(0).geometry(), QRect(10, 60, 580, 280));
+        QCOMPARE(view.photoControl(0).photoIndex, 0);
+    }
+
+    void theTooltipIsTheCurrentFileName() {
+        Fixture fixture(writeDelivery(6), true);
+        QVERIFY(fixture.document.goToPhoto(5, nullptr));
+        QCOMPARE(fixture.view.photoControl(0).toolTip(), QString("F5.JPG"));
+        fixture.document.OnNewDocument();
+        fixture.document.sendInitialUpdate();
+        QCOMPARE(fixture.view.photoControl(0).toolTip(), QString());
+        QVERIFY(!fixture.view.canPrint());
+    }
+
+    void printingFitsTheShownPhotoIntoThePage() {
+        Fixture fixture(writeDelivery(2), false);
+        QVERIFY(fixture.view.canPrint());
+        QImage page(400, 400, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        fixture.view.printPage(painter, page.rect());
+        painter.end();
+        QCOMPARE(page.pixelColor(200, 200), colourOf(0));
+        QCOMPARE(page.pixelColor(200, 40), QColor(Qt::white)); // 4:3 fitted and centred
+
+        const auto pdf = scratchFolder() / "photo.pdf";
+        QPdfWriter writer(QString::fromStdString(pdf.string()));
+        QPainter pdfPainter(&writer);
+        fixture.view.printPage(pdfPainter, QRect(0, 0, writer.width(), writer.height()));
+        pdfPainter.end();
+        QVERIFY(std::filesystem::file_size(pdf) > 1000);
+    }
+
+    void aMissingPhotoPrintsItsCaption() {
+        Fixture fixture(writeDelivery(1, {0}), false);
+        QImage page(400, 400, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        fixture.view.printPage(painter, page.rect());
+        painter.end();
+        QCOMPARE(page.pixelColor(2, 200), QColor(190, 190, 190));
+    }
+};
+
+QTEST_MAIN(CPhotoViewTest)
+#include "CPhotoViewTest.moc"
