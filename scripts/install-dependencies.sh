@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libxml2-dev qt6-base-dev libgl-dev qt6-image-formats-plugins fonts-noto-cjk
+    libxml2-dev qt6-base-dev libgl-dev qt6-image-formats-plugins libqt6svg6 fonts-noto-cjk
     libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev
 )
 

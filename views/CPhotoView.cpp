@@ -192,3 +192,23 @@ void CPhotoView::print() {
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     printPage(painter, QRect(QPoint(0, 0), printable.size()));
 }
+
+bool CPhotoView::updateCommand(CommandId id, CommandState& state) {
+    if (id == CommandId::FilePrint)
+        state.enabled = canPrint();
+    else if (id == CommandId::Reload)
+        state.enabled = true;
+    else
+        return false;
+    return true;
+}
+
+bool CPhotoView::executeCommand(CommandId id) {
+    if (id == CommandId::FilePrint)
+        print();
+    else if (id == CommandId::Reload)
+        reload();
+    else
+        return false;
+    return true;
+}

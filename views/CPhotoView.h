@@ -8,13 +8,14 @@
 #include "doc/CQuillonDoc.h"
 #include "doc/DocumentView.h"
 #include "views/CPhotoStatic.h"
+#include "views/CommandTarget.h"
 
 class QPainter;
 
 // The main view: the current photo alone or in its page of four, its classification and
 // title above, its shooting details below. A click makes a photo current; a double click on
 // a shown image asks for it enlarged.
-class CPhotoView : public QWidget, public DocumentView {
+class CPhotoView : public QWidget, public DocumentView, public CommandTarget {
     Q_OBJECT
 
 public:
@@ -22,6 +23,9 @@ public:
     ~CPhotoView() override;
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
+    // Print and reload.
+    bool updateCommand(CommandId id, CommandState& state) override;
+    bool executeCommand(CommandId id) override;
 
     void assignPhoto(CPhotoStatic& control, int index, PhotoRecord& photo);
     void clearAll();

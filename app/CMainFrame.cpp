@@ -1,0 +1,181 @@
+#include "app/CMainFrame.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/SlideShow.h"
+
+namespace {
+
+constexpr int separator = 0;
+
+} // namespace
+
+CMainFrame::CMainFrame(CQuillonDoc& document, const AppSettings& settings,
+                       CommandTarget& application, const RecentFileList& recentFiles)
+    : document(document), settings(settings), application(application), recentFiles(recentFiles),
+      documentCommands(document), view(new CPhotoView(document)),
+      commandSet(new CommandSet(this, [this] { return route(); })) {
+    setWindowTitle("TESSEL"); // never the open file's name
+    setWindowIcon(QIcon(":/res/tessel.svg"));
+    setCentralWidget(view);
+    buildMenus();
+    buildToolBars();
+    buildStatusBar();
+    connect(&slideTimer, &QTimer::timeout, this, &CMainFrame::slideTick);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() * 3 / 4); // the platform's default size is too small
+    commandSet->refresh();
+}
+
+std::vector<CommandTarget*> CMainFrame::route() {
+    return {view, &documentCommands, this, &application};
+}
+
+void CMainFrame::addCommands(QWidget* menuOrBar, std::initializer_list<int> ids) {
+    for (int id : ids) {
+        if (id == separator) {
+            auto* line = new QAction(menuOrBar);
+            line->setSeparator(true);
+            menuOrBar->addAction(line);
+        } else {
+            menuOrBar->addAction(commandSet->action(static_cast<CommandId>(id)));
+        }
+    }
+}
+
+void CMainFrame::buildMenus() {
+    using C = CommandId;
+    QMenu* file = menuBar()->addMenu("ファイル(&F)");
+    addCommands(file, {int(C::FileOpen), separator, int(C::FilePrint), separator});
+    addRecentFiles(file);
+    addCommands(file, {separator, int(C::AppExit)});
+    addCommands(menuBar()->addMenu("写真XML(&X)"),
+                {int(C::EndDisplay), separator, int(C::ShowConstInfo), separator,
+                 int(C::PreviousPhoto), int(C::NextPhoto), separator, int(C::EnlargePhoto),
+                 int(C::Reload), separator, int(C::StartSlideShow)});
+    addCommands(menuBar()->addMenu("表示(&V)"),
+                {int(C::FourPhotos), int(C::ToggleTree), separator, int(C::ViewToolBar),
+                 int(C::ViewStatusBar), separator, int(C::Options)});
+    addCommands(menuBar()->addMenu("ヘルプ(&H)"), {int(C::AppAbout)});
+}
+
+void CMainFrame::addRecentFiles(QMenu* menu) {
+    recentPlaceholder = menu->addAction("最近使ったファイル");
+    recentPlaceholder->setStatusTip("指定のファイルを開く");
+    recentPlaceholder->setEnabled(false);
+    for (int index = 0; index < RecentFileList::capacity; ++index) {
+        QAction* action = menu->addAction(QString());
+        action->setStatusTip("指定のファイルを開く");
+        connect(action, &QAction::triggered, this,
+                [this, index] { Q_EMIT recentFileChosen(index); });
+        recentActions[index] = action;
+    }
+    refreshRecentFiles();
+}
+
+void CMainFrame::refreshRecentFiles() {
+    const QStringList& files = recentFiles.files();
+    recentPlaceholder->setVisible(files.isEmpty());
+    for (int index = 0; index < RecentFileList::capacity; ++index) {
+        QAction* action = recentActions[index];
+        action->setVisible(index < files.size());
+        if (index < files.size())
+            action->setText(
+                QString("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(files[index])));
+    }
+}
+
+void CMainFrame::buildToolBars() {
+    using C = CommandId;
+    mainBar = addToolBar("ツール バー");
+    mainBar->setObjectName("mainToolBar");
+    mainBar->setIconSize(QSize(16, 15));
+    addCommands(mainBar,
+                {int(C::FileOpen), int(C::FilePrint), separator, int(C::FourPhotos),
+                 int(C::OnePhoto), separator, int(C::ToggleTree), separator, int(C::AppAbout)});
+    photoBar = addToolBar("写真XML");
+    photoBar->setObjectName("photoToolBar");
+    photoBar->setIconSize(QSize(32, 15));
+    addCommands(photoBar,
+                {int(C::EndDisplay), separator, int(C::ShowConstInfo), separator,
+                 int(C::PreviousPhoto), int(C::NextPhoto), separator, int(C::StartSlideShow)});
+}
+
+void CMainFrame::buildStatusBar() {
+    // Shown whenever no command's prompt covers it.
+    statusBar()->addWidget(new QLabel("レディ"), 1);
+}
+
+bool CMainFrame::updateCommand(CommandId id, CommandState& state) {
+    const bool hasCurrent = document.currentIndex() != -1;
+    switch (id) {
+    case CommandId::PreviousPhoto:
+        state.enabled = hasCurrent && !document.isFirstPhoto();
+        return true;
+    case CommandId::NextPhoto:
+        state.enabled = hasCurrent && !document.isLastPhoto();
+        return true;
+    case CommandId::StartSlideShow:
+        state.enabled = !document.pathName().empty() && !slideShowRunning();
+        return true;
+    case CommandId::EndDisplay:
+        state.enabled = slideShowRunning();
+        return true;
+    case CommandId::ViewToolBar:
+        state = {true, !mainBar->isHidden()};
+        return true;
+    case CommandId::ViewStatusBar:
+        state = {true, !statusBar()->isHidden()};
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::executeCommand(CommandId id) {
+    switch (id) {
+    case CommandId::PreviousPhoto:
+        document.previousPhoto(nullptr);
+        return true;
+    case CommandId::NextPhoto:
+        document.nextPhoto(nullptr);
+        return true;
+    case CommandId::StartSlideShow:
+        startSlideShow();
+        return true;
+    case CommandId::EndDisplay:
+        endDisplay();
+        return true;
+    case CommandId::ViewToolBar:
+        mainBar->setVisible(mainBar->isHidden());
+        return true;
+    case CommandId::ViewStatusBar:
+        statusBar()->setVisible(statusBar()->isHidden());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::startSlideShow() {
+    // The interval is read now: a change in the options applies to the next show.
+    slideTimer.start(slideShowIntervalMilliseconds(settings.photoSlideInterval));
+}
+
+void CMainFrame::slideTick() {
+    if (document.isLastPhoto())
+        slideTimer.stop();
+    else
+        document.nextPhoto(nullptr);
+}
+
+void CMainFrame::endDisplay() {
+    slideTimer.stop();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "app/AppSettings.h"
+#include "app/CommandSet.h"
+#include "app/DocumentCommands.h"
+#include "app/RecentFileList.h"
+#include "doc/CQuillonDoc.h"
+#include "views/CPhotoView.h"
+
+class QToolBar;
+
+// The program's one window: menus, two toolbars, status bar, photo stepping and the
+// slideshow. Until the main-window layout exists, the four-photo view fills the client area.
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+
+public:
+    CMainFrame(CQuillonDoc& document, const AppSettings& settings, CommandTarget& application,
+               const RecentFileList& recentFiles);
+
+    bool updateCommand(CommandId id, CommandState& state) override;
+    bool executeCommand(CommandId id) override;
+
+    CommandSet& commands() { return *commandSet; }
+    CPhotoView& photoView() { return *view; }
+    QToolBar& mainToolBar() { return *mainBar; }
+    QToolBar& photoToolBar() { return *photoBar; }
+    // Shows the recent-file list in the ファイル menu again after it changed.
+    void refreshRecentFiles();
+    QAction* recentFileAction(int index) const { return recentActions[index]; }
+    QAction* recentFilePlaceholder() const { return recentPlaceholder; }
+
+    bool slideShowRunning() const { return slideTimer.isActive(); }
+    int slideShowInterval() const { return slideTimer.interval(); }
+    void startSlideShow();
+    // One step of the slideshow; at the last photo it stops instead.
+    void slideTick();
+    void endDisplay();
+
+Q_SIGNALS:
+    void recentFileChosen(int index);
+
+private:
+    std::vector<CommandTarget*> route();
+    void buildMenus();
+    void buildToolBars();
+    void buildStatusBar();
+    void addCommands(QWidget* menuOrBar, std::initializer_list<int> ids);
+    void addRecentFiles(QMenu* menu);
+
+    CQuillonDoc& document;
+    const AppSettings& settings;
+    CommandTarget& application;
+    const RecentFileList& recentFiles;
+    DocumentCommands documentCommands;
+    CPhotoView* view;
+    CommandSet* commandSet;
+    QToolBar* mainBar = nullptr;
+    QToolBar* photoBar = nullptr;
+    QAction* recentPlaceholder = nullptr;
+    std::array<QAction*, RecentFileList::capacity> recentActions{};
+    QTimer slideTimer;
+};

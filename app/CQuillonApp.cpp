@@ -1,0 +1,133 @@
+#include "app/CQuillonApp.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+
+CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile)
+    : settings(std::move(settings)), recent(profile) {
+    messageBox = [this](const QString& text) {
+        QMessageBox::information(mainFrame ? mainFrame.get() : nullptr, "TESSEL", text);
+    };
+    chooseFile = [this] { return askForFile(); };
+}
+
+CQuillonApp::~CQuillonApp() = default;
+
+bool CQuillonApp::InitInstance(const QStringList& arguments) {
+    // Read before the document exists: it copies the browse mode when constructed.
+    settings.readFromIni();
+    doc = std::make_unique<CQuillonDoc>(*this);
+    mainFrame = std::make_unique<CMainFrame>(*doc, settings, *this, recent);
+    connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
+    if (arguments.size() > 1) {
+        if (!openDocumentFile(arguments[1]))
+            return false;
+    } else {
+        OnFileNew();
+    }
+    mainFrame->show();
+    return true;
+}
+
+bool CQuillonApp::openDocumentFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!doc->OnOpenDocument(absolute.toStdString()))
+        return false;
+    doc->setPathName(absolute.toStdString());
+    recent.add(absolute);
+    mainFrame->refreshRecentFiles();
+    doc->sendInitialUpdate();
+    return true;
+}
+
+void CQuillonApp::OnFileOpen() {
+    const QString path = chooseFile();
+    if (!path.isEmpty())
+        openDocumentFile(path);
+}
+
+void CQuillonApp::OnFileNew() {
+    if (doc->OnNewDocument())
+        doc->sendInitialUpdate();
+}
+
+void CQuillonApp::OnAppAbout() {
+    CAboutDlg(mainFrame.get()).exec();
+}
+
+void CQuillonApp::openRecentFile(int index) {
+    if (index < 0 || index >= recent.files().size())
+        return;
+    // An entry whose file cannot be opened any more has been reported; it leaves the list.
+    if (!openDocumentFile(recent.files()[index])) {
+        recent.remove(index);
+        mainFrame->refreshRecentFiles();
+    }
+}
+
+QString CQuillonApp::askForFile() {
+    QFileDialog dialog(mainFrame.get(), "Open");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({"XMLファイル (*.xml)", "All Files (*.*)"});
+    // Our own dialog, whose filter ignores case: deliveries name the file PHOTO.XML.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void CQuillonApp::showMessage(std::string_view text) {
+    messageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues&) {
+    return std::nullopt; // the options command is not offered until its dialog exists
+}
+
+OptionValues CQuillonApp::savedOptions() const {
+    return {static_cast<unsigned>(settings.photoSlideInterval), settings.browseMode};
+}
+
+void CQuillonApp::saveOptions(const OptionValues& options) {
+    settings.photoSlideInterval = static_cast<int>(options.slideInterval);
+    settings.browseMode = options.browseMode;
+    settings.writeToIni();
+}
+
+bool CQuillonApp::updateCommand(CommandId id, CommandState& state) {
+    switch (id) {
+    case CommandId::FileOpen:
+    case CommandId::FileNew:
+    case CommandId::AppAbout:
+    case CommandId::AppExit:
+        state.enabled = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CQuillonApp::executeCommand(CommandId id) {
+    switch (id) {
+    case CommandId::FileOpen:
+        OnFileOpen();
+        return true;
+    case CommandId::FileNew:
+        OnFileNew();
+        return true;
+    case CommandId::AppAbout:
+        OnAppAbout();
+        return true;
+    case CommandId::AppExit:
+        mainFrame->close();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QObject>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+#include "app/AppSettings.h"
+#include "app/RecentFileList.h"
+#include "doc/CQuillonDoc.h"
+#include "doc/DocumentHost.h"
+#include "views/CommandTarget.h"
+
+class CMainFrame;
+
+// The application: reads the settings, creates the one document and the main window, opens
+// files from the command line, the open command and the recent-file list, and shows the
+// document's messages.
+class CQuillonApp : public QObject, public DocumentHost, public CommandTarget {
+public:
+    // profile keeps the recent-file list.
+    CQuillonApp(AppSettings settings, QSettings& profile);
+    ~CQuillonApp() override;
+
+    // Start-up: false when the program should end at once (a file named on the command line
+    // could not be opened).
+    bool InitInstance(const QStringList& arguments);
+
+    // The framework's open sequence: the document's open, then the path recorded, the
+    // recent-file list updated and the initial update sent.
+    bool openDocumentFile(const QString& path);
+    void OnFileOpen();
+    void OnFileNew();
+    void OnAppAbout();
+    void openRecentFile(int index);
+
+    void showMessage(std::string_view text) override;
+    std::optional<OptionValues> runOptionsDialog(const OptionValues& shown) override;
+    OptionValues savedOptions() const override;
+    void saveOptions(const OptionValues& options) override;
+
+    bool updateCommand(CommandId id, CommandState& state) override;
+    bool executeCommand(CommandId id) override;
+
+    AppSettings settings;
+    // Replaceable for tests: how a message is shown and how a file is chosen.
+    std::function<void(const QString&)> messageBox;
+    std::function<QString()> chooseFile;
+
+    CQuillonDoc& document() { return *doc; }
+    CMainFrame& frame() { return *mainFrame; }
+    const RecentFileList& recentFiles() const { return recent; }
+
+private:
+    QString askForFile();
+
+    RecentFileList recent;
+    std::unique_ptr<CQuillonDoc> doc;
+    std::unique_ptr<CMainFrame> mainFrame;
+};

@@ -1,0 +1,72 @@
+#include "app/CommandTable.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+using C = CommandId;
+constexpr QKeyCombination noKey{};
+
+const CommandInfo commands[] = {
+    {C::FileOpen, "開く...\tCtrl+O(&O)", Qt::CTRL | Qt::Key_O, "写真XMLファイルを開く\n開く",
+     ":/res/open.svg", false},
+    {C::FilePrint, "印刷...\tCtrl+P(&P)", Qt::CTRL | Qt::Key_P, "表示中の写真を印刷\n印刷",
+     ":/res/print.svg", false},
+    {C::AppExit, "アプリケーションの終了(&X)", noKey,
+     "アプリケーションを終了し、ファイルの保存を指示\\終了", nullptr, false},
+    {C::EndDisplay, "終了(&E)\tEsc", QKeyCombination(Qt::Key_Escape),
+     "現在の表示を終了する\n表示終了", ":/res/end.svg", false},
+    {C::ShowConstInfo, "工事情報(&K)\tF8", QKeyCombination(Qt::Key_F8),
+     "工事情報を表示します\n工事情報表示", ":/res/construction.svg", false},
+    {C::PreviousPhoto, "前へ(&P)\t←", QKeyCombination(Qt::Key_Left), "前の写真を表示する\n前へ",
+     ":/res/previous.svg", false},
+    {C::NextPhoto, "次へ(&N)\t→", QKeyCombination(Qt::Key_Right), "次の写真を表示する\n次へ",
+     ":/res/next.svg", false},
+    {C::EnlargePhoto, "写真の拡大表示(&D)\tF1", QKeyCombination(Qt::Key_F1),
+     "選択中の写真を拡大表示する\n写真の拡大表示", nullptr, false},
+    {C::Reload, "再読み込み(&R)\tF5", QKeyCombination(Qt::Key_F5),
+     "画像をメディアから再読み込み\n再読み込み", nullptr, false},
+    {C::StartSlideShow, "写真の自動送り(&S)", noKey, "写真表示の自動送り\n自動送り",
+     ":/res/slideshow.svg", false},
+    {C::FourPhotos, "写真4枚表示(&F)", noKey, "写真を4枚表示\n4枚表示", ":/res/four.svg", true},
+    {C::OnePhoto, nullptr, noKey, "写真を1枚表示\n1枚表示", ":/res/one.svg", true},
+    {C::ToggleTree, "一覧ツリー(&V)", noKey, "一覧ツリーを表示\nツリー表示", ":/res/tree.svg",
+     true},
+    {C::ViewToolBar, "ツール バー(&T)", noKey,
+     "ツール バーの 表示/非表示\nツール バーの表示切り替え", nullptr, true},
+    {C::ViewStatusBar, "ステータス バー(&S)", noKey,
+     "ステータス バーの 表示/非表示\nステータス バーの表示切り替え", nullptr, true},
+    {C::Options, "オプション(&O)", noKey, "オプションダイアログを表示\nオプションダイアログ表示",
+     nullptr, false},
+    {C::AppAbout, "バージョン情報 TESSEL(&A)...", noKey,
+     "プログラム情報、バージョン、著作権を表示します。\nバージョン情報", ":/res/about.svg", false},
+    {C::FileNew, nullptr, Qt::CTRL | Qt::Key_N, "新規にファイルを作成\n新規ファイル", nullptr,
+     false},
+    {C::NextPane, nullptr, QKeyCombination(Qt::Key_F6), "次のウィンドウに切り替える\n次のペイン",
+     nullptr, false},
+    {C::PreviousPane, nullptr, Qt::SHIFT | Qt::Key_F6, "前のウィンドウに切り替える\n前のペイン",
+     nullptr, false},
+};
+
+} // namespace
+
+QString CommandInfo::prompt() const {
+    return QString::fromUtf8(string).section('\n', 0, 0);
+}
+
+QString CommandInfo::tooltip() const {
+    return QString::fromUtf8(string).section('\n', 1);
+}
+
+std::span<const CommandInfo> commandTable() {
+    return commands;
+}
+
+const CommandInfo& commandInfo(CommandId id) {
+    const auto found = std::find_if(std::begin(commands), std::end(commands),
+                                    [id](const CommandInfo& info) { return info.id == id; });
+    if (found == std::end(commands))
+        throw std::out_of_range("unknown command");
+    return *found;
+}

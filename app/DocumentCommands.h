@@ -1,0 +1,17 @@
+#pragma once
+
+#include "doc/CQuillonDoc.h"
+#include "views/CommandTarget.h"
+
+// The document's place on the command route: the photo layout commands. The options command
+// joins when the options dialog exists.
+class DocumentCommands : public CommandTarget {
+public:
+    explicit DocumentCommands(CQuillonDoc& document) : document(document) {}
+
+    bool updateCommand(CommandId id, CommandState& state) override;
+    bool executeCommand(CommandId id) override;
+
+private:
+    CQuillonDoc& document;
+};

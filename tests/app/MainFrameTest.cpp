@@ -1,0 +1,256 @@
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <QWindow>
+
+#include "app/CMainFrame.h"
+#include "app/CQuillonApp.h"
+#include "app/CommandTable.h"
+#include "app/SlideShow.h"
+#include "tests/support/ScratchFiles.h"
+#include "tests/support/TestDelivery.h"
+
+namespace {
+
+// The application with its settings, profile and messages kept in the test's folder.
+struct TestApp {
+    QSettings profile{QString::fromStdString((scratchFolder() / "profile.ini").string()),
+                      QSettings::IniFormat};
+    CQuillonApp app{AppSettings((scratchFolder() / "TESSEL.ini").string()), profile};
+    QStringList messages;
+    QString fileToChoose;
+
+    TestApp() {
+        app.messageBox = [this](const QString& text) { messages.append(text); };
+        app.chooseFile = [this] { return fileToChoose; };
+    }
+
+    CMainFrame& frame() { return app.frame(); }
+    CommandSet& commands() { return frame().commands(); }
+    bool enabled(CommandId id) { return commands().state(id).enabled; }
+};
+
+QString writeDelivery(const std::string& name, int photos) {
+    std::vector<TestPhoto> entries;
+    for (int i = 0; i < photos; ++i)
+        entries.emplace_back(std::to_string(i + 1));
+    return QString::fromStdString(writeScratchFile(name, testDeliveryXml(entries)).string());
+}
+
+QStringList actionTexts(QWidget* menuOrBar) {
+    QStringList texts;
+    for (QAction* action : menuOrBar->actions()) {
+        if (action->isVisible())
+            texts.append(action->isSeparator() ? "—" : action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { useScratchFolder(QTest::currentTestFunction()); }
+
+    void theMenusStandAsTheyAlwaysHave() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        const QList<QAction*> menus = test.frame().menuBar()->actions();
+        QCOMPARE(menus.size(), 4);
+        QCOMPARE(menus[0]->text(), QString("ファイル(&F)"));
+        QCOMPARE(actionTexts(menus[0]->menu()),
+                 QStringList({"開く...\tCtrl+O(&O)", "—", "印刷...\tCtrl+P(&P)", "—",
+                              "最近使ったファイル", "—", "アプリケーションの終了(&X)"}));
+        QCOMPARE(actionTexts(menus[1]->menu()),
+                 QStringList({"終了(&E)\tEsc", "—", "工事情報(&K)\tF8", "—", "前へ(&P)\t←",
+                              "次へ(&N)\t→", "—", "写真の拡大表示(&D)\tF1", "再読み込み(&R)\tF5",
+                              "—", "写真の自動送り(&S)"}));
+        QCOMPARE(actionTexts(menus[2]->menu()),
+                 QStringList({"写真4枚表示(&F)", "一覧ツリー(&V)", "—", "ツール バー(&T)",
+                              "ステータス バー(&S)", "—", "オプション(&O)"}));
+        QCOMPARE(actionTexts(menus[3]->menu()), QStringList({"バージョン情報 TESSEL(&A)..."}));
+        QCOMPARE(test.frame().photoToolBar().actions().size(), 8);
+        QCOMPARE(test.frame().windowTitle(), QString("TESSEL"));
+        QVERIFY(!test.frame().recentFilePlaceholder()->isEnabled());
+        const QAction* next = test.commands().action(CommandId::NextPhoto);
+        QCOMPARE(next->statusTip(), QString("次の写真を表示する"));
+        QCOMPARE(next->toolTip(), QString("次へ"));
+        QCOMPARE(commandInfo(CommandId::AppExit).prompt(),
+                 QString("アプリケーションを終了し、ファイルの保存を指示\\終了"));
+    }
+
+    void navigationFollowsThePosition() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        QVERIFY(!test.enabled(CommandId::NextPhoto)); // no file
+        QVERIFY(!test.enabled(CommandId::PreviousPhoto));
+        QVERIFY(!test.enabled(CommandId::StartSlideShow));
+        QVERIFY(!test.enabled(CommandId::FilePrint));
+        QVERIFY(!test.enabled(CommandId::EndDisplay));
+        QVERIFY(test.enabled(CommandId::FileOpen));
+
+        QVERIFY(test.app.openDocumentFile(writeDelivery("PHOTO.XML", 3)));
+        QVERIFY(test.enabled(CommandId::NextPhoto)); // first
+        QVERIFY(!test.enabled(CommandId::PreviousPhoto));
+        QVERIFY(test.enabled(CommandId::FilePrint));
+        QVERIFY(test.commands().execute(CommandId::NextPhoto)); // middle
+        QVERIFY(test.enabled(CommandId::NextPhoto));
+        QVERIFY(test.enabled(CommandId::PreviousPhoto));
+        QVERIFY(test.commands().execute(CommandId::NextPhoto)); // last
+        QVERIFY(!test.enabled(CommandId::NextPhoto));
+        QVERIFY(!test.commands().execute(CommandId::NextPhoto)); // a disabled command does nothing
+        QCOMPARE(test.app.document().currentIndex(), 2);
+        // Commands nobody handles yet are disabled.
+        QVERIFY(!test.enabled(CommandId::EnlargePhoto));
+        QVERIFY(!test.enabled(CommandId::Options));
+    }
+
+    void arrowKeysStepWhateverHasTheFocus() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        test.frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&test.frame()));
+        test.frame().photoView().photoControl(0).setFocus();
+        // Keys come through the window, as the platform delivers them.
+        QWindow* window = test.frame().windowHandle();
+        test.commands().refresh(); // what the idle event loop does
+        QTest::keyClick(window, Qt::Key_Right);
+        QCOMPARE(test.app.document().currentIndex(), 1);
+        QTest::keyClick(window, Qt::Key_Right);
+        QTest::keyClick(window, Qt::Key_Right); // at the last photo: nothing
+        QCOMPARE(test.app.document().currentIndex(), 2);
+        QTest::keyClick(window, Qt::Key_Left);
+        QCOMPARE(test.app.document().currentIndex(), 1);
+    }
+
+    void theSlideShowStepsAndStopsAtTheLastPhoto() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        CMainFrame& frame = test.frame();
+        QVERIFY(test.commands().execute(CommandId::StartSlideShow));
+        QVERIFY(frame.slideShowRunning());
+        QCOMPARE(frame.slideShowInterval(), 10000);
+        QVERIFY(!test.enabled(CommandId::StartSlideShow));
+        QVERIFY(test.enabled(CommandId::EndDisplay));
+        frame.slideTick();
+        frame.slideTick();
+        QCOMPARE(test.app.document().currentIndex(), 2);
+        QVERIFY(frame.slideShowRunning()); // the last photo is shown for a whole interval
+        frame.slideTick();
+        QVERIFY(!frame.slideShowRunning());
+        QCOMPARE(test.app.document().currentIndex(), 2);
+    }
+
+    void escapeStopsTheSlideShow() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        QVERIFY(!test.commands().execute(CommandId::EndDisplay)); // nothing to end
+        test.frame().startSlideShow();
+        QVERIFY(test.commands().execute(CommandId::EndDisplay));
+        QVERIFY(!test.frame().slideShowRunning());
+        QCOMPARE(test.app.document().currentIndex(), 0);
+    }
+
+    void handEditedIntervalsAreKeptInBounds() {
+        QCOMPARE(slideShowIntervalMilliseconds(10), 10000);
+        QCOMPARE(slideShowIntervalMilliseconds(250), 250000);
+        QCOMPARE(slideShowIntervalMilliseconds(0), 1000);
+        QCOMPARE(slideShowIntervalMilliseconds(-5), 1000);
+        QVERIFY(slideShowIntervalMilliseconds(INT_MAX) > 0);
+        QCOMPARE(slideShowIntervalMilliseconds(INT_MAX), INT_MAX / 1000 * 1000);
+    }
+
+    void theIntervalIsReadWhenTheShowStarts() {
+        TestApp test;
+        writeScratchFile("TESSEL.ini", "[Option]\nPhotoSlideInterval=3\n");
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 2)}));
+        test.app.settings.photoSlideInterval = 7;
+        test.frame().startSlideShow();
+        QCOMPARE(test.frame().slideShowInterval(), 7000);
+    }
+
+    void aFileOnTheCommandLineThatCannotBeOpenedEndsTheProgram() {
+        TestApp missing;
+        QVERIFY(!missing.app.InitInstance({"tessel", "no-such-file.xml"}));
+        QCOMPARE(missing.messages.size(), 1);
+        QVERIFY(missing.messages[0].contains("no-such-file.xml"));
+        QVERIFY(!missing.frame().isVisible());
+
+        TestApp folder;
+        QVERIFY(
+            !folder.app.InitInstance({"tessel", QString::fromStdString(scratchFolder().string())}));
+        QCOMPARE(folder.messages.size(), 1);
+    }
+
+    void openingRecordsTheFileAndUpdatesEveryView() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        QVERIFY(test.frame().isVisible());
+        test.fileToChoose = writeDelivery("PHOTO.XML", 2);
+        QVERIFY(test.commands().execute(CommandId::FileOpen));
+        QCOMPARE(QString::fromStdString(test.app.document().pathName()), test.fileToChoose);
+        QCOMPARE(test.frame().windowTitle(), QString("TESSEL"));
+        QCOMPARE(test.frame().photoView().headingText(), QString("T1"));
+        QCOMPARE(test.app.recentFiles().files(), QStringList{test.fileToChoose});
+        QVERIFY(test.frame().recentFileAction(0)->isVisible());
+        QVERIFY(!test.frame().recentFilePlaceholder()->isVisible());
+
+        test.fileToChoose.clear(); // the dialog was cancelled
+        QVERIFY(test.commands().execute(CommandId::FileOpen));
+        QCOMPARE(test.app.document().photoOrder().size(), 2u);
+
+        QVERIFY(test.commands().execute(CommandId::FileNew));
+        QCOMPARE(test.app.document().pathName(), std::string());
+        QCOMPARE(test.frame().photoView().headingText(), QString());
+    }
+
+    void theRecentFileListKeepsFourNewestFirst() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        QStringList opened;
+        for (int i = 0; i < 5; ++i) {
+            opened.prepend(writeDelivery("D" + std::to_string(i) + ".xml", 1));
+            QVERIFY(test.app.openDocumentFile(opened.first()));
+        }
+        QVERIFY(test.app.openDocumentFile(opened[2])); // reopening moves it to the front
+        const QStringList expected{opened[2], opened[0], opened[1], opened[3]};
+        QCOMPARE(test.app.recentFiles().files(), expected);
+        QCOMPARE(RecentFileList(test.profile).files(), expected); // kept in the profile
+        QVERIFY(test.frame().recentFileAction(3)->text().startsWith("&4 "));
+    }
+
+    void aRecentFileThatHasGoneIsReportedAndRemoved() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        const QString kept = writeDelivery("kept.xml", 1);
+        const QString gone = writeDelivery("gone.xml", 1);
+        QVERIFY(test.app.openDocumentFile(kept));
+        QVERIFY(test.app.openDocumentFile(gone));
+        std::filesystem::remove(gone.toStdString());
+        test.frame().recentFileAction(0)->trigger();
+        QCOMPARE(test.messages.size(), 1);
+        QCOMPARE(test.app.recentFiles().files(), QStringList{kept});
+        test.frame().recentFileAction(0)->trigger();
+        QCOMPARE(QString::fromStdString(test.app.document().pathName()), kept);
+    }
+
+    void theLayoutAndBarCommandsCarryCheckMarks() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        QVERIFY(test.commands().state(CommandId::OnePhoto).checked);
+        QVERIFY(test.commands().execute(CommandId::OnePhoto)); // flips, as it always did
+        QVERIFY(test.app.document().fourPhotoLayout());
+        QVERIFY(test.commands().state(CommandId::FourPhotos).checked);
+        QVERIFY(test.commands().state(CommandId::ViewToolBar).checked);
+        QVERIFY(test.commands().execute(CommandId::ViewToolBar));
+        QVERIFY(test.frame().mainToolBar().isHidden());
+        QVERIFY(!test.frame().photoToolBar().isHidden());
+        QVERIFY(!test.commands().action(CommandId::ViewToolBar)->isChecked());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
