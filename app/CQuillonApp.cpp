@@ -70,16 +70,21 @@ void CQuillonApp::openRecentFile(int index) {
     }
 }
 
-QString CQuillonApp::askForFile() {
-    QFileDialog dialog(mainFrame.get(), "Open");
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({"XMLファイル (*.xml)", "All Files (*.*)"});
+std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, "Open");
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters({"XMLファイル (*.xml)", "All Files (*.*)"});
     // Our own dialog, whose filter ignores case: deliveries name the file PHOTO.XML.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    return dialog;
+}
+
+QString CQuillonApp::askForFile() {
+    const auto dialog = makeOpenDialog(mainFrame.get());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    return dialog->selectedFiles().first();
 }
 
 void CQuillonApp::showMessage(std::string_view text) {

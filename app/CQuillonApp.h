@@ -15,6 +15,10 @@
 #include "views/CommandTarget.h"
 
 class CMainFrame;
+class QFileDialog;
+
+// The open dialog: titled "Open", existing files only, the XML filter matching PHOTO.XML too.
+std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent);
 
 // The application: reads the settings, creates the one document and the main window, opens
 // files from the command line, the open command and the recent-file list, and shows the

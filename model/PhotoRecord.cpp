@@ -32,7 +32,7 @@ std::string PhotoRecord::composeDetailText() const {
             continue;
         if (!detail.empty())
             detail += '\n';
-        detail += std::string(elementName(slot)) + "：" + slots[slot];
+        detail.append(elementName(slot)).append("：").append(slots[slot]);
     }
     return detail;
 }

@@ -1,3 +1,4 @@
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
@@ -235,6 +236,20 @@ private Q_SLOTS:
         QCOMPARE(test.app.recentFiles().files(), QStringList{kept});
         test.frame().recentFileAction(0)->trigger();
         QCOMPARE(QString::fromStdString(test.app.document().pathName()), kept);
+    }
+
+    void theOpenDialogShowsUpperCaseXmlFiles() {
+        writeScratchFile("PHOTO.XML", "<photodata/>");
+        writeScratchFile("notes.txt", "x");
+        const auto dialog = makeOpenDialog(nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Open"));
+        QCOMPARE(dialog->nameFilters(), QStringList({"XMLファイル (*.xml)", "All Files (*.*)"}));
+        QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+        // The dialog's listing applies its name filter with its own filter flags; QDir does
+        // the same, without the dialog's background thread.
+        const QDir folder(QString::fromStdString(scratchFolder().string()), "*.xml", QDir::Name,
+                          dialog->filter());
+        QCOMPARE(folder.entryList(QDir::Files), QStringList{"PHOTO.XML"});
     }
 
     void theLayoutAndBarCommandsCarryCheckMarks() {
