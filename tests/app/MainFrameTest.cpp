@@ -79,6 +79,7 @@ private Q_SLOTS:
         const QAction* next = test.commands().action(CommandId::NextPhoto);
         QCOMPARE(next->statusTip(), QString("次の写真を表示する"));
         QCOMPARE(next->toolTip(), QString("次へ"));
+        QVERIFY(!next->icon().pixmap(32, 15).isNull()); // the toolbar images are built in
         QCOMPARE(commandInfo(CommandId::AppExit).prompt(),
                  QString("アプリケーションを終了し、ファイルの保存を指示\\終了"));
     }
