@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchData.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/PhotoBitmap.h"
 #include "tools/sample/SampleImages.h"
@@ -19,7 +20,7 @@ const QSize displaySize(1280, 960);
 
 const QString& photoFile() {
     static const QString path = [] {
-        const QString file = "bench-photo-12mp.jpg";
+        const QString file = QString::fromStdString(benchDataPath("bench-photo-12mp.jpg"));
         writeSamplePhoto(file, 1, "12 MP", photoSize);
         return file;
     }();

@@ -13,6 +13,7 @@
 #include <libxml/SAX2.h>
 #include <libxml/parser.h>
 
+#include "bench/BenchData.h"
 #include "model/LibxmlSetup.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"
@@ -28,8 +29,8 @@ const std::string& deliveryFile(int count, Encoding encoding) {
     static std::map<std::pair<int, Encoding>, std::string> files;
     std::string& path = files[{count, encoding}];
     if (path.empty()) {
-        path = "bench-photo-" + std::to_string(count) + (encoding == ShiftJis ? "-sjis" : "-utf8") +
-               ".xml";
+        path = benchDataPath("bench-photo-" + std::to_string(count) +
+                             (encoding == ShiftJis ? "-sjis" : "-utf8") + ".xml");
         const auto photos = makeSamplePhotos(count);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (encoding == ShiftJis)

@@ -20,7 +20,9 @@ std::filesystem::path scratchFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string name = test ? std::string(test->test_suite_name()) + "." + test->name()
                                   : "qt." + (namedTest.empty() ? "shared" : namedTest);
-    const auto folder = std::filesystem::current_path() / "scratch" / name;
+    // Beside the test executable: inside the build tree, wherever the test is run from.
+    const auto folder =
+        std::filesystem::canonical("/proc/self/exe").parent_path() / "scratch" / name;
     // Each test starts from an empty folder, whatever an earlier run left there.
     static std::string preparedFor;
     if (preparedFor != name) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Files the tests write live in a folder of the running test, below the build tree.
+// Files the tests write live in a folder of the running test, beside the test executable.
 std::filesystem::path scratchFolder();
 // Names the scratch folder where GoogleTest does not: Qt Test calls it from init().
 void useScratchFolder(const std::string& testName);
