@@ -6,8 +6,6 @@
 
 namespace {
 
-const QColor captionFrameColour(190, 190, 190);
-
 QImage fullResolution(const std::string& path) {
     const auto file = locateMediaFile(path);
     if (!file)

@@ -55,5 +55,8 @@ private:
     mutable QImage scaled;
 };
 
+// The frame around a caption that stands where an image is missing.
+inline const QColor captionFrameColour{190, 190, 190};
+
 // Paints a 4-pixel frame of colour on rectangle moved in by inset on every side.
 void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour);

@@ -8,7 +8,6 @@
 namespace {
 
 const QColor selectionColour(160, 255, 255);
-const QColor captionFrameColour(190, 190, 190);
 
 } // namespace
 
