@@ -90,8 +90,8 @@ void CPhotoView::assignPhoto(CPhotoStatic& control, int index, PhotoRecord& phot
     const std::string& fileName = photo.slots[PhotoSlot::FileName];
     const std::string path = document.makePhotoPath(fileName);
     if (!control.loadImage(path)) {
-        control.clear();
-        // A file that exists but cannot be decoded leaves the control empty.
+        // A failed load has left the control empty; a file that exists but cannot be decoded
+        // leaves it so.
         if (locateMediaFile(path))
             return;
         control.fallbackCaption = missingFileCaption(fileName, photo.slots[PhotoSlot::MediaNumber]);
