@@ -1,30 +1,23 @@
 #include "tools/sample/SampleImages.h"
 
-#include "tools/sample/FaxTiff.h"
-
 #include <QColor>
-#include <QFont>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+
+#include "imaging/UiFont.h"
+#include "tools/sample/FaxTiff.h"
 
 namespace {
 
 const QSize drawingSize(1200, 850);
 
-QFont sampleFont(int pixelHeight) {
-    QFont font;
-    font.setFamilies({"Noto Sans CJK JP", "IPAGothic", "sans-serif"});
-    font.setPixelSize(std::max(pixelHeight, 6));
-    return font;
-}
-
 void drawCentredLines(QPainter& painter, const QRect& box, const QString& big,
                       const QString& small) {
     const int height = box.height();
-    painter.setFont(sampleFont(height / 6));
+    painter.setFont(uiFont(height / 6));
     painter.drawText(box.adjusted(0, 0, 0, -height / 4), Qt::AlignCenter, big);
-    painter.setFont(sampleFont(height / 14));
+    painter.setFont(uiFont(height / 14));
     painter.drawText(box.adjusted(0, height / 3, 0, 0), Qt::AlignCenter, small);
 }
 
