@@ -17,7 +17,9 @@ bool isRotatedSideways(QImageIOHandler::Transformations transformation) {
 } // namespace
 
 std::optional<DecodedImage> decodeImage(const QString& path, QSize maximumSize) {
-    QImageReader::setAllocationLimit(allocationLimitMegabytes);
+    // A process-wide setting of Qt's: made once, before the first decode.
+    static const bool limited = (QImageReader::setAllocationLimit(allocationLimitMegabytes), true);
+    Q_UNUSED(limited);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
