@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-dependencies.sh
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTESSEL_SAMPLE=ON
 exec build/app/tessel build/sample/PHOTO.XML

@@ -20,11 +20,12 @@ constexpr int separator = 0;
 CMainFrame::CMainFrame(CQuillonDoc& document, const AppSettings& settings,
                        CommandTarget& application, const RecentFileList& recentFiles)
     : document(document), settings(settings), application(application), recentFiles(recentFiles),
-      documentCommands(document), view(new CPhotoView(document)),
+      documentCommands(document), view(new CPhotoView(document)), active(new ActiveView(this)),
       commandSet(new CommandSet(this, [this] { return route(); })) {
     setWindowTitle("TESSEL"); // never the open file's name
     setWindowIcon(QIcon(":/res/tessel.svg"));
     setCentralWidget(view);
+    active->addView(*view, *view);
     buildMenus();
     buildToolBars();
     buildStatusBar();
@@ -35,7 +36,7 @@ CMainFrame::CMainFrame(CQuillonDoc& document, const AppSettings& settings,
 }
 
 std::vector<CommandTarget*> CMainFrame::route() {
-    return {view, &documentCommands, this, &application};
+    return {active->target(), &documentCommands, this, &application};
 }
 
 void CMainFrame::addCommands(QWidget* menuOrBar, std::initializer_list<int> ids) {

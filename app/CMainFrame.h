@@ -7,11 +7,12 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include "app/AppSettings.h"
-#include "app/CommandSet.h"
+#include "app/ActiveView.h"
 #include "app/DocumentCommands.h"
 #include "app/RecentFileList.h"
-#include "doc/CQuillonDoc.h"
+#include "commands/CommandSet.h"
+#include "document/CQuillonDoc.h"
+#include "settings/AppSettings.h"
 #include "views/CPhotoView.h"
 
 class QToolBar;
@@ -30,6 +31,9 @@ public:
 
     CommandSet& commands() { return *commandSet; }
     CPhotoView& photoView() { return *view; }
+    // Where the command route starts.
+    QWidget* activeView() const { return active->widget(); }
+    void setActiveView(const QWidget& view) { active->setActive(view); }
     QToolBar& mainToolBar() { return *mainBar; }
     QToolBar& photoToolBar() { return *photoBar; }
     // Shows the recent-file list in the ファイル menu again after it changed.
@@ -61,6 +65,7 @@ private:
     const RecentFileList& recentFiles;
     DocumentCommands documentCommands;
     CPhotoView* view;
+    ActiveView* active;
     CommandSet* commandSet;
     QToolBar* mainBar = nullptr;
     QToolBar* photoBar = nullptr;

@@ -8,11 +8,11 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/AppSettings.h"
 #include "app/RecentFileList.h"
-#include "doc/CQuillonDoc.h"
-#include "doc/DocumentHost.h"
-#include "views/CommandTarget.h"
+#include "commands/CommandTarget.h"
+#include "document/CQuillonDoc.h"
+#include "document/DocumentHost.h"
+#include "settings/AppSettings.h"
 
 class CMainFrame;
 class QFileDialog;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "doc/CQuillonDoc.h"
-#include "views/CommandTarget.h"
+#include "commands/CommandTarget.h"
+#include "document/CQuillonDoc.h"
 
 // The document's place on the command route: the photo layout commands. The options command
 // joins when the options dialog exists.

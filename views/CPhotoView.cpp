@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QResizeEvent>
 
-#include "doc/PhotoOrder.h"
+#include "document/PhotoOrder.h"
 #include "imaging/MediaLookup.h"
 #include "imaging/UiFont.h"
 #include "views/MissingFileCaption.h"

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "doc/CQuillonDoc.h"
-#include "doc/DocumentView.h"
+#include "commands/CommandTarget.h"
+#include "document/CQuillonDoc.h"
+#include "document/DocumentView.h"
 #include "views/CPhotoStatic.h"
-#include "views/CommandTarget.h"
 
 class QPainter;
 

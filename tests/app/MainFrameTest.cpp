@@ -2,13 +2,14 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
 #include "app/CMainFrame.h"
 #include "app/CQuillonApp.h"
-#include "app/CommandTable.h"
 #include "app/SlideShow.h"
+#include "commands/CommandTable.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 
@@ -37,6 +38,13 @@ QString writeDelivery(const std::string& name, int photos) {
     for (int i = 0; i < photos; ++i)
         entries.emplace_back(std::to_string(i + 1));
     return QString::fromStdString(writeScratchFile(name, testDeliveryXml(entries)).string());
+}
+
+// Runs the event loop until it has nothing left to do and would wait for input.
+void letTheEventLoopGoIdle() {
+    QTimer wakeUp; // a due timer ends the wait at once
+    wakeUp.start(0);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 QStringList actionTexts(QWidget* menuOrBar) {
@@ -253,18 +261,35 @@ private Q_SLOTS:
         QCOMPARE(folder.entryList(QDir::Files), QStringList{"PHOTO.XML"});
     }
 
-    void theLayoutAndBarCommandsCarryCheckMarks() {
+    void theCheckMarksFollowTheLayoutBothWays() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel"}));
-        QVERIFY(test.commands().state(CommandId::OnePhoto).checked);
-        QVERIFY(test.commands().execute(CommandId::OnePhoto)); // flips, as it always did
+        QAction* four = test.commands().action(CommandId::FourPhotos);
+        QAction* one = test.commands().action(CommandId::OnePhoto);
+        QVERIFY(one->isChecked() && !four->isChecked());
+        // A click flips a checkable action by itself; the mark must show the layout instead.
+        one->trigger(); // the command flips the layout, as it always did
         QVERIFY(test.app.document().fourPhotoLayout());
-        QVERIFY(test.commands().state(CommandId::FourPhotos).checked);
-        QVERIFY(test.commands().state(CommandId::ViewToolBar).checked);
-        QVERIFY(test.commands().execute(CommandId::ViewToolBar));
+        QVERIFY(four->isChecked() && !one->isChecked());
+        four->trigger();
+        QVERIFY(!test.app.document().fourPhotoLayout());
+        QVERIFY(one->isChecked() && !four->isChecked());
+
+        QAction* toolBar = test.commands().action(CommandId::ViewToolBar);
+        QVERIFY(toolBar->isChecked());
+        toolBar->trigger();
         QVERIFY(test.frame().mainToolBar().isHidden());
         QVERIFY(!test.frame().photoToolBar().isHidden());
-        QVERIFY(!test.commands().action(CommandId::ViewToolBar)->isChecked());
+        QVERIFY(!toolBar->isChecked());
+    }
+
+    void commandStatesAreRefreshedWhenTheEventLoopGoesIdle() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        QAction* next = test.commands().action(CommandId::NextPhoto);
+        QVERIFY(!next->isEnabled()); // set before the file was opened
+        letTheEventLoopGoIdle();
+        QVERIFY(next->isEnabled());
     }
 };
 

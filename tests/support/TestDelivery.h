@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "doc/DocumentHost.h"
+#include "document/DocumentHost.h"
 
 // One photo of a test delivery; its file is named F<position in the file>.JPG.
 struct TestPhoto {

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "doc/CQuillonDoc.h"
-#include "doc/CategoryNode.h"
-#include "doc/DocumentHost.h"
+#include "document/CQuillonDoc.h"
+#include "document/CategoryNode.h"
+#include "document/DocumentHost.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"

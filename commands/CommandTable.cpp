@@ -1,4 +1,4 @@
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 
 #include <algorithm>
 #include <stdexcept>

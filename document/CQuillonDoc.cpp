@@ -1,4 +1,4 @@
-#include "doc/CQuillonDoc.h"
+#include "document/CQuillonDoc.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <exception>
 
-#include "doc/PhotoOrder.h"
+#include "document/PhotoOrder.h"
 #include "model/PhotoXmlReader.h"
 
 namespace {

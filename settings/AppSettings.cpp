@@ -1,9 +1,9 @@
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 
 #include <filesystem>
 #include <utility>
 
-#include "app/PrivateProfile.h"
+#include "settings/PrivateProfile.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "app/CommandSet.h"
+#include "commands/CommandSet.h"
 
 #include <QAbstractEventDispatcher>
 #include <QIcon>
 #include <QWidget>
 
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 
 CommandSet::CommandSet(QWidget* window, Route route) : QObject(window), route(std::move(route)) {
     for (const CommandInfo& info : commandTable())

@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 
 #include <climits>
 #include <filesystem>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/PrivateProfile.h"
+#include "settings/PrivateProfile.h"
 #include "tests/support/ScratchFiles.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "doc/CategoryNode.h"
-#include "doc/DocumentHost.h"
-#include "doc/DocumentView.h"
+#include "document/CategoryNode.h"
+#include "document/DocumentHost.h"
+#include "document/DocumentView.h"
 #include "model/PhotoDataSet.h"
 
 // The one document: the data of the open photo XML file, its classification tree, the

@@ -5,7 +5,7 @@
 #include <QKeySequence>
 #include <QString>
 
-#include "views/CommandId.h"
+#include "commands/CommandId.h"
 
 // How a command presents itself: its menu text as it stands in the menu, its key, its string
 // ("prompt\ntooltip") and its toolbar image.

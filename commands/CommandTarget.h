@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CommandId.h"
+#include "commands/CommandId.h"
 
 // Whether a command can be chosen now, and its check mark.
 struct CommandState {

@@ -1,4 +1,4 @@
-#include "doc/CategoryNode.h"
+#include "document/CategoryNode.h"
 
 #include <array>
 #include <memory>

@@ -1,11 +1,11 @@
-#include "doc/CQuillonDoc.h"
+#include "document/CQuillonDoc.h"
 
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "doc/PhotoOrder.h"
+#include "document/PhotoOrder.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 

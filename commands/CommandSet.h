@@ -7,7 +7,7 @@
 #include <QAction>
 #include <QObject>
 
-#include "views/CommandTarget.h"
+#include "commands/CommandTarget.h"
 
 // One action per command. A command goes along the route (active view, document, frame,
 // application) to the first target that handles it; a command no target handles is

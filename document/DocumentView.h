@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/UpdateHint.h"
+#include "document/UpdateHint.h"
 
 // A view of the document: told of every change by an update hint, it reads what it needs
 // from the document itself.

@@ -1,4 +1,4 @@
-#include "doc/PhotoOrder.h"
+#include "document/PhotoOrder.h"
 
 #include <limits>
 
