@@ -87,9 +87,11 @@ void CMainFrame::refreshRecentFiles() {
     for (int index = 0; index < RecentFileList::capacity; ++index) {
         QAction* action = recentActions[index];
         action->setVisible(index < files.size());
-        if (index < files.size())
-            action->setText(
-                QString("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(files[index])));
+        if (index < files.size()) {
+            // An & of the path is shown as it is, not taken as a mnemonic.
+            const QString shown = QDir::toNativeSeparators(files[index]).replace('&', "&&");
+            action->setText(QString("&%1 %2").arg(index + 1).arg(shown));
+        }
     }
 }
 
@@ -112,6 +114,18 @@ void CMainFrame::buildToolBars() {
 void CMainFrame::buildStatusBar() {
     // Shown whenever no command's prompt covers it.
     statusBar()->addWidget(new QLabel("レディ"), 1);
+    // Permanent, so that no prompt hides that the file was not read to its end.
+    readStop = new QLabel;
+    readStop->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(readStop);
+}
+
+void CMainFrame::showReadStopNotice(const QString& notice) {
+    readStop->setText(notice);
+}
+
+QString CMainFrame::readStopNotice() const {
+    return readStop->text();
 }
 
 bool CMainFrame::updateCommand(CommandId id, CommandState& state) {
@@ -178,5 +192,5 @@ void CMainFrame::slideTick() {
 }
 
 void CMainFrame::endDisplay() {
-    slideTimer.stop();
+    stopSlideShow();
 }

@@ -15,6 +15,7 @@
 #include "settings/AppSettings.h"
 #include "views/CPhotoView.h"
 
+class QLabel;
 class QToolBar;
 
 // The program's one window: menus, two toolbars, status bar, photo stepping and the
@@ -46,7 +47,11 @@ public:
     void startSlideShow();
     // One step of the slideshow; at the last photo it stops instead.
     void slideTick();
+    void stopSlideShow() { slideTimer.stop(); }
     void endDisplay();
+    // Says in the status bar, until replaced, that the open file was not read to its end.
+    void showReadStopNotice(const QString& notice);
+    QString readStopNotice() const;
 
 Q_SIGNALS:
     void recentFileChosen(int index);
@@ -69,6 +74,7 @@ private:
     CommandSet* commandSet;
     QToolBar* mainBar = nullptr;
     QToolBar* photoBar = nullptr;
+    QLabel* readStop = nullptr;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};
     QTimer slideTimer;

@@ -7,6 +7,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/ReadStopNotice.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile)
     : settings(std::move(settings)), recent(profile) {
@@ -36,11 +37,16 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
 
 bool CQuillonApp::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!doc->OnOpenDocument(absolute.toStdString()))
+    if (!doc->OnOpenDocument(absolute.toStdString())) {
+        // A load that failed after the views were emptied leaves nothing open.
+        if (doc->pathName().empty())
+            showNewDocument();
         return false;
+    }
     doc->setPathName(absolute.toStdString());
     recent.add(absolute);
     mainFrame->refreshRecentFiles();
+    mainFrame->showReadStopNotice(readStopNotice(doc->pathName(), doc->photoData()));
     doc->sendInitialUpdate();
     return true;
 }
@@ -53,7 +59,13 @@ void CQuillonApp::OnFileOpen() {
 
 void CQuillonApp::OnFileNew() {
     if (doc->OnNewDocument())
-        doc->sendInitialUpdate();
+        showNewDocument();
+}
+
+void CQuillonApp::showNewDocument() {
+    mainFrame->stopSlideShow();
+    mainFrame->showReadStopNotice({});
+    doc->sendInitialUpdate();
 }
 
 void CQuillonApp::OnAppAbout() {

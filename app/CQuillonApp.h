@@ -60,6 +60,8 @@ public:
 
 private:
     QString askForFile();
+    // After a new document, or a load that failed part-way: nothing open, nothing running.
+    void showNewDocument();
 
     RecentFileList recent;
     std::unique_ptr<CQuillonDoc> doc;

@@ -47,6 +47,9 @@ bool isReadableFile(const std::string& filePath, int& error) {
 } // namespace
 
 CQuillonDoc::CQuillonDoc(DocumentHost& host) : host(host) {
+    loadPhotoXml = [](const std::string& filePath, PhotoDataSet& target) {
+        return PhotoXmlReader().load(filePath, target);
+    };
     mode = host.savedOptions().browseMode != 0 ? 1 : 0;
 }
 
@@ -81,14 +84,13 @@ bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
     data.reset();
     bool loaded = false;
     try {
-        PhotoXmlReader reader;
-        loaded = reader.load(filePath, data) == 0;
+        loaded = loadPhotoXml(filePath, data) == 0;
     } catch (const std::exception&) {
         loaded = false;
     }
     if (!loaded) {
-        // The previous tree and order stay walkable; the next open replaces them.
-        data.reset();
+        // The views are empty now: nothing of the previous file may stay reachable.
+        OnNewDocument();
         host.showMessage(loadFailureMessage);
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     explicit CQuillonDoc(DocumentHost& host);
     CQuillonDoc(const CQuillonDoc&) = delete;
     CQuillonDoc& operator=(const CQuillonDoc&) = delete;
+
+    // Reads a photo XML file as PhotoXmlReader::load does; replaceable for tests.
+    std::function<int(const std::string& path, PhotoDataSet& data)> loadPhotoXml;
 
     void addView(DocumentView& view);
     void removeView(DocumentView& view);

@@ -4,18 +4,6 @@
 #include "imaging/MediaLookup.h"
 #include "imaging/UiFont.h"
 
-namespace {
-
-QImage fullResolution(const std::string& path) {
-    const auto file = locateMediaFile(path);
-    if (!file)
-        return {};
-    const auto image = decodeImage(QString::fromStdString(*file));
-    return image ? image->image : QImage();
-}
-
-} // namespace
-
 void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -31,10 +19,13 @@ bool PhotoBitmap::load(const std::string& path) {
     const auto file = locateMediaFile(path);
     if (!file)
         return false;
+    const auto stamp = fileStampOf(*file);
     auto image = decodeImage(QString::fromStdString(*file), largestScreenSize());
-    if (!image)
+    if (!image || !stamp)
         return false;
     decoded = std::move(image->image);
+    decodedFile = *file;
+    decodedStamp = *stamp;
     uprightSize = image->uprightSize;
     sourcePath = path;
     loaded = true;
@@ -47,6 +38,7 @@ void PhotoBitmap::free() {
     uprightSize = QSize();
     loaded = false;
     sourcePath.clear();
+    decodedFile.clear();
     caption.clear();
 }
 
@@ -84,12 +76,19 @@ void PhotoBitmap::paintInto(QPainter& painter, const BoxRect& destination) const
     painter.drawImage(QPoint(destination.left, destination.top), scaled);
 }
 
+QImage PhotoBitmap::imageToPrint() const {
+    if (locateMediaFile(sourcePath) == decodedFile && fileStampOf(decodedFile) == decodedStamp) {
+        if (const auto full = decodeImage(QString::fromStdString(decodedFile)))
+            return full->image;
+    }
+    return decoded;
+}
+
 void PhotoBitmap::printTo(QPainter& painter, const QRect& page) const {
     if (!holdsImage())
         return;
-    const QImage image = fullResolution(sourcePath);
-    if (image.isNull())
-        return;
-    const BoxRect fitted = fitCentered(image.width(), image.height(), BoxRect::fromQRect(page));
+    const QImage image = imageToPrint();
+    // Fitted by the whole image's proportions, which the held image shares.
+    const BoxRect fitted = fitCentered(width(), height(), BoxRect::fromQRect(page));
     painter.drawImage(fitted.toQRect(), image);
 }

@@ -5,12 +5,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "imaging/FileStamp.h"
 #include "imaging/FitRules.h"
 
 // One image file decoded for display and painted fitted into a box; when nothing is loaded it
 // paints its caption instead (the owners put the file name and medium there). The image is
 // decoded once per load at no more than the largest screen's size; printing reads the file
-// again at full resolution.
+// again at full resolution while it is still the file that was shown.
 class PhotoBitmap {
 public:
     PhotoBitmap() = default;
@@ -25,6 +26,8 @@ public:
     // The upright size of the whole image; 0 when nothing is loaded.
     int width() const { return loaded ? uprightSize.width() : 0; }
     int height() const { return loaded ? uprightSize.height() : 0; }
+    // The size held in memory for the screen, which may be less than the whole image.
+    QSize decodedSize() const { return decoded.size(); }
     const std::string& path() const { return sourcePath; }
 
     void setCaption(std::string text) { caption = std::move(text); }
@@ -36,13 +39,15 @@ public:
     bool paint(QPainter& painter) const;
     // The whole image stretched into destination.
     void paintInto(QPainter& painter, const BoxRect& destination) const;
-    // The image at full resolution, fitted into page and centred.
+    // The image fitted into page and centred: at full resolution while the file is the one
+    // that was shown, else (the disc taken out or changed) the image held for the screen.
     void printTo(QPainter& painter, const QRect& page) const;
     bool hitTest(int x, int y) const { return containsPoint(fittedRect, x, y); }
 
 private:
     bool holdsImage() const { return loaded && width() > 0; }
     void paintCaption(QPainter& painter) const;
+    QImage imageToPrint() const;
 
     BoxRect layoutBox;
     BoxRect fittedRect;
@@ -50,6 +55,8 @@ private:
     QSize uprightSize;
     bool loaded = false;
     std::string sourcePath;
+    std::string decodedFile; // sourcePath as found on the media
+    FileStamp decodedStamp;
     std::string caption;
     // The last stretch of the image, reused while the destination size stays the same.
     mutable QImage scaled;

@@ -3,17 +3,16 @@
 #include <ostream>
 #include <string_view>
 
-// Where the diagnostic dump goes: the attached stream, or nowhere when none is attached.
+// Where the diagnostic dump goes.
 class DumpSink {
 public:
-    DumpSink() = default;
-    explicit DumpSink(std::ostream& out) : out(&out) {}
+    explicit DumpSink(std::ostream& out) : out(out) {}
 
     // One line: group label, element name, "＝", text.
     void writeLine(std::string_view label, std::string_view elementName, std::string_view text);
 
 private:
-    std::ostream* out = nullptr;
+    std::ostream& out;
 };
 
 // Every slot of a record in table order, each on a line of its own.

@@ -2,7 +2,7 @@
 
 PhotoDataSet::PhotoDataSet(const PhotoDataSet& other)
     : basicInfo(other.basicInfo), hasConstructionInfo(other.hasConstructionInfo),
-      constructionInfo(other.constructionInfo) {
+      constructionInfo(other.constructionInfo), readError(other.readError) {
     photos.deepCopyFrom(other.photos);
 }
 
@@ -12,6 +12,7 @@ PhotoDataSet& PhotoDataSet::operator=(const PhotoDataSet& other) {
         hasConstructionInfo = other.hasConstructionInfo;
         constructionInfo = other.constructionInfo;
         photos.deepCopyFrom(other.photos);
+        readError = other.readError;
     }
     return *this;
 }
@@ -21,6 +22,7 @@ void PhotoDataSet::reset() {
     hasConstructionInfo = false;
     constructionInfo.reset();
     photos.clear();
+    readError.reset();
 }
 
 void PhotoDataSet::dump(DumpSink& sink) const {

@@ -1,10 +1,20 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "model/ConstructionInfo.h"
 #include "model/DumpSink.h"
 #include "model/ElementTables.h"
 #include "model/PhotoList.h"
 #include "model/TextSlots.h"
+
+// Where reading stopped in a file that is damaged or cut off, as the XML parser said it.
+struct ReadError {
+    int line = 0; // from 1; 0 when unknown
+    int column = 0;
+    std::string message;
+};
 
 // The texts of the root-level elements (the 基礎情報 group).
 using BasicInfo = TextSlots<BasicSlot, 7>;
@@ -16,6 +26,8 @@ public:
     bool hasConstructionInfo = false; // a complete 工事情報 section was read
     ConstructionInfo constructionInfo;
     PhotoList photos; // in the order in which their sections end in the file
+    // Set when reading stopped before the end of the file: the data holds what came before.
+    std::optional<ReadError> readError;
 
     PhotoDataSet() = default;
     // A copy holds records of its own, never shared with the source.

@@ -47,6 +47,12 @@ void PhotoXmlReader::acceptPhoto(std::unique_ptr<PhotoRecord> record) {
     reader->setContentHandler(this);
 }
 
+void PhotoXmlReader::fatalError(const SaxError& problem) {
+    // The first stop is where reading ended; what follows is only its echo.
+    if (!data.readError)
+        data.readError = ReadError{problem.line, problem.column, std::string(problem.message)};
+}
+
 void PhotoXmlReader::startElement(std::string_view localName) {
     currentSlot = basicSlotOf(localName);
     if (currentSlot == static_cast<int>(BasicSlot::ConstructionInfo)) {

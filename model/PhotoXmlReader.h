@@ -35,9 +35,9 @@ private:
     void startElement(std::string_view localName) override;
     void endElement(std::string_view localName) override;
     void characters(std::string_view text) override;
-    void warning(std::string_view) override {}
-    void error(std::string_view) override {}
-    void fatalError(std::string_view) override {}
+    void warning(const SaxError&) override {}
+    void error(const SaxError&) override {}
+    void fatalError(const SaxError& problem) override;
 
     void closeSections();
 

@@ -12,11 +12,19 @@ public:
     virtual void characters(std::string_view text) = 0;
 };
 
+// A problem the reader met, and where in the document it was read (lines and columns count
+// from 1; 0 where no position is known, as for a file that cannot be opened).
+struct SaxError {
+    std::string_view message;
+    int line = 0;
+    int column = 0;
+};
+
 // Receives the problems SaxReader meets. A fatal error ends the parse.
 class SaxErrorHandler {
 public:
     virtual ~SaxErrorHandler() = default;
-    virtual void warning(std::string_view message) = 0;
-    virtual void error(std::string_view message) = 0;
-    virtual void fatalError(std::string_view message) = 0;
+    virtual void warning(const SaxError& problem) = 0;
+    virtual void error(const SaxError& problem) = 0;
+    virtual void fatalError(const SaxError& problem) = 0;
 };

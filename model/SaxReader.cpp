@@ -195,7 +195,7 @@ ParseResult SaxReader::parseFile(const std::string& path) {
     if (!file) {
         const std::string reason = std::strerror(errno);
         if (errorHandler)
-            errorHandler->fatalError("cannot open " + path + ": " + reason);
+            errorHandler->fatalError({"cannot open " + path + ": " + reason});
         return ParseResult::Stopped;
     }
     return parse([&file](char* buffer, std::size_t capacity) {
@@ -298,12 +298,15 @@ void SaxReader::report(int level, std::string_view message) {
         state->fatalErrorReported = true;
     if (!errorHandler)
         return;
+    // The document's own position, also while an entity's text is parsed.
+    const SaxError problem{message, xmlSAX2GetLineNumber(state->context),
+                           xmlSAX2GetColumnNumber(state->context)};
     if (level == XML_ERR_FATAL)
-        errorHandler->fatalError(message);
+        errorHandler->fatalError(problem);
     else if (level == XML_ERR_ERROR)
-        errorHandler->error(message);
+        errorHandler->error(problem);
     else
-        errorHandler->warning(message);
+        errorHandler->warning(problem);
 }
 
 void SaxReader::stop() {

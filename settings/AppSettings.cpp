@@ -33,8 +33,9 @@ int AppSettings::readFromIni() {
 
 int AppSettings::writeToIni() const {
     // Written as unsigned: the options dialog allows only 1 to 100.
-    writeProfileString(iniPath, section, intervalKey,
-                       std::to_string(static_cast<unsigned>(photoSlideInterval)));
-    writeProfileString(iniPath, section, browseModeKey, std::to_string(browseMode != 0 ? 1 : 0));
-    return 1;
+    const bool intervalWritten = writeProfileString(
+        iniPath, section, intervalKey, std::to_string(static_cast<unsigned>(photoSlideInterval)));
+    const bool modeWritten = writeProfileString(iniPath, section, browseModeKey,
+                                                std::to_string(browseMode != 0 ? 1 : 0));
+    return intervalWritten && modeWritten ? 1 : 0;
 }

@@ -17,7 +17,8 @@ public:
 
     // Values missing from the file keep their defaults; any non-zero browse mode reads as 1.
     int readFromIni();
-    // Writes both keys; a file that cannot be written is left as it was.
+    // Writes both keys; a file that cannot be written is left as it was. 1 when both were
+    // written, else 0 (the user is not told: the values still hold for this run).
     int writeToIni() const;
 };
 

@@ -84,9 +84,13 @@ std::optional<std::string_view> keyOf(std::string_view line) {
     return trimBlanks(text.substr(0, equals));
 }
 
+// As the platform reads a value: blanks around it dropped, then one pair of enclosing quotes.
 std::string_view valueOf(std::string_view line) {
     const std::string_view text = withoutLineEnd(line);
-    return trimBlanks(text.substr(text.find('=') + 1));
+    const std::string_view value = trimBlanks(text.substr(text.find('=') + 1));
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
 // The first section of that name, as the platform reads it.

@@ -7,9 +7,9 @@
 // functions: section and key names match without regard to case, and a write changes only
 // the line of its key, keeping every other line, comment and section as it was.
 
-// The integer value of key in section: leading blanks, an optional sign and the decimal
-// digits up to the first other character (none reads as 0); defaultValue when the file, the
-// section or the key is missing.
+// The integer value of key in section: after one pair of enclosing quotes is dropped, leading
+// blanks, an optional sign and the decimal digits up to the first other character (none reads
+// as 0); defaultValue when the file, the section or the key is missing.
 int readProfileInt(const std::string& path, std::string_view section, std::string_view key,
                    int defaultValue);
 

@@ -10,11 +10,12 @@
 #include "imaging/UiFont.h"
 #include "views/MissingFileCaption.h"
 #include "views/PhotoViewLayout.h"
+#include "views/PlainText.h"
 
 namespace {
 
 QLabel* makeText(QWidget* parent) {
-    auto* label = new QLabel(parent);
+    QLabel* label = makePlainTextLabel(parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -83,7 +84,7 @@ void CPhotoView::showTexts() {
     heading->setText(text(current.captionText));
     description->setText(text(current.detailText));
     // The current photo's whole file name, even when the first control shows another photo.
-    photoControl(0).setToolTip(text(current.slots[PhotoSlot::FileName]));
+    photoControl(0).setToolTip(plainTextToolTip(text(current.slots[PhotoSlot::FileName])));
 }
 
 void CPhotoView::assignPhoto(CPhotoStatic& control, int index, PhotoRecord& photo) {

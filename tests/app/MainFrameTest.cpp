@@ -217,6 +217,35 @@ private Q_SLOTS:
         QCOMPARE(test.frame().photoView().headingText(), QString());
     }
 
+    void aDamagedFileSaysWhereReadingStoppedUntilTheNextOpen() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        const std::string whole = testDeliveryXml({{"1"}, {"2"}, {"3"}});
+        // Cut off inside the second photo: one photo is complete.
+        const std::size_t cut = whole.find("<写真情報>", whole.find("</写真情報>")) + 30;
+        const auto damaged = writeScratchFile("PHOTO.XML", whole.substr(0, cut) + "\n\n");
+        QVERIFY(test.app.openDocumentFile(QString::fromStdString(damaged.string())));
+        QCOMPARE(test.frame().readStopNotice(),
+                 QString("PHOTO.XML の 3 行目で読み込みを中断しました（1 枚を表示）"));
+
+        QVERIFY(test.app.openDocumentFile(writeDelivery("whole.xml", 2)));
+        QCOMPARE(test.frame().readStopNotice(), QString());
+    }
+
+    void aFailedLoadLeavesNothingOpen() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        QVERIFY(test.commands().execute(CommandId::StartSlideShow));
+        test.app.document().loadPhotoXml = [](const std::string&, PhotoDataSet&) { return -1; };
+        QVERIFY(!test.app.openDocumentFile(writeDelivery("next.xml", 2)));
+        QCOMPARE(test.messages, QStringList{"photo.xmlのロードに失敗しました。"});
+        QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.enabled(CommandId::NextPhoto));
+        QVERIFY(!test.enabled(CommandId::FilePrint));
+        QVERIFY(!test.enabled(CommandId::StartSlideShow));
+        QCOMPARE(test.frame().photoView().headingText(), QString());
+    }
+
     void theRecentFileListKeepsFourNewestFirst() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel"}));
@@ -230,6 +259,12 @@ private Q_SLOTS:
         QCOMPARE(test.app.recentFiles().files(), expected);
         QCOMPARE(RecentFileList(test.profile).files(), expected); // kept in the profile
         QVERIFY(test.frame().recentFileAction(3)->text().startsWith("&4 "));
+
+        std::filesystem::create_directories(scratchFolder() / "A&B");
+        const QString ampersand = writeDelivery("A&B/PHOTO.XML", 1);
+        QVERIFY(test.app.openDocumentFile(ampersand));
+        QCOMPARE(test.frame().recentFileAction(0)->text(),
+                 "&1 " + QString(ampersand).replace("&", "&&"));
     }
 
     void aRecentFileThatHasGoneIsReportedAndRemoved() {

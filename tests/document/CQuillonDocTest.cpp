@@ -105,11 +105,37 @@ TEST_F(DocumentTest, ImagesAreLookedUpBesideTheFile) {
 }
 
 TEST_F(DocumentTest, TheOrderIsNumericStableAndSixtyFourBit) {
-    open({{"10"}, {"9"}, {"100"}, {"007"}, {"7"}, {"A12"}, {""}, {"99999999999"}, {"+8"}});
+    open({{"10"},
+          {"9"},
+          {"4294967296"},
+          {"100"},
+          {"007"},
+          {"7"},
+          {"A12"},
+          {""},
+          {"99999999999"},
+          {"+8"}});
     EXPECT_EQ(orderSerials(), (std::vector<std::string>{"A12", "", "007", "7", "+8", "9", "10",
-                                                        "100", "99999999999"}));
+                                                        "100", "4294967296", "99999999999"}));
     EXPECT_EQ(serialNumberValue("-3x"), -3);
     EXPECT_EQ(serialNumberValue("１２"), 0); // full-width digits are no digits
+}
+
+TEST_F(DocumentTest, EqualNumbersKeepTheirFileOrderInALongList) {
+    // An unstable sort keeps short lists in order by chance; forty equal numbers show it.
+    std::vector<TestPhoto> photos;
+    for (int i = 0; i < 40; ++i)
+        photos.emplace_back(i % 2 ? "1" : "2", "M" + std::to_string(i));
+    open(photos);
+    std::vector<std::string> majors;
+    for (const PhotoRecord* photo : document.photoOrder())
+        majors.push_back(photo->slots[PhotoSlot::MajorCategory]);
+    std::vector<std::string> expected;
+    for (int odd = 1; odd >= 0; --odd) {
+        for (int i = odd; i < 40; i += 2)
+            expected.push_back("M" + std::to_string(i));
+    }
+    EXPECT_EQ(majors, expected);
 }
 
 TEST_F(DocumentTest, SteppingStopsAtBothEnds) {
@@ -229,6 +255,27 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedChangesNothing) {
     EXPECT_TRUE(view.hints.empty());
     EXPECT_EQ(document.photoData().photos.size(), 2u);
     EXPECT_EQ(currentSerial(), "2");
+}
+
+TEST_F(DocumentTest, AFailedLoadLeavesANewDocument) {
+    open({{"1", "A"}, {"2", "A"}});
+    document.setPathName("previous.xml");
+    ASSERT_TRUE(document.selectNode(node("A"), nullptr));
+    document.loadPhotoXml = [](const std::string&, PhotoDataSet&) -> int {
+        throw std::bad_alloc();
+    };
+    clearHints();
+    EXPECT_FALSE(document.OnOpenDocument(write({{"3"}}, "next.xml")));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"photo.xmlのロードに失敗しました。"}));
+    EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_CLEAR}));
+    // Nothing of the previous file stays reachable from the emptied views.
+    EXPECT_EQ(document.pathName(), "");
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_TRUE(document.photoOrder().empty());
+    EXPECT_EQ(document.selectedNode(), nullptr);
+    EXPECT_FALSE(document.nextPhoto(nullptr));
+    EXPECT_FALSE(document.selectNode(document.rootNode().findChild("A"), nullptr));
+    checkInvariants();
 }
 
 TEST_F(DocumentTest, AnotherOpenDropsTheSelectedNode) {

@@ -60,6 +60,7 @@ TEST_F(ClassifiedPhotos, APhotoStopsAtItsFirstEmptyLevel) {
     PhotoRecord& unclassified = add({"", "", "", "", "細別だけ"});
     PhotoRecord& shallow = add({"A", "", "工種", "種別", ""});
     PhotoRecord& deep = add({"A", "B", "C", "D", "E"});
+    deep.slots[PhotoSlot::Title] = "掘削状況"; // the title is no sixth level
     classify();
 
     EXPECT_EQ(unclassified.treeNode, nullptr);

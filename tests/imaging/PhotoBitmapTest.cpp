@@ -77,6 +77,15 @@ TEST(PhotoBitmapLoad, PhotosAreTurnedUpright) {
     painter.end();
     EXPECT_LT(qGray(painted.pixel(10, 2)), 80);
     EXPECT_GT(qGray(painted.pixel(10, 37)), 180);
+
+    // Reduced while decoding, a turned photo keeps its upright proportions.
+    const auto reduced = decodeImage(
+        QString::fromStdString(
+            writeJpegWithOrientation("long.jpg", filledImage(4000, 1000, Qt::gray), 6).string()),
+        QSize(1000, 1000));
+    ASSERT_TRUE(reduced);
+    EXPECT_EQ(reduced->uprightSize, QSize(1000, 4000));
+    EXPECT_EQ(reduced->image.size(), QSize(250, 1000));
 }
 
 TEST(PhotoBitmapLoad, LargePhotosAreDecodedNoLargerThanTheScreen) {
@@ -92,6 +101,12 @@ TEST(PhotoBitmapLoad, LargePhotosAreDecodedNoLargerThanTheScreen) {
     const auto full = decodeImage(QString::fromStdString(file.string()));
     ASSERT_TRUE(full);
     EXPECT_EQ(full->image.size(), large);
+
+    PhotoBitmap bitmap; // what the views hold
+    ASSERT_TRUE(bitmap.load(file.string()));
+    EXPECT_EQ(QSize(bitmap.width(), bitmap.height()), large);
+    EXPECT_LE(bitmap.decodedSize().width(), screen.width());
+    EXPECT_LE(bitmap.decodedSize().height(), screen.height());
 }
 
 TEST(PhotoBitmapLoad, AHugeHeaderFailsInsteadOfExhaustingMemory) {
@@ -147,6 +162,23 @@ TEST(PhotoBitmapPaint, PrintingUsesTheFullResolutionImage) {
     EXPECT_EQ(page.pixelColor(2000, 1000), QColor(Qt::black));
     EXPECT_EQ(page.pixelColor(2001, 1000), QColor(Qt::white));
     EXPECT_EQ(page.pixelColor(2000, 400), QColor(Qt::white)); // centred vertically
+}
+
+TEST(PhotoBitmapPaint, PrintingPrintsWhatIsShownWhenTheFileChangedOrWent) {
+    for (const bool replaced : {true, false}) {
+        PhotoBitmap bitmap;
+        const auto file = writeImageFile("shown.png", filledImage(400, 300, Qt::blue), "png");
+        ASSERT_TRUE(bitmap.load(file.string()));
+        if (replaced) // another delivery's disc with a file of the same name
+            writeImageFile("shown.png", filledImage(300, 300, Qt::red), "png");
+        else // the disc taken out
+            std::filesystem::remove(file);
+        QImage page = canvas(400, 300);
+        QPainter painter(&page);
+        bitmap.printTo(painter, page.rect());
+        painter.end();
+        EXPECT_EQ(page.pixelColor(200, 150), QColor(Qt::blue)) << replaced;
+    }
 }
 
 int main(int argc, char** argv) {

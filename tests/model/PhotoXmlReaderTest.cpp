@@ -252,10 +252,21 @@ TEST(PhotoXmlReaderFailures, BrokenFilesKeepWhatWasComplete) {
     }
 }
 
-TEST(PhotoXmlReaderFailures, MalformedMarkupStopsTheRead) {
-    const PhotoDataSet data = loadXml("<photodata><写真情報><シリアル番号>1</シリアル番号>"
-                                      "</写真情報><写真情報><a></b></写真情報></photodata>");
-    EXPECT_EQ(data.photos.size(), 1u);
+TEST(PhotoXmlReaderFailures, WhereReadingStoppedIsKept) {
+    const PhotoDataSet malformed =
+        loadXml("<photodata>\n<写真情報><シリアル番号>1</シリアル番号>"
+                "</写真情報>\n\n<写真情報><a></b></写真情報></photodata>");
+    EXPECT_EQ(malformed.photos.size(), 1u);
+    ASSERT_TRUE(malformed.readError);
+    EXPECT_EQ(malformed.readError->line, 5); // the declaration is line 1
+    EXPECT_GT(malformed.readError->column, 0);
+    EXPECT_NE(malformed.readError->message.find("mismatch"), std::string::npos);
+
+    const PhotoDataSet cutOff = loadXml("<photodata>\n<写真情報>\n<シリアル番号>1");
+    ASSERT_TRUE(cutOff.readError);
+    EXPECT_EQ(cutOff.readError->line, 4);
+
+    EXPECT_FALSE(loadXml("<photodata>\n</photodata>\n").readError);
 }
 
 TEST(PhotoXmlReaderFailures, AMissingFileGivesAnEmptyDataSet) {

@@ -27,9 +27,9 @@ public:
     }
     void endElement(std::string_view name) override { events.push_back(">" + std::string(name)); }
     void characters(std::string_view text) override { events.emplace_back(text); }
-    void warning(std::string_view) override {}
-    void error(std::string_view) override {}
-    void fatalError(std::string_view message) override { fatalErrors.emplace_back(message); }
+    void warning(const SaxError&) override {}
+    void error(const SaxError&) override {}
+    void fatalError(const SaxError& problem) override { fatalErrors.emplace_back(problem.message); }
 };
 
 using Events = std::vector<std::string>;

@@ -1,14 +1,16 @@
 #include "views/CPhotoView.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "imaging/UiFont.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
-#include "views/PhotoViewLayout.h"
+#include "views/PlainText.h"
 
 class CPhotoViewTest : public QObject {
     Q_OBJECT
@@ -43,6 +45,16 @@ private:
         return image.pixelColor(image.width() / 2, image.height() / 2);
     }
 
+    // The page the view prints, on a white 400 × 400 sheet.
+    static QImage printedPage(const CPhotoView& view) {
+        QImage page(400, 400, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        view.printPage(painter, page.rect());
+        painter.end();
+        return page;
+    }
+
     struct Fixture {
         FakeDocumentHost host;
         CQuillonDoc document{host};
@@ -61,21 +73,43 @@ private:
 private Q_SLOTS:
     void init() { useScratchFolder(QTest::currentTestFunction()); }
 
-    void theLayoutFollowsTheBands() {
-        const PhotoViewLayout four = photoViewLayout(600, 440, true);
-        QCOMPARE(four.heading, QRect(10, 10, 580, 40));
-        QCOMPARE(four.cells[0], QRect(10, 60, 285, 125));
-        QCOMPARE(four.cells[1], QRect(305, 60, 285, 125));
-        QCOMPARE(four.cells[2], QRect(10, 195, 285, 125));
-        QCOMPARE(four.cells[3], QRect(305, 195, 285, 125));
-        QCOMPARE(four.description, QRect(10, 350, 580, 80));
-        QCOMPARE(four.headingFontHeight, 18);
-        QCOMPARE(four.descriptionFontHeight, 14);
-        QCOMPARE(photoViewLayout(600, 440, false).cells[0], QRect(10, 60, 580, 280));
+    void aViewOf600By440PlacesItsPartsAsDesigned() {
+        Fixture fixture(writeDelivery(4), true);
+        CPhotoView& view = fixture.view; // 600 × 440
+        const QList<QLabel*> labels = view.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 2);
+        QLabel* heading = labels[0]->text() == "T1" ? labels[0] : labels[1];
+        QLabel* description = heading == labels[0] ? labels[1] : labels[0];
+        QCOMPARE(heading->geometry(), QRect(10, 10, 580, 40));
+        QCOMPARE(heading->font(), uiFont(18)); // font heights are character cell heights
+        const QRect cells[] = {
+            {10, 60, 285, 125}, {305, 60, 285, 125}, {10, 195, 285, 125}, {305, 195, 285, 125}};
+        for (int position = 0; position < 4; ++position)
+            QCOMPARE(view.photoControl(position).geometry(), cells[position]);
+        QCOMPARE(description->geometry(), QRect(10, 350, 580, 80));
+        QCOMPARE(description->font(), uiFont(14));
+        fixture.document.OnTogglePhotoLayout();
+        QCOMPARE(view.photoControl(0).geometry(), QRect(10, 60, 580, 280));
+    }
+
+    void deliveryTextsAreShownAsTheyStand() {
+        const std::string markup = "&lt;b&gt;D13&lt;/b&gt;&amp;lt;";
+        Fixture fixture(writeScratchFile("PHOTO.XML", testDeliveryXml({{markup}})).string(), false);
+        QCOMPARE(fixture.view.headingText(), QString("T<b>D13</b>&lt;"));
+        for (const QLabel* label : fixture.view.findChildren<QLabel*>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(plainTextToolTip("<img src='/x'>"), QString("<p style='white-space:pre'>"
+                                                             "&lt;img src='/x'&gt;</p>"));
+        QCOMPARE(plainTextToolTip("F1.JPG"), QString("F1.JPG"));
     }
 
     void aPageShowsTheFourPhotosAroundTheCurrentOne() {
         Fixture fixture(writeDelivery(6), true);
+        QVERIFY(fixture.document.goToPhoto(2, nullptr)); // a full page
+        for (int position = 0; position < 4; ++position) {
+            QCOMPARE(fixture.view.photoControl(position).photoIndex, position);
+            QCOMPARE(centreColour(fixture.view.photoControl(position)), colourOf(position));
+        }
         QVERIFY(fixture.document.goToPhoto(5, nullptr));
         CPhotoView& view = fixture.view;
         QCOMPARE(view.photoControl(0).photoIndex, 4);
@@ -95,6 +129,7 @@ private Q_SLOTS:
         CPhotoView& view = fixture.view;
         QTest::mouseClick(&view.photoControl(2), Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(fixture.document.currentIndex(), 6);
+        QCOMPARE(view.headingText(), QString("T7")); // the clicked view follows too
         QVERIFY(view.photoControl(2).selected);
         QVERIFY(!view.photoControl(0).selected);
         QTest::mouseClick(&view.photoControl(3), Qt::LeftButton, {}, QPoint(50, 50)); // empty
@@ -155,11 +190,7 @@ private Q_SLOTS:
     void printingFitsTheShownPhotoIntoThePage() {
         Fixture fixture(writeDelivery(2), false);
         QVERIFY(fixture.view.canPrint());
-        QImage page(400, 400, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        fixture.view.printPage(painter, page.rect());
-        painter.end();
+        const QImage page = printedPage(fixture.view);
         QCOMPARE(page.pixelColor(200, 200), colourOf(0));
         QCOMPARE(page.pixelColor(200, 40), QColor(Qt::white)); // 4:3 fitted and centred
 
@@ -171,13 +202,16 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::file_size(pdf) > 1000);
     }
 
+    void theFourPhotoLayoutPrintsTheCurrentPhoto() {
+        Fixture fixture(writeDelivery(4), true);
+        QVERIFY(fixture.document.goToPhoto(2, nullptr));
+        const QImage page = printedPage(fixture.view);
+        QCOMPARE(page.pixelColor(200, 200), colourOf(2));
+    }
+
     void aMissingPhotoPrintsItsCaption() {
         Fixture fixture(writeDelivery(1, {0}), false);
-        QImage page(400, 400, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        fixture.view.printPage(painter, page.rect());
-        painter.end();
+        const QImage page = printedPage(fixture.view);
         QCOMPARE(page.pixelColor(2, 200), QColor(190, 190, 190));
     }
 };

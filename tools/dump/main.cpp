@@ -1,5 +1,6 @@
 // tessel-dump [--tree | --order] FILE: prints what was read from a photo XML file, its
-// classification tree, or its browsing order after an open.
+// classification tree, or its browsing order after an open. Exits with 1 when the file was
+// not read to its end (where it stopped goes to standard error), 2 when it cannot be opened.
 
 #include <cerrno>
 #include <cstdio>
@@ -67,6 +68,16 @@ public:
     void saveOptions(const OptionValues&) override {}
 };
 
+// What was printed is only what came before the damage: the status says so too.
+int reportReadStop(const std::string& path, const PhotoDataSet& data) {
+    if (!data.readError)
+        return 0;
+    const ReadError& stop = *data.readError;
+    std::cerr << "tessel-dump: " << path << ':' << stop.line << ':' << stop.column
+              << ": reading stopped: " << stop.message << '\n';
+    return 1;
+}
+
 int printOrder(const std::string& path) {
     ConsoleHost host;
     CQuillonDoc document(host);
@@ -75,7 +86,7 @@ int printOrder(const std::string& path) {
     for (const PhotoRecord* photo : document.photoOrder())
         std::cout << photo->slots[PhotoSlot::SerialNumber] << '\t'
                   << photo->slots[PhotoSlot::FileName] << '\n';
-    return 0;
+    return reportReadStop(path, document.photoData());
 }
 
 } // namespace
@@ -102,5 +113,5 @@ int main(int argc, char** argv) {
         printTree(data);
     else
         printData(data);
-    return 0;
+    return reportReadStop(path, data);
 }
