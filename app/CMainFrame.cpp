@@ -17,11 +17,11 @@ constexpr int separator = 0;
 
 } // namespace
 
-CMainFrame::CMainFrame(CQuillonDoc& document, const AppSettings& settings,
+CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
                        CommandTarget& application, const RecentFileList& recentFiles)
     : document(document), settings(settings), application(application), recentFiles(recentFiles),
-      documentCommands(document), view(new CPhotoView(document)), active(new ActiveView(this)),
-      commandSet(new CommandSet(this, [this] { return route(); })) {
+      documentCommands(document), view(new CPhotoView(document, images)),
+      active(new ActiveView(this)), commandSet(new CommandSet(this, [this] { return route(); })) {
     setWindowTitle("TESSEL"); // never the open file's name
     setWindowIcon(QIcon(":/res/tessel.svg"));
     setCentralWidget(view);

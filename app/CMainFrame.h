@@ -24,8 +24,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
 
 public:
-    CMainFrame(CQuillonDoc& document, const AppSettings& settings, CommandTarget& application,
-               const RecentFileList& recentFiles);
+    CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
+               CommandTarget& application, const RecentFileList& recentFiles);
 
     bool updateCommand(CommandId id, CommandState& state) override;
     bool executeCommand(CommandId id) override;

@@ -9,8 +9,9 @@
 #include "app/CMainFrame.h"
 #include "app/ReadStopNotice.h"
 
-CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile)
-    : settings(std::move(settings)), recent(profile) {
+CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
+                         std::unique_ptr<ImageLoader> images)
+    : settings(std::move(settings)), recent(profile), images(std::move(images)) {
     messageBox = [this](const QString& text) {
         QMessageBox::information(mainFrame ? mainFrame.get() : nullptr, "TESSEL", text);
     };
@@ -23,7 +24,7 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
     settings.readFromIni();
     doc = std::make_unique<CQuillonDoc>(*this);
-    mainFrame = std::make_unique<CMainFrame>(*doc, settings, *this, recent);
+    mainFrame = std::make_unique<CMainFrame>(*doc, *images, settings, *this, recent);
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
     if (arguments.size() > 1) {
         if (!openDocumentFile(arguments[1]))

@@ -12,6 +12,7 @@
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentHost.h"
+#include "imaging/ImageLoader.h"
 #include "settings/AppSettings.h"
 
 class CMainFrame;
@@ -25,8 +26,10 @@ std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent);
 // document's messages.
 class CQuillonApp : public QObject, public DocumentHost, public CommandTarget {
 public:
-    // profile keeps the recent-file list.
-    CQuillonApp(AppSettings settings, QSettings& profile);
+    // profile keeps the recent-file list; images decodes for every view (by default on a
+    // thread pool).
+    CQuillonApp(AppSettings settings, QSettings& profile,
+                std::unique_ptr<ImageLoader> images = std::make_unique<ImageLoader>());
     ~CQuillonApp() override;
 
     // Start-up: false when the program should end at once (a file named on the command line
@@ -64,6 +67,8 @@ private:
     void showNewDocument();
 
     RecentFileList recent;
+    // Before the document and the frame: it outlives the views that hold its tickets.
+    std::unique_ptr<ImageLoader> images;
     std::unique_ptr<CQuillonDoc> doc;
     std::unique_ptr<CMainFrame> mainFrame;
 };

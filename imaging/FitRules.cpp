@@ -54,3 +54,9 @@ BoxRect fitWithMargin(int width, int height, int clientWidth, int clientHeight) 
 bool containsPoint(const BoxRect& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
+
+QSize fittedWithMarginSize(QSize imageSize, QSize clientSize) {
+    const BoxRect fitted = fitWithMargin(imageSize.width(), imageSize.height(), clientSize.width(),
+                                         clientSize.height());
+    return QSize(fitted.width(), fitted.height()).expandedTo(QSize(1, 1));
+}

@@ -26,5 +26,8 @@ BoxRect fitCentered(int width, int height, const BoxRect& box);
 // moves its start in by 4. Coordinates relative to the client origin.
 BoxRect fitWithMargin(int width, int height, int clientWidth, int clientHeight);
 
+// The size fitWithMargin paints an image of imageSize at in a client area of clientSize.
+QSize fittedWithMarginSize(QSize imageSize, QSize clientSize);
+
 // Left and top inside, right and bottom outside.
 bool containsPoint(const BoxRect& rect, int x, int y);

@@ -16,7 +16,11 @@ bool isRotatedSideways(QImageIOHandler::Transformations transformation) {
 
 } // namespace
 
-std::optional<DecodedImage> decodeImage(const QString& path, QSize maximumSize) {
+QSize fitInside(QSize wholeImage, QSize box) {
+    return wholeImage.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+std::optional<DecodedImage> decodeImage(const QString& path, QSize box, SizeRule rule) {
     // A process-wide setting of Qt's: made once, before the first decode.
     static const bool limited = (QImageReader::setAllocationLimit(allocationLimitMegabytes), true);
     Q_UNUSED(limited);
@@ -28,11 +32,9 @@ std::optional<DecodedImage> decodeImage(const QString& path, QSize maximumSize) 
         return std::nullopt;
     const bool sideways = isRotatedSideways(reader.transformation());
     const QSize upright = sideways ? stored.transposed() : stored;
-    if (maximumSize.isValid() && stored.isValid() &&
-        (upright.width() > maximumSize.width() || upright.height() > maximumSize.height())) {
+    const QSize reduced = box.isValid() && stored.isValid() ? rule(upright, box) : upright;
+    if (reduced.width() < upright.width() && reduced.height() < upright.height()) {
         // The reduction applies to the image as stored, before it is turned upright.
-        const QSize reduced =
-            upright.scaled(maximumSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
         reader.setScaledSize(sideways ? reduced.transposed() : reduced);
     }
     QImage image = reader.read();

@@ -1,7 +1,6 @@
 #include "imaging/PhotoBitmap.h"
 
 #include "imaging/ImageDecoder.h"
-#include "imaging/MediaLookup.h"
 #include "imaging/UiFont.h"
 
 void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour) {
@@ -15,30 +14,26 @@ void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QC
 }
 
 bool PhotoBitmap::load(const std::string& path) {
+    return assign(decodeMediaFile(path, largestScreenSize()));
+}
+
+bool PhotoBitmap::assign(const DecodedFile& file) {
+    if (holds(file))
+        return true; // the same image again: keep what was made for painting it
     free();
-    const auto file = locateMediaFile(path);
-    if (!file)
+    if (!file.isDecoded())
         return false;
-    const auto stamp = fileStampOf(*file);
-    auto image = decodeImage(QString::fromStdString(*file), largestScreenSize());
-    if (!image || !stamp)
-        return false;
-    decoded = std::move(image->image);
-    decodedFile = *file;
-    decodedStamp = *stamp;
-    uprightSize = image->uprightSize;
-    sourcePath = path;
+    shown = file;
+    uprightSize = file.fullSize;
     loaded = true;
     return true;
 }
 
 void PhotoBitmap::free() {
-    decoded = QImage();
+    shown = DecodedFile();
     scaled = QImage();
     uprightSize = QSize();
     loaded = false;
-    sourcePath.clear();
-    decodedFile.clear();
     caption.clear();
 }
 
@@ -68,20 +63,32 @@ void PhotoBitmap::paintCaption(QPainter& painter) const {
 }
 
 void PhotoBitmap::paintInto(QPainter& painter, const BoxRect& destination) const {
+    const qreal pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const QSize size(destination.width(), destination.height());
-    if (decoded.isNull() || size.isEmpty())
+    const QSize devicePixels = (QSizeF(size) * pixelRatio).toSize();
+    if (shown.image.isNull() || size.isEmpty())
         return;
-    if (scaled.size() != size)
-        scaled = decoded.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    painter.drawImage(QPoint(destination.left, destination.top), scaled);
+    // The pipeline decodes for the size painted, so this is mostly a plain copy; another size
+    // is scaled once and kept for the repaints.
+    const QImage* source = &shown.image;
+    if (shown.image.size() != devicePixels) {
+        if (scaled.size() != devicePixels) {
+            scaled =
+                shown.image.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        source = &scaled;
+    }
+    // Device pixels map one to one onto the destination, at any pixel ratio.
+    painter.drawImage(QRect(destination.left, destination.top, size.width(), size.height()),
+                      *source);
 }
 
 QImage PhotoBitmap::imageToPrint() const {
-    if (locateMediaFile(sourcePath) == decodedFile && fileStampOf(decodedFile) == decodedStamp) {
-        if (const auto full = decodeImage(QString::fromStdString(decodedFile)))
+    if (fileStampOf(shown.file) == shown.stamp) {
+        if (const auto full = decodeImage(QString::fromStdString(shown.file)))
             return full->image;
     }
-    return decoded;
+    return shown.image;
 }
 
 void PhotoBitmap::printTo(QPainter& painter, const QRect& page) const {

@@ -5,21 +5,28 @@
 #include <QImage>
 #include <QPainter>
 
-#include "imaging/FileStamp.h"
+#include "imaging/DecodedFile.h"
 #include "imaging/FitRules.h"
 
 // One image file decoded for display and painted fitted into a box; when nothing is loaded it
 // paints its caption instead (the owners put the file name and medium there). The image is
-// decoded once per load at no more than the largest screen's size; printing reads the file
-// again at full resolution while it is still the file that was shown.
+// held as decoded for the screen; printing reads the file again at full resolution while it
+// is still the file that was shown.
 class PhotoBitmap {
 public:
     PhotoBitmap() = default;
     virtual ~PhotoBitmap() = default;
 
-    // Frees, then decodes path (found on the media without regard to case). False when the
-    // file is missing or undecodable; the object is then empty.
+    // Frees, then decodes path (found on the media without regard to case) at no more than
+    // the largest screen's size. False when the file is missing or undecodable; the object is
+    // then empty.
     bool load(const std::string& path);
+    // Frees, then holds what the image pipeline decoded; false unless it was decoded.
+    bool assign(const DecodedFile& file);
+    // file's image is the one held.
+    bool holds(const DecodedFile& file) const {
+        return loaded && file.isDecoded() && file.image.cacheKey() == shown.image.cacheKey();
+    }
     void free();
 
     bool isLoaded() const { return loaded; }
@@ -27,8 +34,8 @@ public:
     int width() const { return loaded ? uprightSize.width() : 0; }
     int height() const { return loaded ? uprightSize.height() : 0; }
     // The size held in memory for the screen, which may be less than the whole image.
-    QSize decodedSize() const { return decoded.size(); }
-    const std::string& path() const { return sourcePath; }
+    QSize decodedSize() const { return shown.image.size(); }
+    const std::string& path() const { return shown.file; }
 
     void setCaption(std::string text) { caption = std::move(text); }
     const std::string& captionText() const { return caption; }
@@ -37,7 +44,7 @@ public:
     const BoxRect& fittedRectangle() const { return fittedRect; }
     // The image into the fitted rectangle, or the caption and its grey frame into the box.
     bool paint(QPainter& painter) const;
-    // The whole image stretched into destination.
+    // The whole image stretched into destination, sharp on screens of any pixel density.
     void paintInto(QPainter& painter, const BoxRect& destination) const;
     // The image fitted into page and centred: at full resolution while the file is the one
     // that was shown, else (the disc taken out or changed) the image held for the screen.
@@ -51,12 +58,9 @@ private:
 
     BoxRect layoutBox;
     BoxRect fittedRect;
-    QImage decoded;
+    DecodedFile shown;
     QSize uprightSize;
     bool loaded = false;
-    std::string sourcePath;
-    std::string decodedFile; // sourcePath as found on the media
-    FileStamp decodedStamp;
     std::string caption;
     // The last stretch of the image, reused while the destination size stays the same.
     mutable QImage scaled;

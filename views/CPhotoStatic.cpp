@@ -14,40 +14,60 @@ const QColor selectionColour(160, 255, 255);
 CPhotoStatic::CPhotoStatic(QWidget* parent) : QWidget(parent) {}
 
 void CPhotoStatic::clear() {
-    imagePath.clear();
-    loaded = false;
-    image.free();
-    fallbackCaption.clear();
+    bitmap.free();
+    caption.clear();
     selected = false;
-    photo = nullptr;
-    photoIndex = -1;
     update();
 }
 
-bool CPhotoStatic::loadImage(const std::string& path) {
-    clear();
-    loaded = image.load(path);
-    if (loaded)
-        imagePath = path;
-    return loaded;
+bool CPhotoStatic::showImage(const DecodedFile& file) {
+    if (showsImage() && bitmap.holds(file))
+        return true; // already shown: nothing to repaint
+    caption.clear();
+    const bool shown = bitmap.assign(file);
+    update();
+    return shown;
+}
+
+void CPhotoStatic::showCaption(const QString& text) {
+    bitmap.free();
+    caption = text;
+    update();
 }
 
 void CPhotoStatic::setSelected(bool isSelected) {
+    if (selected == isSelected)
+        return;
     selected = isSelected;
     update();
 }
 
+QSize CPhotoStatic::imageBox() const {
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
+void CPhotoStatic::printTo(QPainter& painter, const QRect& page) const {
+    if (showsImage()) {
+        bitmap.printTo(painter, page);
+        return;
+    }
+    PhotoBitmap captionOnly; // a missing photo prints what the screen shows: its caption
+    captionOnly.setCaption(caption.toStdString());
+    captionOnly.layout(BoxRect::fromQRect(page));
+    captionOnly.paint(painter);
+}
+
 void CPhotoStatic::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (loaded && image.width() > 0)
+    if (showsImage() && bitmap.width() > 0)
         paintImage(painter);
-    else if (!fallbackCaption.empty())
+    else if (!caption.isEmpty())
         paintCaption(painter);
 }
 
 void CPhotoStatic::paintImage(QPainter& painter) {
-    const BoxRect destination = fitWithMargin(image.width(), image.height(), width(), height());
-    image.paintInto(painter, destination);
+    const BoxRect destination = fitWithMargin(bitmap.width(), bitmap.height(), width(), height());
+    bitmap.paintInto(painter, destination);
     if (selected) {
         // The frame surrounds the image; what lies beyond the control is clipped.
         const BoxRect around{destination.left - 3, destination.top - 3, destination.right + 4,
@@ -58,8 +78,7 @@ void CPhotoStatic::paintImage(QPainter& painter) {
 
 void CPhotoStatic::paintCaption(QPainter& painter) {
     const BoxRect client{0, 0, width(), height()};
-    painter.drawText(client.toQRect(), Qt::AlignCenter | Qt::TextSingleLine,
-                     QString::fromStdString(fallbackCaption));
+    painter.drawText(client.toQRect(), Qt::AlignCenter | Qt::TextSingleLine, caption);
     paintFrame(painter, client, 3, captionFrameColour);
     if (selected)
         paintFrame(painter, client, 3, selectionColour);

@@ -1,35 +1,34 @@
 #pragma once
 
-#include <string>
-
+#include <QString>
 #include <QWidget>
 
 #include "imaging/PhotoBitmap.h"
 
-class PhotoRecord;
-
-// Shows one photo scaled into the control with a 4-pixel margin, a light-cyan frame around
-// it when selected, and, for a file that is not on the media, a caption in a grey frame.
-// The views decide which photo it shows and compose its caption.
+// Shows one image scaled into the control with a 4-pixel margin, a light-cyan frame around
+// it when selected, or instead of an image a caption in a grey frame (a file that is not on
+// the media, or cannot be shown). The views decide what it shows.
 class CPhotoStatic : public QWidget {
     Q_OBJECT
 
 public:
     explicit CPhotoStatic(QWidget* parent = nullptr);
 
-    std::string imagePath;
-    PhotoBitmap image;
-    bool loaded = false;
-    bool selected = false;
-    std::string fallbackCaption;
-    PhotoRecord* photo = nullptr; // not owned
-    int photoIndex = -1;          // position in the document's photo order
-
+    // Nothing shown, not selected.
     void clear();
-    // Clears, then loads path; the caller sets photo, photoIndex and selected afterwards.
-    bool loadImage(const std::string& path);
-    bool hasPhoto() const { return photoIndex > -1 && photo; }
+    // Shows the decoded image in place of whatever was shown; false when it holds none.
+    bool showImage(const DecodedFile& file);
+    // Shows caption in place of whatever was shown.
+    void showCaption(const QString& caption);
     void setSelected(bool isSelected);
+
+    bool showsImage() const { return bitmap.isLoaded(); }
+    bool isSelected() const { return selected; }
+    QString captionText() const { return caption; }
+    // The box of device pixels the image is fitted into.
+    QSize imageBox() const;
+    // What is shown, fitted into page: the image at full resolution, or the caption.
+    void printTo(QPainter& painter, const QRect& page) const;
 
 Q_SIGNALS:
     void clicked();
@@ -44,5 +43,8 @@ private:
     void paintImage(QPainter& painter);
     void paintCaption(QPainter& painter);
 
+    PhotoBitmap bitmap;
+    QString caption;
+    bool selected = false;
     bool releaseEndsDoubleClick = false;
 };

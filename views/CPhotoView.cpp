@@ -6,9 +6,9 @@
 #include <QResizeEvent>
 
 #include "document/PhotoOrder.h"
-#include "imaging/MediaLookup.h"
+#include "imaging/FitRules.h"
 #include "imaging/UiFont.h"
-#include "views/MissingFileCaption.h"
+#include "views/FileCaption.h"
 #include "views/PhotoViewLayout.h"
 #include "views/PlainText.h"
 
@@ -27,8 +27,9 @@ QString text(const std::string& utf8) {
 
 } // namespace
 
-CPhotoView::CPhotoView(CQuillonDoc& document, QWidget* parent)
-    : QWidget(parent), document(document), heading(makeText(this)), description(makeText(this)) {
+CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
+    : QWidget(parent), document(document), images(images), preloader(images, this),
+      heading(makeText(this)), description(makeText(this)) {
     for (int position = 0; position < 4; ++position) {
         auto* control = new CPhotoStatic(this);
         photoControls[position] = control;
@@ -37,6 +38,9 @@ CPhotoView::CPhotoView(CQuillonDoc& document, QWidget* parent)
         connect(control, &CPhotoStatic::doubleClicked, this,
                 [this, position] { photoDoubleClicked(position); });
     }
+    sharpen.setSingleShot(true);
+    sharpen.setInterval(0);
+    connect(&sharpen, &QTimer::timeout, this, &CPhotoView::sharpenImages);
     document.addView(*this);
     layoutControls(width(), height());
 }
@@ -59,11 +63,12 @@ void CPhotoView::onUpdate(DocumentView*, UpdateHint hint) {
     else
         showCurrentPhoto();
     showTexts();
-    update();
+    readAhead(document.currentIndex() < lastIndex ? -1 : 1);
+    lastIndex = document.currentIndex();
 }
 
 void CPhotoView::showCurrentPhoto() {
-    assignPhoto(photoControl(0), document.currentIndex(), *document.currentPhoto());
+    assignPhoto(0, document.currentIndex(), *document.currentPhoto());
 }
 
 void CPhotoView::showPage() {
@@ -73,9 +78,9 @@ void CPhotoView::showPage() {
     for (int position = 0; position < 4; ++position) {
         const int index = start + position;
         if (index < count)
-            assignPhoto(photoControl(position), index, order[static_cast<std::size_t>(index)]);
+            assignPhoto(position, index, order[static_cast<std::size_t>(index)]);
         else
-            photoControl(position).clear();
+            clearCell(position);
     }
 }
 
@@ -87,57 +92,115 @@ void CPhotoView::showTexts() {
     photoControl(0).setToolTip(plainTextToolTip(text(current.slots[PhotoSlot::FileName])));
 }
 
-void CPhotoView::assignPhoto(CPhotoStatic& control, int index, PhotoRecord& photo) {
-    const std::string& fileName = photo.slots[PhotoSlot::FileName];
-    const std::string path = document.makePhotoPath(fileName);
-    if (!control.loadImage(path)) {
-        // A failed load has left the control empty; a file that exists but cannot be decoded
-        // leaves it so.
-        if (locateMediaFile(path))
-            return;
-        control.fallbackCaption = missingFileCaption(fileName, photo.slots[PhotoSlot::MediaNumber]);
-    }
-    control.photo = &photo;
-    control.photoIndex = index;
-    control.setSelected(index == document.currentIndex());
+std::string CPhotoView::photoPath(const PhotoRecord& photo) const {
+    return document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
+}
+
+void CPhotoView::assignPhoto(int position, int index, PhotoRecord& photo) {
+    Cell& cell = cells[position];
+    const bool samePhoto = cell.photo == &photo && cell.index == index;
+    cell.photo = &photo;
+    cell.index = index;
+    // A photo that stays in its place keeps its image until the pipeline says otherwise, so a
+    // step inside the page repaints nothing but the selection.
+    if (!samePhoto)
+        photoControl(position).clear();
+    photoControl(position).setSelected(index == document.currentIndex());
+    requestImage(position);
+}
+
+void CPhotoView::requestImage(int position) {
+    Cell& cell = cells[position];
+    cell.image = images.request(
+        photoPath(*cell.photo), photoControl(position).imageBox(),
+        [this, position](const DecodedFile& file) { showImage(position, file); },
+        fittedWithMarginSize);
+}
+
+void CPhotoView::showImage(int position, const DecodedFile& file) {
+    const PhotoRecord& photo = *cells[position].photo;
+    CPhotoStatic& control = photoControl(position);
+    if (!control.showImage(file))
+        control.showCaption(text(fileCaption(file, photo.slots[PhotoSlot::FileName],
+                                             photo.slots[PhotoSlot::MediaNumber])));
+}
+
+void CPhotoView::clearCell(int position) {
+    cells[position] = Cell();
+    photoControl(position).clear();
 }
 
 void CPhotoView::clearAll() {
-    for (CPhotoStatic* control : photoControls)
-        control->clear();
+    for (int position = 0; position < 4; ++position)
+        clearCell(position);
     heading->clear();
     description->clear();
     photoControl(0).setToolTip({});
-    update();
+    lastIndex = -1;
+    preloader.schedule({});
+}
+
+int CPhotoView::shownControls() const {
+    return document.fourPhotoLayout() ? 4 : 1;
 }
 
 void CPhotoView::reload() {
-    const int controls = document.fourPhotoLayout() ? 4 : 1;
-    for (int position = 0; position < controls; ++position) {
-        CPhotoStatic& control = photoControl(position);
-        if (control.hasPhoto())
-            assignPhoto(control, control.photoIndex, *control.photo);
+    for (int position = 0; position < shownControls(); ++position) {
+        if (!cells[position].photo)
+            continue;
+        images.forget(photoPath(*cells[position].photo));
+        photoControl(position).clear();
+        photoControl(position).setSelected(cells[position].index == document.currentIndex());
+        requestImage(position);
     }
-    update();
+}
+
+void CPhotoView::sharpenImages() {
+    // Asking again delivers what is held at once and a sharper image when one is needed.
+    for (int position = 0; position < shownControls(); ++position) {
+        if (cells[position].photo)
+            requestImage(position);
+    }
+}
+
+void CPhotoView::readAhead(int step) {
+    const int span = shownControls();
+    const int current = document.currentIndex();
+    const int start = span == 4 ? pageStart(current) : current;
+    std::vector<ImageWish> wishes;
+    // The page the next step in the same direction shows, then the one behind.
+    for (const int first : {start + step * span, start - step * span})
+        wishPage(first, span, wishes);
+    preloader.schedule(std::move(wishes));
+}
+
+void CPhotoView::wishPage(int first, int span, std::vector<ImageWish>& wishes) const {
+    const PhotoList& order = document.photoOrder();
+    for (int position = 0; position < span; ++position) {
+        const int index = first + position;
+        if (index >= 0 && index < static_cast<int>(order.size()))
+            wishes.push_back({photoPath(order[static_cast<std::size_t>(index)]),
+                              photoControls[position]->imageBox(), fittedWithMarginSize});
+    }
 }
 
 void CPhotoView::photoClicked(int position) {
-    CPhotoStatic& clicked = photoControl(position);
-    if (!clicked.hasPhoto())
+    if (!cells[position].photo)
         return;
-    document.goToPhoto(clicked.photoIndex, nullptr);
-    for (CPhotoStatic* control : photoControls)
-        control->setSelected(control == &clicked);
+    document.goToPhoto(cells[position].index, nullptr);
+    for (int other = 0; other < 4; ++other)
+        photoControl(other).setSelected(other == position);
 }
 
 void CPhotoView::photoDoubleClicked(int position) {
-    if (photoControl(position).loaded)
+    if (photoControl(position).showsImage())
         Q_EMIT enlargeRequested();
 }
 
 void CPhotoView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutControls(event->size().width(), event->size().height());
+    sharpen.start();
 }
 
 void CPhotoView::layoutControls(int width, int height) {
@@ -162,24 +225,15 @@ const CPhotoStatic* CPhotoView::controlToPrint() const {
     if (!document.fourPhotoLayout())
         return photoControls[0];
     for (const CPhotoStatic* control : photoControls) {
-        if (control->selected && control->loaded)
+        if (control->isSelected() && control->showsImage())
             return control;
     }
     return nullptr;
 }
 
 void CPhotoView::printPage(QPainter& painter, const QRect& page) const {
-    const CPhotoStatic* control = controlToPrint();
-    if (!control)
-        return;
-    if (control->loaded) {
-        control->image.printTo(painter, page);
-        return;
-    }
-    PhotoBitmap caption; // a missing photo prints what the screen shows: its caption
-    caption.setCaption(control->fallbackCaption);
-    caption.layout(BoxRect::fromQRect(page));
-    caption.paint(painter);
+    if (const CPhotoStatic* control = controlToPrint())
+        control->printTo(painter, page);
 }
 
 void CPhotoView::print() {

@@ -3,23 +3,28 @@
 #include <array>
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
+#include "imaging/ImageLoader.h"
+#include "imaging/Preloader.h"
 #include "views/CPhotoStatic.h"
 
 class QPainter;
 
 // The main view: the current photo alone or in its page of four, its classification and
 // title above, its shooting details below. A click makes a photo current; a double click on
-// a shown image asks for it enlarged.
+// a shown image asks for it enlarged. Images come from the shared image pipeline: the page
+// appears at once with its texts, each photo when its image is ready, and the page the next
+// step will show is read ahead.
 class CPhotoView : public QWidget, public DocumentView, public CommandTarget {
     Q_OBJECT
 
 public:
-    explicit CPhotoView(CQuillonDoc& document, QWidget* parent = nullptr);
+    CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* parent = nullptr);
     ~CPhotoView() override;
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
@@ -27,9 +32,8 @@ public:
     bool updateCommand(CommandId id, CommandState& state) override;
     bool executeCommand(CommandId id) override;
 
-    void assignPhoto(CPhotoStatic& control, int index, PhotoRecord& photo);
     void clearAll();
-    // Loads the shown photos again from the media (F5): a missing file may have appeared.
+    // Reads the shown photos again from the media (F5): a missing file may have appeared.
     void reload();
     bool canPrint() const;
     // Asks for a printer, then prints the photo shown.
@@ -38,6 +42,8 @@ public:
     void printPage(QPainter& painter, const QRect& page) const;
 
     CPhotoStatic& photoControl(int position) { return *photoControls[position]; }
+    // The position in the browsing order of the photo at a place of the page; -1 for none.
+    int photoIndexAt(int position) const { return cells[position].index; }
     QString headingText() const { return heading->text(); }
     QString descriptionText() const { return description->text(); }
 
@@ -48,16 +54,38 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What one place of the page shows: a photo of the browsing order, and its image once the
+    // pipeline has it.
+    struct Cell {
+        PhotoRecord* photo = nullptr; // not owned
+        int index = -1;
+        ImageTicket image;
+    };
+
     void layoutControls(int width, int height);
     void showCurrentPhoto();
     void showPage();
     void showTexts();
+    void assignPhoto(int position, int index, PhotoRecord& photo);
+    void requestImage(int position);
+    void showImage(int position, const DecodedFile& file);
+    void clearCell(int position);
+    void sharpenImages();
+    void readAhead(int step);
+    void wishPage(int first, int span, std::vector<ImageWish>& wishes) const;
     void photoClicked(int position);
     void photoDoubleClicked(int position);
+    int shownControls() const;
     const CPhotoStatic* controlToPrint() const;
+    std::string photoPath(const PhotoRecord& photo) const;
 
     CQuillonDoc& document;
+    ImageLoader& images;
+    Preloader preloader;
     std::array<CPhotoStatic*, 4> photoControls{}; // owned by Qt as children
+    std::array<Cell, 4> cells;
     QLabel* heading;
     QLabel* description;
+    QTimer sharpen; // after a resize, once the size has settled for this event round
+    int lastIndex = -1;
 };

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "imaging/UiFont.h"
+#include "tests/support/ManualExecutor.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
@@ -32,7 +33,7 @@ private:
     }
 
     static QColor colourOf(int position) {
-        return QColor::fromHsv(position * 40, 255, 255).toRgb();
+        return QColor(QColor::fromHsv(position * 29 % 360, 255, 255).rgb());
     }
 
     static void writePhotoFile(int position) {
@@ -55,10 +56,13 @@ private:
         return page;
     }
 
+    // A view on an open delivery; its decodes run when settle() is called.
     struct Fixture {
         FakeDocumentHost host;
         CQuillonDoc document{host};
-        CPhotoView view{document};
+        ManualExecutor* decoder = new ManualExecutor;
+        ImageLoader images{std::unique_ptr<DecodeExecutor>(decoder)};
+        CPhotoView view{document, images};
 
         Fixture(const std::string& path, bool fourPhotos) {
             view.resize(600, 440);
@@ -67,6 +71,14 @@ private:
             document.OnOpenDocument(path);
             document.setPathName(path);
             document.sendInitialUpdate();
+            settle();
+        }
+
+        void settle() { decoder->runAll(); }
+        bool goTo(int index) {
+            const bool moved = document.goToPhoto(index, nullptr);
+            settle();
+            return moved;
         }
     };
 
@@ -105,19 +117,19 @@ private Q_SLOTS:
 
     void aPageShowsTheFourPhotosAroundTheCurrentOne() {
         Fixture fixture(writeDelivery(6), true);
-        QVERIFY(fixture.document.goToPhoto(2, nullptr)); // a full page
+        QVERIFY(fixture.goTo(2)); // a full page
         for (int position = 0; position < 4; ++position) {
-            QCOMPARE(fixture.view.photoControl(position).photoIndex, position);
+            QCOMPARE(fixture.view.photoIndexAt(position), position);
             QCOMPARE(centreColour(fixture.view.photoControl(position)), colourOf(position));
         }
-        QVERIFY(fixture.document.goToPhoto(5, nullptr));
+        QVERIFY(fixture.goTo(5));
         CPhotoView& view = fixture.view;
-        QCOMPARE(view.photoControl(0).photoIndex, 4);
-        QCOMPARE(view.photoControl(1).photoIndex, 5);
-        QVERIFY(view.photoControl(1).selected);
-        QVERIFY(!view.photoControl(0).selected);
-        QVERIFY(!view.photoControl(2).hasPhoto());
-        QVERIFY(!view.photoControl(3).hasPhoto());
+        QCOMPARE(view.photoIndexAt(0), 4);
+        QCOMPARE(view.photoIndexAt(1), 5);
+        QVERIFY(view.photoControl(1).isSelected());
+        QVERIFY(!view.photoControl(0).isSelected());
+        QVERIFY(view.photoIndexAt(2) == -1);
+        QVERIFY(view.photoIndexAt(3) == -1);
         QCOMPARE(centreColour(view.photoControl(0)), colourOf(4));
         QCOMPARE(view.headingText(), QString("T6"));
         QCOMPARE(view.descriptionText(), QString("撮影箇所：L6"));
@@ -125,13 +137,13 @@ private Q_SLOTS:
 
     void clickingAPhotoMakesItCurrent() {
         Fixture fixture(writeDelivery(7), true);
-        QVERIFY(fixture.document.goToPhoto(4, nullptr));
+        QVERIFY(fixture.goTo(4));
         CPhotoView& view = fixture.view;
         QTest::mouseClick(&view.photoControl(2), Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(fixture.document.currentIndex(), 6);
         QCOMPARE(view.headingText(), QString("T7")); // the clicked view follows too
-        QVERIFY(view.photoControl(2).selected);
-        QVERIFY(!view.photoControl(0).selected);
+        QVERIFY(view.photoControl(2).isSelected());
+        QVERIFY(!view.photoControl(0).isSelected());
         QTest::mouseClick(&view.photoControl(3), Qt::LeftButton, {}, QPoint(50, 50)); // empty
         QCOMPARE(fixture.document.currentIndex(), 6);
     }
@@ -140,8 +152,7 @@ private Q_SLOTS:
         Fixture fixture(writeDelivery(4, {1}), true);
         CPhotoView& view = fixture.view;
         CPhotoStatic& missing = view.photoControl(1);
-        QCOMPARE(QString::fromStdString(missing.fallbackCaption),
-                 QString("F1.JPG　：　メディア番号＝2"));
+        QCOMPARE(missing.captionText(), QString("F1.JPG　：　メディア番号＝2"));
         QTest::mouseClick(&missing, Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(fixture.document.currentIndex(), 1);
 
@@ -152,17 +163,83 @@ private Q_SLOTS:
         QCOMPARE(enlarge.count(), 1);
 
         writePhotoFile(1); // the medium was inserted
+        const std::size_t decodes = fixture.decoder->decodedFiles.size();
         view.reload();
-        QVERIFY(view.photoControl(1).loaded);
+        fixture.settle();
+        QVERIFY(view.photoControl(1).showsImage());
         QCOMPARE(centreColour(view.photoControl(1)), colourOf(1));
+        // F5 reads every photo shown from the media again.
+        QCOMPARE(fixture.decoder->decodedFiles.size(), decodes + 4);
     }
 
-    void anUndecodableFileLeavesItsControlEmpty() {
+    void anUndecodableFileSaysSoAndCanBeChosen() {
         const std::string path = writeDelivery(2);
         writeScratchFile("PIC/" + testPhotoFileName(1), "not an image");
         Fixture fixture(path, true);
-        QVERIFY(!fixture.view.photoControl(1).hasPhoto());
-        QVERIFY(fixture.view.photoControl(1).fallbackCaption.empty());
+        CPhotoStatic& damaged = fixture.view.photoControl(1);
+        QCOMPARE(damaged.captionText(), QString("F1.JPG　：　画像を表示できません"));
+        QTest::mouseClick(&damaged, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(fixture.document.currentIndex(), 1);
+        QSignalSpy enlarge(&fixture.view, &CPhotoView::enlargeRequested);
+        QTest::mouseDClick(&damaged, Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(enlarge.count(), 0);
+    }
+
+    void aStepInsideThePageDecodesNothing() {
+        Fixture fixture(writeDelivery(4), true);
+        const std::size_t decodes = fixture.decoder->decodedFiles.size();
+        QCOMPARE(decodes, std::size_t(4)); // the open's two updates decoded the page once
+        QVERIFY(fixture.goTo(1));
+        QTest::mouseClick(&fixture.view.photoControl(3), Qt::LeftButton, {}, QPoint(50, 50));
+        fixture.settle();
+        QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
+        QCOMPARE(centreColour(fixture.view.photoControl(3)), colourOf(3));
+        QVERIFY(fixture.view.photoControl(3).isSelected());
+    }
+
+    void twoViewsShowingTheSamePhotosDecodeThemOnce() {
+        const std::string path = writeDelivery(4);
+        FakeDocumentHost host;
+        CQuillonDoc document(host);
+        auto* decoder = new ManualExecutor;
+        ImageLoader images{std::unique_ptr<DecodeExecutor>(decoder)};
+        CPhotoView first(document, images);
+        CPhotoView second(document, images);
+        first.resize(600, 440);
+        second.resize(600, 440);
+        document.OnTogglePhotoLayout();
+        QVERIFY(document.OnOpenDocument(path));
+        decoder->runAll();
+        QCOMPARE(decoder->decodedFiles.size(), std::size_t(4));
+        QCOMPARE(centreColour(second.photoControl(2)), colourOf(2));
+    }
+
+    void theNextPageIsReadAheadWhenIdle() {
+        Fixture fixture(writeDelivery(12), true);
+        QVERIFY(fixture.goTo(4));
+        QCoreApplication::processEvents(); // idle: the pages after and before are read ahead
+        fixture.settle();
+        const std::size_t decodes = fixture.decoder->decodedFiles.size();
+        QVERIFY(fixture.document.goToPhoto(8, nullptr)); // no decode runs in between
+        for (int position = 0; position < 4; ++position)
+            QCOMPARE(centreColour(fixture.view.photoControl(position)), colourOf(8 + position));
+        QVERIFY(fixture.document.goToPhoto(0, nullptr));
+        QCOMPARE(centreColour(fixture.view.photoControl(3)), colourOf(3));
+        QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
+    }
+
+    void aPageTheUserHasLeftIsNeverShown() {
+        Fixture fixture(writeDelivery(12), true);
+        QVERIFY(fixture.document.goToPhoto(4, nullptr));     // two decodes start, two wait
+        QVERIFY(!fixture.view.photoControl(0).showsImage()); // not the previous page's photo
+        QVERIFY(fixture.document.goToPhoto(8, nullptr));     // before any of them arrives
+        fixture.settle();
+        for (int position = 0; position < 4; ++position)
+            QCOMPARE(centreColour(fixture.view.photoControl(position)), colourOf(8 + position));
+        const std::vector<std::string>& decoded = fixture.decoder->decodedFiles;
+        for (const char* waited : {"F6.JPG", "F7.JPG"}) // never started
+            QVERIFY(std::none_of(decoded.begin(), decoded.end(),
+                                 [&](const std::string& file) { return file.ends_with(waited); }));
     }
 
     void switchingToOnePhotoHidesTheOthers() {
@@ -174,12 +251,12 @@ private Q_SLOTS:
         QVERIFY(!view.photoControl(1).isVisible());
         QVERIFY(!view.photoControl(2).isVisible());
         QCOMPARE(view.photoControl(0).geometry(), QRect(10, 60, 580, 280));
-        QCOMPARE(view.photoControl(0).photoIndex, 0);
+        QCOMPARE(view.photoIndexAt(0), 0);
     }
 
     void theTooltipIsTheCurrentFileName() {
         Fixture fixture(writeDelivery(6), true);
-        QVERIFY(fixture.document.goToPhoto(5, nullptr));
+        QVERIFY(fixture.goTo(5));
         QCOMPARE(fixture.view.photoControl(0).toolTip(), QString("F5.JPG"));
         fixture.document.OnNewDocument();
         fixture.document.sendInitialUpdate();
@@ -204,7 +281,7 @@ private Q_SLOTS:
 
     void theFourPhotoLayoutPrintsTheCurrentPhoto() {
         Fixture fixture(writeDelivery(4), true);
-        QVERIFY(fixture.document.goToPhoto(2, nullptr));
+        QVERIFY(fixture.goTo(2));
         const QImage page = printedPage(fixture.view);
         QCOMPARE(page.pixelColor(200, 200), colourOf(2));
     }

@@ -1,5 +1,8 @@
 #include "tools/sample/SampleImages.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include <QColor>
 #include <QImage>
 #include <QImageWriter>
@@ -21,11 +24,36 @@ void drawCentredLines(QPainter& painter, const QRect& box, const QString& big,
     painter.drawText(box.adjusted(0, height / 3, 0, 0), Qt::AlignCenter, small);
 }
 
+// Shading from one corner to the other with fine grain over it, as a photo of gravel or
+// grass has: JPEG keeps much of it, so a 1280 × 960 photo takes about 400 KB.
+void addTexture(QImage& image, int seed) {
+    std::uint32_t state = 0x9E3779B9u ^ static_cast<std::uint32_t>(seed);
+    const int width = image.width();
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            const int grain = static_cast<int>(state % 64) - 32;
+            const int shade = (x * 40 / width) + (y * 40 / height) - 40 + grain;
+            const QRgb pixel = line[x];
+            line[x] = qRgb(std::clamp(qRed(pixel) + shade, 0, 255),
+                           std::clamp(qGreen(pixel) + shade, 0, 255),
+                           std::clamp(qBlue(pixel) + shade, 0, 255));
+        }
+    }
+}
+
 } // namespace
 
-bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size) {
+bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size,
+                      PhotoContent content) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor::fromHsv(serialNumber * 37 % 360, 90, 200));
+    if (content == PhotoContent::Textured)
+        addTexture(image, serialNumber);
     QPainter painter(&image);
     painter.setPen(Qt::black);
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));

@@ -1,4 +1,4 @@
-// tessel-make-sample [--photos N] [--size WxH] [--xml-only] FOLDER
+// tessel-make-sample [--photos N] [--size WxH] [--textured] [--xml-only] FOLDER
 // Writes a sample delivery: PHOTO.XML in Shift_JIS, photos in PIC/, drawings in DRA/.
 
 #include <cstdio>
@@ -21,6 +21,7 @@ struct Options {
     int photoCount = 36;
     QSize photoSize{1280, 960};
     bool xmlOnly = false;
+    PhotoContent content = PhotoContent::Flat;
     QString folder;
 };
 
@@ -44,6 +45,8 @@ bool parseOptions(const QStringList& arguments, Options& options) {
             ok = parseSize(arguments[++i], options.photoSize);
         else if (argument == "--xml-only")
             options.xmlOnly = true;
+        else if (argument == "--textured")
+            options.content = PhotoContent::Textured;
         else if (!argument.startsWith("--") && options.folder.isEmpty())
             options.folder = argument;
         else
@@ -60,7 +63,8 @@ bool writeXml(const QString& path, const std::vector<SamplePhoto>& photos) {
     return static_cast<bool>(out);
 }
 
-bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos, QSize size) {
+bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos,
+                 const Options& options) {
     std::set<std::string> drawingsWritten;
     for (const SamplePhoto& photo : photos) {
         const QString path = folder.filePath("PIC/" + QString::fromStdString(photo.fileName));
@@ -68,7 +72,7 @@ bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos, QSi
             std::ofstream(path.toStdString()) << "not an image\n";
         } else if (photo.mediaNumber == 1 &&
                    !writeSamplePhoto(path, photo.serialNumber, QString::fromStdString(photo.title),
-                                     size)) {
+                                     options.photoSize, options.content)) {
             return false;
         }
         for (const SampleDrawing& drawing : photo.drawings) {
@@ -91,7 +95,8 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     Options options;
     if (!parseOptions(application.arguments(), options)) {
-        std::fputs("usage: tessel-make-sample [--photos N] [--size WxH] [--xml-only] FOLDER\n",
+        std::fputs("usage: tessel-make-sample [--photos N] [--size WxH] [--textured] [--xml-only] "
+                   "FOLDER\n",
                    stderr);
         return 2;
     }
@@ -102,7 +107,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<SamplePhoto> photos = makeSamplePhotos(options.photoCount);
     if (!writeXml(folder.filePath("PHOTO.XML"), photos) ||
-        (!options.xmlOnly && !writeImages(folder, photos, options.photoSize))) {
+        (!options.xmlOnly && !writeImages(folder, photos, options))) {
         std::fprintf(stderr, "tessel-make-sample: cannot write into %s\n",
                      qPrintable(options.folder));
         return 1;

@@ -1,0 +1,33 @@
+#include "imaging/DecodedFile.h"
+
+#include "imaging/MediaLookup.h"
+
+bool DecodedFile::isSharpFor(QSize box, SizeRule rule) const {
+    if (!isDecoded())
+        return true; // there is nothing sharper to be had
+    if (isWhole() || !box.isValid())
+        return isWhole();
+    const QSize needed = rule(fullSize, box).boundedTo(fullSize);
+    return image.width() >= needed.width() && image.height() >= needed.height();
+}
+
+DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule) {
+    DecodedFile result;
+    const auto file = locateMediaFile(path);
+    if (!file)
+        return result;
+    const auto stamp = fileStampOf(*file);
+    if (!stamp)
+        return result; // gone between the lookup and now: the disc was taken out
+    result.file = *file;
+    result.stamp = *stamp;
+    auto decoded = decodeImage(QString::fromStdString(*file), box, rule);
+    if (!decoded) {
+        result.outcome = DecodeOutcome::Undecodable;
+        return result;
+    }
+    result.outcome = DecodeOutcome::Decoded;
+    result.image = std::move(decoded->image);
+    result.fullSize = decoded->uprightSize;
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include <QImage>
+#include <QSize>
+
+#include "imaging/FileStamp.h"
+#include "imaging/ImageDecoder.h"
+
+// Why an image file shows what it shows.
+enum class DecodeOutcome {
+    Decoded,     // image holds the picture
+    Missing,     // the file is not on the media at hand
+    Undecodable, // the file exists but is damaged, not an image, or beyond the size limit
+};
+
+// One image file as decoded for display.
+struct DecodedFile {
+    DecodeOutcome outcome = DecodeOutcome::Missing;
+    QImage image;     // upright, reduced to the size its view paints; null unless Decoded
+    QSize fullSize;   // the whole image's upright size; empty unless Decoded
+    std::string file; // where the path was found on the media; empty when Missing
+    FileStamp stamp;  // the file as it was when decoded
+
+    bool isDecoded() const { return outcome == DecodeOutcome::Decoded; }
+    // The image is the whole picture, not a reduction of it.
+    bool isWhole() const { return isDecoded() && image.size() == fullSize; }
+    // Shown in a box of device pixels by a view that paints by rule, this image needs no
+    // enlarging; an invalid box asks for the whole image.
+    bool isSharpFor(QSize box, SizeRule rule) const;
+};
+
+// Finds path on the media (without regard to case) and decodes it upright, reduced to the
+// size rule gives for box when box is valid. Safe to run on any thread.
+DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside);

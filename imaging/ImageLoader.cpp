@@ -1,0 +1,134 @@
+#include "imaging/ImageLoader.h"
+
+#include <algorithm>
+
+namespace {
+
+// A decode for box covers a wish for wanted when the box holds it on both axes.
+bool covers(QSize box, QSize wanted) {
+    return !box.isValid() ||
+           (wanted.isValid() && box.width() >= wanted.width() && box.height() >= wanted.height());
+}
+
+} // namespace
+
+ImageTicket::ImageTicket(ImageTicket&& other) noexcept
+    : loader(std::exchange(other.loader, nullptr)), id(other.id) {}
+
+ImageTicket& ImageTicket::operator=(ImageTicket&& other) noexcept {
+    if (this != &other) {
+        release();
+        loader = std::exchange(other.loader, nullptr);
+        id = other.id;
+    }
+    return *this;
+}
+
+void ImageTicket::release() {
+    if (loader)
+        std::exchange(loader, nullptr)->release(id);
+}
+
+ImageLoader::ImageLoader(std::unique_ptr<DecodeExecutor> executor, std::size_t cacheBudget)
+    : executor(std::move(executor)), images(cacheBudget) {}
+
+ImageLoader::~ImageLoader() {
+    executor.reset(); // waits for running decodes; their results are dropped
+}
+
+ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery deliver,
+                                 SizeRule rule) {
+    if (const DecodedFile* held = images.find(path)) {
+        const DecodedFile shown = *held; // the delivery may change the cache
+        deliver(shown);
+        if (shown.isSharpFor(box, rule))
+            return {};
+    }
+    return hold(path, box, rule, std::move(deliver));
+}
+
+ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule rule) {
+    if (const DecodedFile* held = images.find(path); held && held->isSharpFor(box, rule))
+        return {};
+    return hold(path, box, rule, {});
+}
+
+ImageTicket ImageLoader::hold(const std::string& path, QSize box, SizeRule rule, Delivery deliver) {
+    const bool urgent = static_cast<bool>(deliver);
+    const std::uint64_t job = jobFor(path, box, rule, urgent);
+    ++jobs[job].holders;
+    const std::uint64_t ticket = ++lastId;
+    holders[ticket] = {job, std::move(deliver)};
+    startJobs();
+    return {*this, ticket};
+}
+
+std::uint64_t ImageLoader::jobFor(const std::string& path, QSize box, SizeRule rule, bool urgent) {
+    for (auto& [id, job] : jobs) {
+        if (job.path != path || job.rule != rule || !covers(job.box, box))
+            continue;
+        if (urgent && !job.urgent && !job.running) {
+            // A preload the user has caught up with goes ahead of the other preloads.
+            job.urgent = true;
+            std::erase(backgroundQueue, id);
+            urgentQueue.push_back(id);
+        }
+        return id;
+    }
+    const std::uint64_t id = ++lastId;
+    jobs[id] = {path, box, rule, urgent};
+    (urgent ? urgentQueue : backgroundQueue).push_back(id);
+    return id;
+}
+
+void ImageLoader::release(std::uint64_t ticket) {
+    const auto holder = holders.find(ticket);
+    if (holder == holders.end())
+        return;
+    const auto job = jobs.find(holder->second.job);
+    holders.erase(holder);
+    if (job == jobs.end() || --job->second.holders > 0 || job->second.running)
+        return;
+    // Nobody waits for it any more and it has not started: it never will.
+    std::erase(job->second.urgent ? urgentQueue : backgroundQueue, job->first);
+    jobs.erase(job);
+}
+
+void ImageLoader::startJobs() {
+    while (running < executor->workers() && (!urgentQueue.empty() || !backgroundQueue.empty())) {
+        std::deque<std::uint64_t>& queue = urgentQueue.empty() ? backgroundQueue : urgentQueue;
+        const std::uint64_t id = queue.front();
+        queue.pop_front();
+        Job& job = jobs.at(id);
+        job.running = true;
+        ++running;
+        executor->execute([path = job.path, box = job.box,
+                           rule = job.rule] { return decodeMediaFile(path, box, rule); },
+                          [this, id](DecodedFile result) { finish(id, std::move(result)); });
+    }
+}
+
+void ImageLoader::forget(const std::string& path) {
+    images.forget(path);
+}
+
+void ImageLoader::finish(std::uint64_t jobId, DecodedFile result) {
+    --running;
+    const auto job = jobs.find(jobId);
+    images.insert(job->second.path, result);
+    jobs.erase(job);
+    // Deliveries may ask for other images; collect them before any runs.
+    std::vector<Delivery> deliveries;
+    for (auto holder = holders.begin(); holder != holders.end();) {
+        if (holder->second.job != jobId) {
+            ++holder;
+            continue;
+        }
+        if (holder->second.deliver)
+            deliveries.push_back(std::move(holder->second.deliver));
+        holder = holders.erase(holder);
+    }
+    startJobs();
+    for (const Delivery& deliver : deliveries)
+        deliver(result);
+}

@@ -1,0 +1,204 @@
+#include "imaging/ImageLoader.h"
+
+#include <filesystem>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include "imaging/Preloader.h"
+#include "tests/support/ManualExecutor.h"
+#include "tests/support/ScratchFiles.h"
+#include "tests/support/TestImages.h"
+
+namespace {
+
+// A loader whose decodes run when the test says so, and what it delivered.
+class LoaderTest : public ::testing::Test {
+protected:
+    LoaderTest() : LoaderTest(ImageCache::defaultBudget) {}
+    explicit LoaderTest(std::size_t budget)
+        : executor(new ManualExecutor), loader(std::unique_ptr<DecodeExecutor>(executor), budget) {}
+
+    ImageLoader::Delivery recordInto(std::vector<DecodedFile>& delivered) {
+        return [&delivered](const DecodedFile& file) { delivered.push_back(file); };
+    }
+
+    static std::string photo(const std::string& name, const QColor& colour, int width = 400) {
+        return writeImageFile(name, filledImage(width, width * 3 / 4, colour), "png").string();
+    }
+
+    ManualExecutor* executor; // owned by the loader
+    ImageLoader loader;
+    std::vector<DecodedFile> delivered;
+};
+
+const QSize cell(285, 125);
+
+} // namespace
+
+TEST_F(LoaderTest, AFileTwoViewsShowIsDecodedOnce) {
+    const std::string path = photo("a.png", Qt::red);
+    std::vector<DecodedFile> other;
+    ImageTicket first = loader.request(path, cell, recordInto(delivered));
+    ImageTicket second = loader.request(path, cell, recordInto(other));
+    EXPECT_TRUE(delivered.empty()); // nothing before the decode
+    executor->runAll();
+    EXPECT_EQ(executor->decodedFiles.size(), 1u);
+    ASSERT_EQ(delivered.size(), 1u);
+    ASSERT_EQ(other.size(), 1u);
+    EXPECT_EQ(delivered[0].image.pixelColor(5, 5), QColor(Qt::red));
+
+    // Asked again, even smaller, it comes from the cache at once.
+    std::vector<DecodedFile> again;
+    ImageTicket third = loader.request(path, QSize(100, 50), recordInto(again));
+    EXPECT_EQ(again.size(), 1u);
+    EXPECT_EQ(executor->waitingDecodes(), 0u);
+}
+
+TEST_F(LoaderTest, ALargerWishShowsTheHeldImageThenASharperOne) {
+    const std::string path = photo("a.png", Qt::red, 1600);
+    ImageTicket small = loader.request(path, cell, recordInto(delivered));
+    executor->runAll();
+    ImageTicket large = loader.request(path, QSize(1200, 900), recordInto(delivered));
+    ASSERT_EQ(delivered.size(), 2u); // the small image at once, as the best there is
+    EXPECT_LT(delivered[1].image.width(), 1200);
+    executor->runAll();
+    ASSERT_EQ(delivered.size(), 3u);
+    EXPECT_TRUE(delivered[2].isSharpFor(QSize(1200, 900), fitInside));
+}
+
+TEST_F(LoaderTest, AReplacedFileIsDecodedAgain) {
+    const std::string path = photo("a.png", Qt::red);
+    ImageTicket ticket = loader.request(path, cell, recordInto(delivered));
+    executor->runAll();
+    photo("a.png", Qt::blue, 320); // another disc, or a corrected file: new size and time
+    ticket = loader.request(path, cell, recordInto(delivered));
+    executor->runAll();
+    EXPECT_EQ(executor->decodedFiles.size(), 2u);
+    ASSERT_EQ(delivered.size(), 2u);
+    EXPECT_EQ(delivered[1].image.pixelColor(5, 5), QColor(Qt::blue));
+}
+
+TEST_F(LoaderTest, AResultNobodyWantsAnyMoreIsDropped) {
+    const std::string a = photo("a.png", Qt::red);
+    const std::string b = photo("b.png", Qt::green);
+    const std::string c = photo("c.png", Qt::blue);
+    ImageTicket first = loader.request(a, cell, recordInto(delivered));
+    ImageTicket second = loader.request(b, cell, recordInto(delivered));
+    ImageTicket third = loader.request(c, cell, recordInto(delivered));
+    // Two workers took a and b; c waits. The user steps on before anything arrives.
+    first.release();
+    third.release();
+    executor->runAll();
+    EXPECT_EQ(executor->decodedFiles, (std::vector<std::string>{a, b})); // c never started
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0].file, b);
+    EXPECT_EQ(loader.decodesUnderway(), 0u);
+}
+
+TEST_F(LoaderTest, OutcomesSayWhyThereIsNoImage) {
+    const std::string broken = writeScratchFile("broken.jpg", "not an image").string();
+    const std::string missing = (scratchFolder() / "./PIC/absent.jpg").string();
+    ImageTicket first = loader.request(broken, cell, recordInto(delivered));
+    ImageTicket second = loader.request(missing, cell, recordInto(delivered));
+    executor->runAll();
+    ASSERT_EQ(delivered.size(), 2u);
+    EXPECT_EQ(delivered[0].outcome, DecodeOutcome::Undecodable);
+    EXPECT_EQ(delivered[1].outcome, DecodeOutcome::Missing);
+
+    // A missing file is looked for again at the next request; it may have appeared.
+    std::filesystem::create_directories(scratchFolder() / "PIC");
+    photo("PIC/absent.jpg", Qt::red);
+    ImageTicket third = loader.request(missing, cell, recordInto(delivered));
+    executor->runAll();
+    EXPECT_EQ(delivered.back().outcome, DecodeOutcome::Decoded);
+}
+
+TEST_F(LoaderTest, ForgottenFilesAreReadFromTheMediaAgain) {
+    const std::string path = photo("a.png", Qt::red);
+    ImageTicket ticket = loader.request(path, cell, recordInto(delivered));
+    executor->runAll();
+    loader.forget(path);
+    ticket = loader.request(path, cell, recordInto(delivered));
+    EXPECT_EQ(delivered.size(), 1u);
+    executor->runAll();
+    EXPECT_EQ(executor->decodedFiles.size(), 2u);
+}
+
+TEST_F(LoaderTest, RequestsGoBeforePreloadsAndPreloadsServeThemLater) {
+    const std::string ahead = photo("ahead.png", Qt::red);
+    const std::string behind = photo("behind.png", Qt::green);
+    const std::string dropped = photo("dropped.png", Qt::blue);
+    const std::string now = photo("now.png", Qt::gray);
+    ImageTicket first = loader.preload(ahead, cell); // both workers take these
+    ImageTicket second = loader.preload(behind, cell);
+    ImageTicket third = loader.preload(dropped, cell); // waits
+    ImageTicket request = loader.request(now, cell, recordInto(delivered));
+    third.release(); // the user stepped elsewhere before it started
+    executor->runAll();
+    EXPECT_EQ(executor->decodedFiles, (std::vector<std::string>{ahead, behind, now}));
+    ImageTicket shown = loader.request(ahead, cell, recordInto(delivered));
+    EXPECT_EQ(executor->waitingDecodes(), 0u); // read ahead: shown at once
+    EXPECT_EQ(delivered.back().file, ahead);
+}
+
+class SmallBudget : public LoaderTest {
+protected:
+    SmallBudget() : LoaderTest(3 * 400 * 300 * 4) {} // three 400 × 300 images
+};
+
+TEST_F(SmallBudget, TheCacheStaysWithinItsBudget) {
+    for (int i = 0; i < 10; ++i) {
+        ImageTicket ticket = loader.request(photo("p" + std::to_string(i) + ".png", Qt::red),
+                                            QSize(400, 300), recordInto(delivered));
+        executor->runAll();
+        EXPECT_LE(loader.cache().bytesHeld(), std::size_t(3 * 400 * 300 * 4));
+    }
+    EXPECT_EQ(delivered.size(), 10u);
+    // The newest are kept, the oldest went first.
+    std::vector<DecodedFile> again;
+    ImageTicket last =
+        loader.request((scratchFolder() / "p9.png").string(), QSize(400, 300), recordInto(again));
+    EXPECT_EQ(again.size(), 1u);
+    ImageTicket first =
+        loader.request((scratchFolder() / "p0.png").string(), QSize(400, 300), recordInto(again));
+    EXPECT_EQ(again.size(), 1u);
+}
+
+TEST(ImageLoaderThreads, DecodesOnWorkersAndDeliversOnTheCallingThread) {
+    ImageLoader loader; // the thread pool
+    const std::string path =
+        writeImageFile("pooled.png", filledImage(640, 480, Qt::red), "png").string();
+    QEventLoop waitForDelivery;
+    std::vector<DecodedFile> delivered;
+    Qt::HANDLE deliveredOn = nullptr;
+    ImageTicket ticket = loader.request(path, cell, [&](const DecodedFile& file) {
+        delivered.push_back(file);
+        deliveredOn = QThread::currentThreadId();
+        waitForDelivery.quit();
+    });
+    waitForDelivery.exec();
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(deliveredOn, QThread::currentThreadId());
+    EXPECT_EQ(delivered[0].fullSize, QSize(640, 480));
+    EXPECT_LE(delivered[0].image.height(), 256); // reduced for the cell
+}
+
+TEST(ImagePreloader, ReadsAheadWhenTheEventLoopIsIdle) {
+    auto* executor = new ManualExecutor;
+    ImageLoader loader{std::unique_ptr<DecodeExecutor>(executor)};
+    Preloader preloader(loader);
+    const std::string next =
+        writeImageFile("next.png", filledImage(64, 48, Qt::red), "png").string();
+    const std::string gone =
+        writeImageFile("gone.png", filledImage(64, 48, Qt::red), "png").string();
+    preloader.schedule({{gone, cell}});
+    preloader.schedule({{next, cell}}); // a second step before the loop went idle
+    EXPECT_EQ(loader.decodesUnderway(), 0u);
+    QCoreApplication::processEvents();
+    executor->runAll();
+    EXPECT_EQ(executor->decodedFiles, std::vector<std::string>{next});
+}
