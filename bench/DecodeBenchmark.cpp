@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchData.h"
+#include "bench/BenchSupport.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/PhotoBitmap.h"
 #include "tools/sample/SampleImages.h"
@@ -61,11 +62,5 @@ BENCHMARK(BM_ReducedDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintAtUnchangedSize)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -17,8 +17,8 @@
 #include <QElapsedTimer>
 
 #include "bench/BenchData.h"
+#include "bench/BenchSupport.h"
 #include "document/CQuillonDoc.h"
-#include "document/DocumentHost.h"
 #include "imaging/ImageDecoder.h"
 #include "model/PhotoXmlReader.h"
 #include "tools/sample/SampleDelivery.h"
@@ -72,14 +72,6 @@ long statusKilobytes(const std::string& field) {
     }
     return 0;
 }
-
-class SilentHost : public DocumentHost {
-public:
-    void showMessage(std::string_view) override {}
-    std::optional<OptionValues> runOptionsDialog(const OptionValues&) override { return {}; }
-    OptionValues savedOptions() const override { return {}; }
-    void saveOptions(const OptionValues&) override {}
-};
 
 // The viewer's four-photo view on one delivery, shown in a window, with its own pipeline.
 struct Viewer {

@@ -1,0 +1,103 @@
+#include "views/CXmlTreeView.h"
+
+#include <QHeaderView>
+
+#include "views/PlainText.h"
+
+CXmlTreeView::CXmlTreeView(CQuillonDoc& document, QWidget* parent)
+    : QTreeWidget(parent), document(document) {
+    // The closed folder, and the open folder while the item is selected.
+    folder.addFile(":/res/folder-closed.svg", QSize(16, 16), QIcon::Normal);
+    folder.addFile(":/res/folder-open.svg", QSize(16, 16), QIcon::Selected);
+    setHeaderHidden(true);
+    setIconSize(QSize(16, 16));
+    // A long 細別 is read whole, with a scroll bar, never cut short.
+    setTextElideMode(Qt::ElideNone);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { chosen(current); });
+    connect(this, &QTreeWidget::itemClicked, this, &CXmlTreeView::clickedOn);
+    document.addView(*this);
+}
+
+CXmlTreeView::~CXmlTreeView() {
+    document.removeView(*this);
+}
+
+void CXmlTreeView::onUpdate(DocumentView*, UpdateHint hint) {
+    switch (hint) {
+    case UpdateHint::HINT_INITIAL:
+        removeItems();
+        fillItems(nullptr, document.rootNode());
+        break;
+    case UpdateHint::HINT_CLEAR:
+        // Before the document destroys the tree the items point into.
+        removeItems();
+        break;
+    case UpdateHint::HINT_PHOTO_CHANGED:
+        followCurrentPhoto();
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlTreeView::fillItems(QTreeWidgetItem* parent, const CategoryNode& node) {
+    for (const CategoryEntry& entry : node.children) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        const QString key = QString::fromStdString(entry.key);
+        item->setText(0, key);
+        item->setToolTip(0, plainTextToolTip(key));
+        item->setIcon(0, folder);
+        items[entry.child.get()] = item;
+        nodes[item] = entry.child.get();
+        fillItems(item, *entry.child);
+        item->setExpanded(true);
+    }
+}
+
+void CXmlTreeView::removeItems() {
+    removing = true;
+    selectedBeforePress = nullptr;
+    items.clear();
+    nodes.clear();
+    clear();
+    removing = false;
+}
+
+QTreeWidgetItem* CXmlTreeView::itemOf(const CategoryNode* node) const {
+    const auto found = items.find(node);
+    return found == items.end() ? nullptr : found->second;
+}
+
+void CXmlTreeView::followCurrentPhoto() {
+    const PhotoRecord* photo = document.currentPhoto();
+    if (document.browseMode() != 0 || !photo)
+        return;
+    QTreeWidgetItem* item = itemOf(photo->treeNode);
+    if (!item)
+        return;
+    syncing = true;
+    setCurrentItem(item);
+    syncing = false;
+    scrollToItem(item);
+}
+
+void CXmlTreeView::chosen(QTreeWidgetItem* item) {
+    if (syncing || removing || !item)
+        return;
+    document.selectNode(nodes.at(item), this);
+}
+
+void CXmlTreeView::mousePressEvent(QMouseEvent* event) {
+    selectedBeforePress = currentItem();
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CXmlTreeView::clickedOn(QTreeWidgetItem* item) {
+    // A click on the item already selected (the tree followed the current photo to it)
+    // chooses it too; a click that selected another item has chosen that one already.
+    if (item && item == std::exchange(selectedBeforePress, nullptr))
+        document.selectNode(nodes.at(item), this);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <unordered_map>
+
+#include <QTreeWidget>
+
+#include "commands/CommandTarget.h"
+#include "document/CQuillonDoc.h"
+#include "document/DocumentView.h"
+
+// The classification tree of the open file, fully expanded, one item per node. Choosing an
+// item (click, or ↑ ↓) makes the document browse that node; in browse mode 0 the tree follows
+// the current photo to its deepest node. It handles no command of its own.
+class CXmlTreeView : public QTreeWidget, public DocumentView, public CommandTarget {
+    Q_OBJECT
+
+public:
+    explicit CXmlTreeView(CQuillonDoc& document, QWidget* parent = nullptr);
+    ~CXmlTreeView() override;
+
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
+    bool updateCommand(CommandId, CommandState&) override { return false; }
+    bool executeCommand(CommandId) override { return false; }
+
+    // The item that stands for node, or null.
+    QTreeWidgetItem* itemOf(const CategoryNode* node) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void fillItems(QTreeWidgetItem* parent, const CategoryNode& node);
+    void removeItems();
+    void followCurrentPhoto();
+    void chosen(QTreeWidgetItem* item);
+    void clickedOn(QTreeWidgetItem* item);
+
+    CQuillonDoc& document;
+    QIcon folder;
+    std::unordered_map<const CategoryNode*, QTreeWidgetItem*> items;
+    std::unordered_map<const QTreeWidgetItem*, CategoryNode*> nodes;
+    bool syncing = false;  // the view is selecting an item itself
+    bool removing = false; // items are being deleted: their nodes may be gone
+    QTreeWidgetItem* selectedBeforePress = nullptr;
+};
