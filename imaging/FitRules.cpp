@@ -55,6 +55,12 @@ bool containsPoint(const BoxRect& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
+QSize fittedCenteredSize(QSize imageSize, QSize boxSize) {
+    const BoxRect fitted = fitCentered(imageSize.width(), imageSize.height(),
+                                       {0, 0, boxSize.width(), boxSize.height()});
+    return QSize(fitted.width(), fitted.height()).expandedTo(QSize(1, 1));
+}
+
 QSize fittedWithMarginSize(QSize imageSize, QSize clientSize) {
     const BoxRect fitted = fitWithMargin(imageSize.width(), imageSize.height(), clientSize.width(),
                                          clientSize.height());

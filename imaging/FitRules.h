@@ -26,7 +26,8 @@ BoxRect fitCentered(int width, int height, const BoxRect& box);
 // moves its start in by 4. Coordinates relative to the client origin.
 BoxRect fitWithMargin(int width, int height, int clientWidth, int clientHeight);
 
-// The size fitWithMargin paints an image of imageSize at in a client area of clientSize.
+// The sizes the fit rules paint an image of imageSize at in a box or client area of that size.
+QSize fittedCenteredSize(QSize imageSize, QSize boxSize);
 QSize fittedWithMarginSize(QSize imageSize, QSize clientSize);
 
 // Left and top inside, right and bottom outside.

@@ -1,0 +1,131 @@
+#include "views/CSankouzuView.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "tests/support/ManualExecutor.h"
+#include "tests/support/ScratchFiles.h"
+#include "tests/support/TestDelivery.h"
+#include "tests/support/TestImages.h"
+#include "views/DrawingColumnLayout.h"
+
+namespace {
+
+// A drawing column 200 pixels wide on a delivery whose first photo has the given drawings;
+// its decodes run when settle() is called.
+struct Fixture {
+    FakeDocumentHost host;
+    CQuillonDoc document{host};
+    ManualExecutor* decoder = new ManualExecutor;
+    ImageLoader images{std::unique_ptr<DecodeExecutor>(decoder)};
+    CSankouzuView view{document, images};
+
+    explicit Fixture(int drawings) {
+        view.viewport()->resize(200, 300);
+        view.resize(200 + view.verticalScrollBar()->sizeHint().width(), 300);
+        const auto path =
+            writeScratchFile("PHOTO.XML", testDeliveryXml({{"1", "", "", drawings}, {"2"}}));
+        document.OnOpenDocument(path.string());
+        document.sendInitialUpdate();
+        settle();
+    }
+
+    void settle() { decoder->runAll(); }
+    QPoint centreOf(int item) const {
+        return view.itemBitmap(item).fittedRectangle().toQRect().center();
+    }
+};
+
+void writeDrawing(int number, int width = 400, int height = 300) {
+    writeImageFile("DRA/D" + std::to_string(number), filledImage(width, height, Qt::blue), "png");
+}
+
+} // namespace
+
+class CSankouzuViewTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { useScratchFolder(QTest::currentTestFunction()); }
+
+    void theColumnIsLaidOutAsDesigned() {
+        struct Case {
+            int width;
+            int items;
+            std::vector<BoxRect> boxes;
+            int contentHeight;
+        };
+        for (const Case& test : {Case{200, 2, {{10, 10, 190, 190}, {10, 200, 190, 380}}, 390},
+                                 Case{30, 1, {{10, 10, 40, 40}}, 50}, Case{200, 0, {}, 10}}) {
+            const DrawingColumnLayout layout = drawingColumnLayout(test.width, test.items);
+            QCOMPARE(layout.boxes, test.boxes);
+            QCOMPARE(layout.contentHeight, test.contentHeight);
+        }
+        writeDrawing(0);
+        writeDrawing(1);
+        Fixture fixture(2);
+        QCOMPARE(fixture.view.contentHeight(), 390);
+        QCOMPARE(fixture.view.itemBitmap(0).fittedRectangle(), (BoxRect{10, 32, 190, 167}));
+    }
+
+    void captionsCanBeChosenButNotEnlarged() {
+        writeDrawing(1);
+        Fixture fixture(2); // D0 is on another medium
+        QCOMPARE(QString::fromStdString(fixture.view.itemBitmap(0).captionText()),
+                 QString("D0　：　メディア番号＝1"));
+        QSignalSpy enlarge(&fixture.view, &CSankouzuView::enlargeRequested);
+        QTest::mouseClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(0));
+        QCOMPARE(fixture.document.currentDrawingIndex(), 0);
+        QTest::mouseDClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(0));
+        QCOMPARE(enlarge.count(), 0);
+        QTest::mouseDClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(1));
+        QCOMPARE(enlarge.count(), 1);
+
+        // The margin of a square, beside its drawing, is no drawing.
+        QTest::mouseClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(1));
+        QTest::mouseClick(fixture.view.viewport(), Qt::LeftButton, {}, QPoint(100, 205));
+        QCOMPARE(fixture.document.currentDrawingIndex(), 1);
+        QCOMPARE(fixture.view.itemAt(QPoint(5, 50)), -1);
+    }
+
+    void aDamagedDrawingKeepsItsPlace() {
+        writeScratchFile("DRA/D0", "not an image");
+        writeDrawing(1);
+        Fixture fixture(2);
+        QCOMPARE(QString::fromStdString(fixture.view.itemBitmap(0).captionText()),
+                 QString("D0　：　画像を表示できません"));
+        QTest::mouseClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(1));
+        QCOMPARE(fixture.document.currentDrawingIndex(), 1); // the drawing clicked
+    }
+
+    void reloadShowsADrawingThatAppeared() {
+        Fixture fixture(1);
+        QVERIFY(!fixture.view.itemBitmap(0).isLoaded());
+        writeDrawing(0); // the medium was inserted
+        CommandState reload;
+        QVERIFY(fixture.view.updateCommand(CommandId::Reload, reload) && reload.enabled);
+        QVERIFY(fixture.view.executeCommand(CommandId::Reload));
+        fixture.settle();
+        QVERIFY(fixture.view.itemBitmap(0).isLoaded());
+    }
+
+    void hintsRebuildOrLeaveTheColumn() {
+        writeDrawing(0);
+        Fixture fixture(1);
+        const std::size_t decodes = fixture.decoder->decodedFiles.size();
+        fixture.document.updateAllViews(nullptr, UpdateHint::HINT_LAYOUT_CHANGED);
+        fixture.document.updateAllViews(nullptr, UpdateHint::HINT_DRAWING_SELECTED);
+        QCOMPARE(fixture.view.itemCount(), 1);
+        QVERIFY(fixture.view.itemBitmap(0).isLoaded()); // untouched
+        QVERIFY(fixture.document.nextPhoto(nullptr));   // a photo without drawings
+        QCOMPARE(fixture.view.itemCount(), 0);
+        QCOMPARE(fixture.view.contentHeight(), 10);
+        QVERIFY(fixture.document.previousPhoto(nullptr));
+        QVERIFY(fixture.view.itemBitmap(0).isLoaded()); // from the cache, at once
+        QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
+    }
+};
+
+QTEST_MAIN(CSankouzuViewTest)
+#include "CSankouzuViewTest.moc"

@@ -1,0 +1,186 @@
+#include "views/CSankouzuView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "views/DrawingColumnLayout.h"
+#include "views/FileCaption.h"
+
+namespace {
+
+const QColor chosenColour(160, 255, 255);
+
+} // namespace
+
+CSankouzuView::CSankouzuView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
+    : QAbstractScrollArea(parent), document(document), images(images), preloader(images, this) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Always there: a bar that came and went would change the width the squares follow.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sharpen.setSingleShot(true);
+    sharpen.setInterval(0);
+    connect(&sharpen, &QTimer::timeout, this, &CSankouzuView::sharpenImages);
+    document.addView(*this);
+}
+
+CSankouzuView::~CSankouzuView() {
+    document.removeView(*this);
+}
+
+void CSankouzuView::onUpdate(DocumentView*, UpdateHint hint) {
+    if (hint == UpdateHint::HINT_DRAWING_SELECTED) {
+        viewport()->update(); // the chosen drawing's frame
+        return;
+    }
+    if (hint == UpdateHint::HINT_LAYOUT_CHANGED)
+        return;
+    items.clear();
+    if (hint != UpdateHint::HINT_CLEAR && document.currentPhoto())
+        rebuild();
+    else
+        lastIndex = -1;
+    layoutItems();
+    viewport()->update();
+}
+
+std::string CSankouzuView::drawingPath(const PhotoRecord& photo, int drawing) const {
+    const ReferenceDrawing& entry = photo.drawings[static_cast<std::size_t>(drawing)];
+    return document.makeDrawingPath(entry.slots[DrawingSlot::DrawingFileName]);
+}
+
+void CSankouzuView::rebuild() {
+    const int count = static_cast<int>(document.currentPhoto()->drawings.size());
+    for (int drawing = 0; drawing < count; ++drawing)
+        items.push_back({drawing, PhotoBitmap(), ImageTicket()});
+    layoutItems();
+    for (int item = 0; item < count; ++item)
+        requestImage(item);
+    readAhead();
+}
+
+QSize CSankouzuView::itemBox() const {
+    const int side = std::max(itemWidth - 20, 1);
+    return (QSizeF(side, side) * devicePixelRatioF()).toSize();
+}
+
+void CSankouzuView::requestImage(int item) {
+    items[item].image = images.request(
+        drawingPath(*document.currentPhoto(), items[item].drawing), itemBox(),
+        [this, item](const DecodedFile& file) { showImage(item, file); }, fittedCenteredSize);
+}
+
+void CSankouzuView::showImage(int item, const DecodedFile& file) {
+    PhotoBitmap& bitmap = items[item].bitmap;
+    if (!bitmap.holds(file) && !bitmap.assign(file)) {
+        const PhotoRecord& photo = *document.currentPhoto();
+        const ReferenceDrawing& drawing =
+            photo.drawings[static_cast<std::size_t>(items[item].drawing)];
+        bitmap.setCaption(fileCaption(file, drawing.slots[DrawingSlot::DrawingFileName],
+                                      photo.slots[PhotoSlot::MediaNumber]));
+    }
+    layoutItems(); // the image's proportions decide where in its square it lies
+    viewport()->update();
+}
+
+void CSankouzuView::layoutItems() {
+    const DrawingColumnLayout layout =
+        drawingColumnLayout(viewport()->width(), static_cast<int>(items.size()));
+    itemWidth = layout.itemWidth;
+    layoutHeight = layout.contentHeight;
+    for (std::size_t item = 0; item < items.size(); ++item)
+        items[item].bitmap.layout(layout.boxes[item]);
+    verticalScrollBar()->setRange(0, std::max(0, layoutHeight - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+    horizontalScrollBar()->setRange(0, std::max(0, itemWidth - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+}
+
+void CSankouzuView::sharpenImages() {
+    for (int item = 0; item < itemCount(); ++item)
+        requestImage(item);
+}
+
+void CSankouzuView::readAhead() {
+    // The drawings the next step shows, read with the photos of the next page.
+    const int current = document.currentIndex();
+    const int step = current < lastIndex ? -1 : 1;
+    lastIndex = current;
+    const int next = current + step;
+    std::vector<ImageWish> wishes;
+    if (next >= 0 && next < static_cast<int>(document.photoOrder().size())) {
+        const PhotoRecord& photo = document.photoOrder()[static_cast<std::size_t>(next)];
+        for (int drawing = 0; drawing < static_cast<int>(photo.drawings.size()); ++drawing)
+            wishes.push_back({drawingPath(photo, drawing), itemBox(), fittedCenteredSize});
+    }
+    preloader.schedule(std::move(wishes));
+}
+
+int CSankouzuView::itemAt(QPoint point) const {
+    const int x = point.x() + horizontalScrollBar()->value();
+    const int y = point.y() + verticalScrollBar()->value();
+    for (int item = 0; item < itemCount(); ++item) {
+        if (items[item].bitmap.hitTest(x, y))
+            return item;
+    }
+    return -1;
+}
+
+void CSankouzuView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    for (const Item& item : items) {
+        item.bitmap.paint(painter);
+        // A thin frame shows which drawing enlargement will show.
+        if (document.imageTarget() == 1 && document.currentDrawingIndex() == item.drawing) {
+            const BoxRect fitted = item.bitmap.fittedRectangle();
+            paintFrame(painter,
+                       {fitted.left - 3, fitted.top - 3, fitted.right + 4, fitted.bottom + 4}, 0,
+                       chosenColour);
+        }
+    }
+}
+
+void CSankouzuView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    const int before = itemWidth;
+    layoutItems();
+    if (itemWidth != before)
+        sharpen.start();
+}
+
+void CSankouzuView::mousePressEvent(QMouseEvent* event) {
+    QAbstractScrollArea::mousePressEvent(event);
+    const int item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : -1;
+    if (item != -1 && document.selectDrawing(items[item].drawing, this))
+        viewport()->update();
+}
+
+void CSankouzuView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+    const int item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : -1;
+    if (item != -1 && items[item].bitmap.isLoaded())
+        Q_EMIT enlargeRequested();
+}
+
+void CSankouzuView::reload() {
+    if (!document.currentPhoto())
+        return;
+    for (const Item& item : items)
+        images.forget(drawingPath(*document.currentPhoto(), item.drawing));
+    onUpdate(nullptr, UpdateHint::HINT_PHOTO_CHANGED);
+}
+
+bool CSankouzuView::updateCommand(CommandId id, CommandState& state) {
+    if (id != CommandId::Reload)
+        return false;
+    state.enabled = true;
+    return true;
+}
+
+bool CSankouzuView::executeCommand(CommandId id) {
+    if (id != CommandId::Reload)
+        return false;
+    reload();
+    return true;
+}
