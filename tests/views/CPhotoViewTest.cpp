@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "imaging/UiFont.h"
-#include "tests/support/ManualExecutor.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
+#include "tests/support/ViewFixture.h"
 #include "views/PlainText.h"
 
 class CPhotoViewTest : public QObject {
@@ -56,25 +56,15 @@ private:
         return page;
     }
 
-    // A view on an open delivery; its decodes run when settle() is called.
-    struct Fixture {
-        FakeDocumentHost host;
-        CQuillonDoc document{host};
-        ManualExecutor* decoder = new ManualExecutor;
-        ImageLoader images{std::unique_ptr<DecodeExecutor>(decoder)};
-        CPhotoView view{document, images};
-
+    // A view 600 × 440 on an open delivery; its decodes run when settle() is called.
+    struct Fixture : ViewFixture<CPhotoView> {
         Fixture(const std::string& path, bool fourPhotos) {
             view.resize(600, 440);
             if (fourPhotos)
                 document.OnTogglePhotoLayout();
-            document.OnOpenDocument(path);
-            document.setPathName(path);
-            document.sendInitialUpdate();
-            settle();
+            open(path);
         }
 
-        void settle() { decoder->runAll(); }
         bool goTo(int index) {
             const bool moved = document.goToPhoto(index, nullptr);
             settle();
@@ -198,19 +188,13 @@ private Q_SLOTS:
     }
 
     void twoViewsShowingTheSamePhotosDecodeThemOnce() {
-        const std::string path = writeDelivery(4);
-        FakeDocumentHost host;
-        CQuillonDoc document(host);
-        auto* decoder = new ManualExecutor;
-        ImageLoader images{std::unique_ptr<DecodeExecutor>(decoder)};
-        CPhotoView first(document, images);
-        CPhotoView second(document, images);
-        first.resize(600, 440);
+        ViewFixture<CPhotoView> fixture;
+        CPhotoView second(fixture.document, fixture.images);
+        fixture.view.resize(600, 440);
         second.resize(600, 440);
-        document.OnTogglePhotoLayout();
-        QVERIFY(document.OnOpenDocument(path));
-        decoder->runAll();
-        QCOMPARE(decoder->decodedFiles.size(), std::size_t(4));
+        fixture.document.OnTogglePhotoLayout();
+        fixture.open(writeDelivery(4));
+        QCOMPARE(fixture.decoder->decodedFiles.size(), std::size_t(4));
         QCOMPARE(centreColour(second.photoControl(2)), colourOf(2));
     }
 

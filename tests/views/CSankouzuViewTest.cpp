@@ -4,34 +4,23 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "tests/support/ManualExecutor.h"
 #include "tests/support/ScratchFiles.h"
-#include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
+#include "tests/support/ViewFixture.h"
 #include "views/DrawingColumnLayout.h"
 
 namespace {
 
 // A drawing column 200 pixels wide on a delivery whose first photo has the given drawings;
 // its decodes run when settle() is called.
-struct Fixture {
-    FakeDocumentHost host;
-    CQuillonDoc document{host};
-    ManualExecutor* decoder = new ManualExecutor;
-    ImageLoader images{std::unique_ptr<DecodeExecutor>(decoder)};
-    CSankouzuView view{document, images};
-
+struct Fixture : ViewFixture<CSankouzuView> {
     explicit Fixture(int drawings) {
         view.viewport()->resize(200, 300);
         view.resize(200 + view.verticalScrollBar()->sizeHint().width(), 300);
-        const auto path =
-            writeScratchFile("PHOTO.XML", testDeliveryXml({{"1", "", "", drawings}, {"2"}}));
-        document.OnOpenDocument(path.string());
-        document.sendInitialUpdate();
-        settle();
+        open(writeScratchFile("PHOTO.XML", testDeliveryXml({{"1", "", "", drawings}, {"2"}}))
+                 .string());
     }
 
-    void settle() { decoder->runAll(); }
     QPoint centreOf(int item) const {
         return view.itemBitmap(item).fittedRectangle().toQRect().center();
     }
