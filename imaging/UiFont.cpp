@@ -6,11 +6,12 @@
 QFont uiFont(int cellHeight) {
     QFont font;
     font.setFamilies({"MS UI Gothic", "Noto Sans CJK JP", "IPAGothic", "sans-serif"});
-    const int height = std::max(cellHeight, 1);
-    font.setPixelSize(height);
+    if (cellHeight <= 0)
+        return font; // as a font height of 0 did: the platform's default size
+    font.setPixelSize(cellHeight);
     // A pixel size sets the em; the cell of CJK fonts is taller than the em.
     const int measured = QFontMetrics(font).height();
-    if (measured > height)
-        font.setPixelSize(std::max(1, height * height / measured));
+    if (measured > cellHeight)
+        font.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
     return font;
 }

@@ -1,8 +1,5 @@
 #include "views/CPhotoView.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QResizeEvent>
 
 #include "document/PhotoOrder.h"
@@ -11,6 +8,7 @@
 #include "views/FileCaption.h"
 #include "views/PhotoViewLayout.h"
 #include "views/PlainText.h"
+#include "views/PrintDialog.h"
 
 namespace {
 
@@ -237,15 +235,9 @@ void CPhotoView::printPage(QPainter& painter, const QRect& page) const {
 }
 
 void CPhotoView::print() {
-    if (!canPrint())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-    printPage(painter, QRect(QPoint(0, 0), printable.size()));
+    if (canPrint())
+        printOnePage(this,
+                     [this](QPainter& painter, const QRect& page) { printPage(painter, page); });
 }
 
 bool CPhotoView::updateCommand(CommandId id, CommandState& state) {

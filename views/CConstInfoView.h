@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+#include "commands/CommandTarget.h"
+#include "document/CQuillonDoc.h"
+#include "document/DocumentView.h"
+
+class QLabel;
+
+// The construction information of the open file in three large texts filling the window:
+// the construction number, the name with its period, the orderer and contractor. The texts
+// change only with the initial update after an open or a new document. A click anywhere
+// returns.
+class CConstInfoView : public QWidget, public DocumentView, public CommandTarget {
+    Q_OBJECT
+
+public:
+    explicit CConstInfoView(CQuillonDoc& document, QWidget* parent = nullptr);
+    ~CConstInfoView() override;
+
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
+    // Disables the layout, open, print, tree and options commands.
+    bool updateCommand(CommandId id, CommandState& state) override;
+    bool executeCommand(CommandId) override { return false; }
+
+    QLabel& numberText() const { return *number; }
+    QLabel& titleText() const { return *title; }
+    QLabel& partiesText() const { return *parties; }
+
+Q_SIGNALS:
+    void endRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    CQuillonDoc& document;
+    QLabel* number; // owned by Qt as children
+    QLabel* title;
+    QLabel* parties;
+};

@@ -1,0 +1,130 @@
+#include "views/CImageView.h"
+
+#include <QMouseEvent>
+
+#include "imaging/FitRules.h"
+#include "views/FileCaption.h"
+#include "views/PrintDialog.h"
+
+CImageView::CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
+    : QWidget(parent), document(document), images(images), control(new CPhotoStatic(this)) {
+    document.addView(*this);
+}
+
+CImageView::~CImageView() {
+    document.removeView(*this);
+}
+
+void CImageView::onUpdate(DocumentView*, UpdateHint hint) {
+    switch (hint) {
+    case UpdateHint::HINT_LAYOUT_CHANGED:
+        return;
+    case UpdateHint::HINT_INITIAL:
+        update();
+        return;
+    case UpdateHint::HINT_CLEAR:
+        target = Target();
+        image.release();
+        control->clear();
+        return;
+    default:
+        if (!document.currentPhoto())
+            return;
+        chooseTarget();
+        control->clear();
+        image.release();
+        if (isVisible())
+            requestImage();
+    }
+}
+
+void CImageView::chooseTarget() {
+    const PhotoRecord& photo = *document.currentPhoto();
+    target = Target();
+    target.mediaNumber = photo.slots[PhotoSlot::MediaNumber];
+    if (document.imageTarget() == 0) {
+        target.fileName = photo.slots[PhotoSlot::FileName];
+        target.path = document.makePhotoPath(target.fileName);
+    } else if (document.imageTarget() == 1 && document.currentDrawing()) {
+        target.fileName = document.currentDrawing()->slots[DrawingSlot::DrawingFileName];
+        target.path = document.makeDrawingPath(target.fileName);
+    }
+}
+
+void CImageView::requestImage() {
+    if (target.path.empty())
+        return;
+    // What the cache holds (the four-photo view's image) shows at once, the sharper one
+    // when it arrives.
+    image = images.request(
+        target.path, control->imageBox(), [this](const DecodedFile& file) { showImage(file); },
+        fittedWithMarginSize);
+}
+
+void CImageView::showImage(const DecodedFile& file) {
+    if (!control->showImage(file))
+        control->showCaption(
+            QString::fromStdString(fileCaption(file, target.fileName, target.mediaNumber)));
+}
+
+void CImageView::reload() {
+    if (target.path.empty())
+        return;
+    images.forget(target.path);
+    control->clear();
+    requestImage();
+}
+
+void CImageView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    requestImage();
+}
+
+void CImageView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    control->setGeometry(10, 10, width() - 20, height() - 20);
+    if (isVisible())
+        requestImage(); // a larger window deserves a sharper image
+}
+
+void CImageView::mousePressEvent(QMouseEvent* event) {
+    // Also a press on the photo, which the photo control passes on to the view.
+    QWidget::mousePressEvent(event);
+    Q_EMIT endRequested();
+}
+
+void CImageView::printPage(QPainter& painter, const QRect& page) const {
+    control->printTo(painter, page);
+}
+
+void CImageView::print() {
+    printOnePage(this, [this](QPainter& painter, const QRect& page) { printPage(painter, page); });
+}
+
+bool CImageView::updateCommand(CommandId id, CommandState& state) {
+    switch (id) {
+    case CommandId::FilePrint:
+    case CommandId::Reload:
+        state.enabled = true;
+        return true;
+    case CommandId::FourPhotos:
+    case CommandId::OnePhoto:
+    case CommandId::FileOpen:
+    case CommandId::Options:
+    case CommandId::ToggleTree:
+        state.enabled = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CImageView::executeCommand(CommandId id) {
+    if (id == CommandId::FilePrint)
+        print();
+    else if (id == CommandId::Reload)
+        reload();
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include <QWidget>
+
+#include "commands/CommandTarget.h"
+#include "document/CQuillonDoc.h"
+#include "document/DocumentView.h"
+#include "imaging/ImageLoader.h"
+#include "views/CPhotoStatic.h"
+
+// The current photo, or the drawing last chosen, over the whole window less a 10-pixel margin.
+// It follows every hint while hidden, so that it always knows what enlargement shows, but asks
+// for the image only while shown: a step costs it no decode. A click anywhere returns.
+class CImageView : public QWidget, public DocumentView, public CommandTarget {
+    Q_OBJECT
+
+public:
+    CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* parent = nullptr);
+    ~CImageView() override;
+
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
+    // Print and reload; the layout, open, options and tree commands are disabled.
+    bool updateCommand(CommandId id, CommandState& state) override;
+    bool executeCommand(CommandId id) override;
+
+    void reload();
+    void print();
+    void printPage(QPainter& painter, const QRect& page) const;
+    CPhotoStatic& photoControl() { return *control; }
+
+Q_SIGNALS:
+    void endRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    // What the view shows: a photo's file or a drawing's, and the medium that holds it.
+    struct Target {
+        std::string path;
+        std::string fileName;
+        std::string mediaNumber;
+    };
+
+    void chooseTarget();
+    void requestImage();
+    void showImage(const DecodedFile& file);
+
+    CQuillonDoc& document;
+    ImageLoader& images;
+    CPhotoStatic* control; // owned by Qt as a child
+    Target target;
+    ImageTicket image;
+};
