@@ -103,10 +103,6 @@ void CImageView::print() {
 
 bool CImageView::updateCommand(CommandId id, CommandState& state) {
     switch (id) {
-    case CommandId::FilePrint:
-    case CommandId::Reload:
-        state.enabled = true;
-        return true;
     case CommandId::FourPhotos:
     case CommandId::OnePhoto:
     case CommandId::FileOpen:
@@ -115,16 +111,6 @@ bool CImageView::updateCommand(CommandId id, CommandState& state) {
         state.enabled = false;
         return true;
     default:
-        return false;
+        return ImageViewCommands::updateCommand(id, state);
     }
-}
-
-bool CImageView::executeCommand(CommandId id) {
-    if (id == CommandId::FilePrint)
-        print();
-    else if (id == CommandId::Reload)
-        reload();
-    else
-        return false;
-    return true;
 }

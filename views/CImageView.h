@@ -4,16 +4,16 @@
 
 #include <QWidget>
 
-#include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
 #include "views/CPhotoStatic.h"
+#include "views/ImageViewCommands.h"
 
 // The current photo, or the drawing last chosen, over the whole window less a 10-pixel margin.
 // It follows every hint while hidden, so that it always knows what enlargement shows, but asks
 // for the image only while shown: a step costs it no decode. A click anywhere returns.
-class CImageView : public QWidget, public DocumentView, public CommandTarget {
+class CImageView : public QWidget, public DocumentView, public ImageViewCommands {
     Q_OBJECT
 
 public:
@@ -23,10 +23,9 @@ public:
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
     // Print and reload; the layout, open, options and tree commands are disabled.
     bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId id) override;
 
-    void reload();
-    void print();
+    void reload() override;
+    void print() override;
     void printPage(QPainter& painter, const QRect& page) const;
     CPhotoStatic& photoControl() { return *control; }
 

@@ -239,23 +239,3 @@ void CPhotoView::print() {
         printOnePage(this,
                      [this](QPainter& painter, const QRect& page) { printPage(painter, page); });
 }
-
-bool CPhotoView::updateCommand(CommandId id, CommandState& state) {
-    if (id == CommandId::FilePrint)
-        state.enabled = canPrint();
-    else if (id == CommandId::Reload)
-        state.enabled = true;
-    else
-        return false;
-    return true;
-}
-
-bool CPhotoView::executeCommand(CommandId id) {
-    if (id == CommandId::FilePrint)
-        print();
-    else if (id == CommandId::Reload)
-        reload();
-    else
-        return false;
-    return true;
-}

@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/Preloader.h"
 #include "views/CPhotoStatic.h"
+#include "views/ImageViewCommands.h"
 
 class QPainter;
 
@@ -20,7 +20,7 @@ class QPainter;
 // a shown image asks for it enlarged. Images come from the shared image pipeline: the page
 // appears at once with its texts, each photo when its image is ready, and the page the next
 // step will show is read ahead.
-class CPhotoView : public QWidget, public DocumentView, public CommandTarget {
+class CPhotoView : public QWidget, public DocumentView, public ImageViewCommands {
     Q_OBJECT
 
 public:
@@ -28,16 +28,10 @@ public:
     ~CPhotoView() override;
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
-    // Print and reload.
-    bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId id) override;
-
     void clearAll();
-    // Reads the shown photos again from the media (F5): a missing file may have appeared.
-    void reload();
-    bool canPrint() const;
-    // Asks for a printer, then prints the photo shown.
-    void print();
+    void reload() override;
+    bool canPrint() const override;
+    void print() override;
     // The one page: the image of the control to print, at full resolution, fitted into page.
     void printPage(QPainter& painter, const QRect& page) const;
 
