@@ -5,6 +5,7 @@
 
 #include "imaging/UiFont.h"
 #include "views/ConstInfoLayout.h"
+#include "views/ImageViewCommands.h"
 #include "views/PlainText.h"
 
 namespace {
@@ -58,16 +59,9 @@ void CConstInfoView::mousePressEvent(QMouseEvent* event) {
 }
 
 bool CConstInfoView::updateCommand(CommandId id, CommandState& state) {
-    switch (id) {
-    case CommandId::OnePhoto:
-    case CommandId::FourPhotos:
-    case CommandId::FileOpen:
-    case CommandId::FilePrint:
-    case CommandId::ToggleTree:
-    case CommandId::Options:
-        state.enabled = false;
-        return true;
-    default:
+    // Nothing to print here, either.
+    if (!isOffInFullWindowViews(id) && id != CommandId::FilePrint)
         return false;
-    }
+    state.enabled = false;
+    return true;
 }

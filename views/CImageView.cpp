@@ -102,15 +102,8 @@ void CImageView::print() {
 }
 
 bool CImageView::updateCommand(CommandId id, CommandState& state) {
-    switch (id) {
-    case CommandId::FourPhotos:
-    case CommandId::OnePhoto:
-    case CommandId::FileOpen:
-    case CommandId::Options:
-    case CommandId::ToggleTree:
-        state.enabled = false;
-        return true;
-    default:
+    if (!isOffInFullWindowViews(id))
         return ImageViewCommands::updateCommand(id, state);
-    }
+    state.enabled = false;
+    return true;
 }

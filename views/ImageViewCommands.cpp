@@ -1,5 +1,18 @@
 #include "views/ImageViewCommands.h"
 
+bool isOffInFullWindowViews(CommandId id) {
+    switch (id) {
+    case CommandId::FourPhotos:
+    case CommandId::OnePhoto:
+    case CommandId::FileOpen:
+    case CommandId::Options:
+    case CommandId::ToggleTree:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool ImageViewCommands::updateCommand(CommandId id, CommandState& state) {
     if (id == CommandId::FilePrint)
         state.enabled = canPrint();

@@ -2,6 +2,10 @@
 
 #include "commands/CommandTarget.h"
 
+// The layout, open, options and tree commands, which a full-window view disables while it is
+// active.
+bool isOffInFullWindowViews(CommandId id);
+
 // The commands of a view that shows photos: print what it shows, and reload it (F5).
 class ImageViewCommands : public CommandTarget {
 public:
