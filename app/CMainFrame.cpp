@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,6 +12,11 @@
 #include <QToolBar>
 
 #include "app/SlideShow.h"
+#include "views/CConstInfoView.h"
+#include "views/CImageView.h"
+#include "views/CPhotoView.h"
+#include "views/CSankouzuView.h"
+#include "views/CXmlTreeView.h"
 
 namespace {
 
@@ -20,19 +27,34 @@ constexpr int separator = 0;
 CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
                        CommandTarget& application, const RecentFileList& recentFiles)
     : document(document), settings(settings), application(application), recentFiles(recentFiles),
-      documentCommands(document), view(new CPhotoView(document, images)),
-      active(new ActiveView(this)), commandSet(new CommandSet(this, [this] { return route(); })) {
+      documentCommands(document), active(new ActiveView(this)),
+      commandSet(new CommandSet(this, [this] { return route(); })) {
     setWindowTitle("TESSEL"); // never the open file's name
     setWindowIcon(QIcon(":/res/tessel.svg"));
-    setCentralWidget(view);
-    active->addView(*view, *view);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() * 3 / 4); // the platform's default size is too small
+    layout = new FrameLayout(document, images, size());
+    setCentralWidget(layout);
+    layout->photoView().setFocus(); // the window starts with the photos active, not the tree
+    connectViews();
     buildMenus();
     buildToolBars();
     buildStatusBar();
     connect(&slideTimer, &QTimer::timeout, this, &CMainFrame::slideTick);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize() * 3 / 4); // the platform's default size is too small
     commandSet->refresh();
+}
+
+void CMainFrame::connectViews() {
+    // The four-photo view first: it is active until another view is.
+    active->addView(layout->photoView(), layout->photoView());
+    active->addView(layout->tree(), layout->tree());
+    active->addView(layout->drawings(), layout->drawings());
+    active->addView(layout->imageView(), layout->imageView());
+    active->addView(layout->constInfoView(), layout->constInfoView());
+    connect(&layout->photoView(), &CPhotoView::enlargeRequested, this, &CMainFrame::enlargePhoto);
+    connect(&layout->drawings(), &CSankouzuView::enlargeRequested, this, &CMainFrame::enlargePhoto);
+    connect(&layout->imageView(), &CImageView::endRequested, this, &CMainFrame::endDisplay);
+    connect(&layout->constInfoView(), &CConstInfoView::endRequested, this, &CMainFrame::endDisplay);
 }
 
 std::vector<CommandTarget*> CMainFrame::route() {
@@ -129,25 +151,59 @@ QString CMainFrame::readStopNotice() const {
 }
 
 bool CMainFrame::updateCommand(CommandId id, CommandState& state) {
-    const bool hasCurrent = document.currentIndex() != -1;
+    if (updateNavigation(id, state) || updateDisplay(id, state))
+        return true;
     switch (id) {
-    case CommandId::PreviousPhoto:
-        state.enabled = hasCurrent && !document.isFirstPhoto();
-        return true;
-    case CommandId::NextPhoto:
-        state.enabled = hasCurrent && !document.isLastPhoto();
-        return true;
-    case CommandId::StartSlideShow:
-        state.enabled = !document.pathName().empty() && !slideShowRunning();
-        return true;
-    case CommandId::EndDisplay:
-        state.enabled = slideShowRunning();
-        return true;
     case CommandId::ViewToolBar:
         state = {true, !mainBar->isHidden()};
         return true;
     case CommandId::ViewStatusBar:
         state = {true, !statusBar()->isHidden()};
+        return true;
+    case CommandId::NextPane:
+    case CommandId::PreviousPane:
+        state.enabled = !layout->showsFullWindow();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::updateNavigation(CommandId id, CommandState& state) {
+    const bool constInfoShown = isActive(layout->constInfoView());
+    const bool drawingEnlarged = isActive(layout->imageView()) && document.imageTarget() == 1;
+    const bool hasCurrent = document.currentIndex() != -1;
+    switch (id) {
+    case CommandId::PreviousPhoto:
+        state.enabled =
+            !constInfoShown && !drawingEnlarged && hasCurrent && !document.isFirstPhoto();
+        return true;
+    case CommandId::NextPhoto:
+        state.enabled =
+            !constInfoShown && !drawingEnlarged && hasCurrent && !document.isLastPhoto();
+        return true;
+    case CommandId::StartSlideShow:
+        state.enabled = !constInfoShown && !document.pathName().empty() && !slideShowRunning();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::updateDisplay(CommandId id, CommandState& state) {
+    const bool split = !layout->showsFullWindow();
+    switch (id) {
+    case CommandId::EndDisplay:
+        state.enabled = !split || slideShowRunning();
+        return true;
+    case CommandId::ShowConstInfo:
+        state.enabled = split && document.photoData().hasConstructionInfo;
+        return true;
+    case CommandId::EnlargePhoto:
+        state.enabled = split && document.currentIndex() != -1;
+        return true;
+    case CommandId::ToggleTree:
+        state = {true, layout->treeShown()};
         return true;
     default:
         return false;
@@ -168,15 +224,50 @@ bool CMainFrame::executeCommand(CommandId id) {
     case CommandId::EndDisplay:
         endDisplay();
         return true;
+    case CommandId::EnlargePhoto:
+        enlargePhoto();
+        return true;
+    case CommandId::ShowConstInfo:
+        showConstructionInfo();
+        return true;
+    case CommandId::ToggleTree:
+        layout->toggleTree();
+        return true;
     case CommandId::ViewToolBar:
         mainBar->setVisible(mainBar->isHidden());
         return true;
     case CommandId::ViewStatusBar:
         statusBar()->setVisible(statusBar()->isHidden());
         return true;
+    case CommandId::NextPane:
+    case CommandId::PreviousPane:
+        activateNextPane(id == CommandId::NextPane ? 1 : -1);
+        return true;
     default:
         return false;
     }
+}
+
+void CMainFrame::activateNextPane(int step) {
+    QWidget* panes[] = {&layout->tree(), &layout->drawings(), &layout->photoView()};
+    const auto current = std::find(std::begin(panes), std::end(panes), active->widget());
+    const int index = current == std::end(panes) ? 2 : int(current - std::begin(panes));
+    QWidget* next = panes[(index + step + 3) % 3];
+    active->setActive(*next);
+    next->setFocus();
+}
+
+void CMainFrame::enlargePhoto() {
+    showFullWindow(layout->imageView());
+}
+
+void CMainFrame::showConstructionInfo() {
+    showFullWindow(layout->constInfoView());
+}
+
+void CMainFrame::showFullWindow(QWidget& view) {
+    active->setActive(view);
+    layout->showFullWindow(view);
 }
 
 void CMainFrame::startSlideShow() {
@@ -192,5 +283,11 @@ void CMainFrame::slideTick() {
 }
 
 void CMainFrame::endDisplay() {
-    stopSlideShow();
+    // Esc in a full-window view returns first, even while a slideshow runs.
+    if (!layout->showsFullWindow()) {
+        stopSlideShow();
+        return;
+    }
+    active->setActive(layout->photoView());
+    layout->showSplit();
 }

@@ -9,6 +9,7 @@
 
 #include "app/ActiveView.h"
 #include "app/DocumentCommands.h"
+#include "app/FrameLayout.h"
 #include "app/RecentFileList.h"
 #include "commands/CommandSet.h"
 #include "document/CQuillonDoc.h"
@@ -18,8 +19,8 @@
 class QLabel;
 class QToolBar;
 
-// The program's one window: menus, two toolbars, status bar, photo stepping and the
-// slideshow. Until the main-window layout exists, the four-photo view fills the client area.
+// The program's one window: menus, two toolbars, status bar, the split display of the views
+// and the two full-window views that replace it, photo stepping and the slideshow.
 class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
 
@@ -31,7 +32,8 @@ public:
     bool executeCommand(CommandId id) override;
 
     CommandSet& commands() { return *commandSet; }
-    CPhotoView& photoView() { return *view; }
+    FrameLayout& clientArea() { return *layout; }
+    CPhotoView& photoView() { return layout->photoView(); }
     // Where the command route starts.
     QWidget* activeView() const { return active->widget(); }
     void setActiveView(const QWidget& view) { active->setActive(view); }
@@ -48,7 +50,11 @@ public:
     // One step of the slideshow; at the last photo it stops instead.
     void slideTick();
     void stopSlideShow() { slideTimer.stop(); }
+    // Returns from a full-window view to the split display, or else stops the slideshow.
     void endDisplay();
+    // The photo, or the drawing chosen, over the whole window.
+    void enlargePhoto();
+    void showConstructionInfo();
     // Says in the status bar, until replaced, that the open file was not read to its end.
     void showReadStopNotice(const QString& notice);
     QString readStopNotice() const;
@@ -58,6 +64,12 @@ Q_SIGNALS:
 
 private:
     std::vector<CommandTarget*> route();
+    void connectViews();
+    void showFullWindow(QWidget& view);
+    bool isActive(const QWidget& view) const { return active->widget() == &view; }
+    bool updateNavigation(CommandId id, CommandState& state);
+    bool updateDisplay(CommandId id, CommandState& state);
+    void activateNextPane(int step);
     void buildMenus();
     void buildToolBars();
     void buildStatusBar();
@@ -69,7 +81,7 @@ private:
     CommandTarget& application;
     const RecentFileList& recentFiles;
     DocumentCommands documentCommands;
-    CPhotoView* view;
+    FrameLayout* layout;
     ActiveView* active;
     CommandSet* commandSet;
     QToolBar* mainBar = nullptr;

@@ -39,6 +39,7 @@ CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* pare
     sharpen.setSingleShot(true);
     sharpen.setInterval(0);
     connect(&sharpen, &QTimer::timeout, this, &CPhotoView::sharpenImages);
+    setFocusPolicy(Qt::StrongFocus); // a pane F6, Tab and clicks move to
     document.addView(*this);
     layoutControls(width(), height());
 }

@@ -1,0 +1,60 @@
+#include "app/FrameLayout.h"
+
+#include <QSplitter>
+
+#include "views/CConstInfoView.h"
+#include "views/CImageView.h"
+#include "views/CPhotoView.h"
+#include "views/CSankouzuView.h"
+#include "views/CXmlTreeView.h"
+
+FrameLayout::FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clientSize,
+                         QWidget* parent)
+    : QStackedWidget(parent), outerSplitter(new QSplitter(Qt::Horizontal)),
+      leftSplitter(new QSplitter(Qt::Vertical)), treeView(new CXmlTreeView(document)),
+      drawingView(new CSankouzuView(document, images)), photos(new CPhotoView(document, images)),
+      image(new CImageView(document, images)), constInfo(new CConstInfoView(document)) {
+    leftSplitter->addWidget(treeView);
+    leftSplitter->addWidget(drawingView);
+    const int width = clientSize.width();
+    const int height = clientSize.height();
+    leftSplitter->setSizes({height / 2, height / 2});
+    outerSplitter->addWidget(leftSplitter);
+    outerSplitter->addWidget(photos);
+    outerSplitter->setSizes({width / 4, width - width / 4});
+    // A wider or narrower window changes the photos' column only.
+    outerSplitter->setStretchFactor(0, 0);
+    outerSplitter->setStretchFactor(1, 1);
+    addWidget(outerSplitter);
+    addWidget(image);
+    addWidget(constInfo);
+    setCurrentWidget(outerSplitter);
+
+}
+
+void FrameLayout::showFullWindow(QWidget& view) {
+    setCurrentWidget(&view);
+    view.setFocus();
+}
+
+void FrameLayout::showSplit() {
+    setCurrentWidget(outerSplitter);
+    photos->setFocus();
+}
+
+bool FrameLayout::showsFullWindow() const {
+    return currentWidget() != outerSplitter;
+}
+
+void FrameLayout::toggleTree() {
+    const int height = leftSplitter->height();
+    if (treeRowShown)
+        leftSplitter->setSizes({0, height});
+    else
+        leftSplitter->setSizes({height / 2, height / 2});
+    treeRowShown = !treeRowShown;
+}
+
+int FrameLayout::leftColumnWidth() const {
+    return outerSplitter->sizes().value(0);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStackedWidget>
+
+#include "document/CQuillonDoc.h"
+#include "imaging/ImageLoader.h"
+
+class CConstInfoView;
+class CImageView;
+class CPhotoView;
+class CSankouzuView;
+class CXmlTreeView;
+class QSplitter;
+
+// The main window's client area: in the split display, a left column (the classification
+// tree above the reference drawings) beside the four-photo view; in place of all of that, one
+// of the two full-window views, the single photo or the construction information.
+class FrameLayout : public QStackedWidget {
+public:
+    // clientSize: the window's size when it is made, which the column widths start from.
+    FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clientSize,
+                QWidget* parent = nullptr);
+
+    CXmlTreeView& tree() const { return *treeView; }
+    CSankouzuView& drawings() const { return *drawingView; }
+    CPhotoView& photoView() const { return *photos; }
+    CImageView& imageView() const { return *image; }
+    CConstInfoView& constInfoView() const { return *constInfo; }
+
+    void showFullWindow(QWidget& view);
+    void showSplit();
+    bool showsFullWindow() const;
+
+    // Hides the tree row (the drawings take the whole column) or shows it again, the two rows
+    // then sharing the height equally.
+    void toggleTree();
+    bool treeShown() const { return treeRowShown; }
+    int leftColumnWidth() const;
+
+private:
+    QSplitter* outerSplitter;
+    QSplitter* leftSplitter;
+    CXmlTreeView* treeView; // all views owned by Qt as children
+    CSankouzuView* drawingView;
+    CPhotoView* photos;
+    CImageView* image;
+    CConstInfoView* constInfo;
+    bool treeRowShown = true;
+};
