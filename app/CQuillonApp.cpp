@@ -7,6 +7,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/COptionDlg.h"
 #include "app/ReadStopNotice.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
@@ -104,8 +105,12 @@ void CQuillonApp::showMessage(std::string_view text) {
     messageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues&) {
-    return std::nullopt; // the options command is not offered until its dialog exists
+std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues& shown) {
+    COptionDlg dialog(mainFrame.get());
+    dialog.setValues(shown);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.values();
 }
 
 OptionValues CQuillonApp::savedOptions() const {

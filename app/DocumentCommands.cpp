@@ -9,6 +9,10 @@ bool isLayoutCommand(CommandId id) {
 } // namespace
 
 bool DocumentCommands::updateCommand(CommandId id, CommandState& state) {
+    if (id == CommandId::Options) {
+        state.enabled = true;
+        return true;
+    }
     if (!isLayoutCommand(id))
         return false;
     state.enabled = true;
@@ -17,6 +21,10 @@ bool DocumentCommands::updateCommand(CommandId id, CommandState& state) {
 }
 
 bool DocumentCommands::executeCommand(CommandId id) {
+    if (id == CommandId::Options) {
+        document.OnOptions();
+        return true;
+    }
     if (!isLayoutCommand(id))
         return false;
     // Both commands flip the layout, so the one already checked switches to the other.

@@ -3,8 +3,7 @@
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
 
-// The document's place on the command route: the photo layout commands. The options command
-// joins when the options dialog exists.
+// The document's place on the command route: the photo layout commands and the options.
 class DocumentCommands : public CommandTarget {
 public:
     explicit DocumentCommands(CQuillonDoc& document) : document(document) {}

@@ -29,7 +29,6 @@ FrameLayout::FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clien
     addWidget(image);
     addWidget(constInfo);
     setCurrentWidget(outerSplitter);
-
 }
 
 void FrameLayout::showFullWindow(QWidget& view) {
