@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "settings/PrivateProfile.h"
+#include "settings/SettingsLocation.h"
 
 namespace {
 
@@ -13,15 +14,7 @@ constexpr const char* browseModeKey = "BrowseMode";
 
 } // namespace
 
-std::string executableFolder() {
-    std::error_code error;
-    const auto executable = std::filesystem::canonical("/proc/self/exe", error);
-    if (error)
-        return {};
-    return executable.parent_path().string() + "/";
-}
-
-AppSettings::AppSettings() : AppSettings(executableFolder() + "TESSEL.ini") {}
+AppSettings::AppSettings() : AppSettings(settingsFilePath()) {}
 
 AppSettings::AppSettings(std::string iniPath) : iniPath(std::move(iniPath)) {}
 
@@ -32,6 +25,9 @@ int AppSettings::readFromIni() {
 }
 
 int AppSettings::writeToIni() const {
+    // The configuration folder of a new user does not exist yet.
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(iniPath).parent_path(), error);
     // Written as unsigned: the options dialog allows only 1 to 100.
     const bool intervalWritten = writeProfileString(
         iniPath, section, intervalKey, std::to_string(static_cast<unsigned>(photoSlideInterval)));

@@ -2,12 +2,12 @@
 
 #include <string>
 
-// The two settings that persist between runs, kept in TESSEL.ini beside the executable.
+// The two settings that persist between runs, kept in TESSEL.ini (see settingsFilePath).
 class AppSettings {
 public:
     static constexpr int defaultPhotoSlideInterval = 10;
 
-    // Settings in TESSEL.ini in the folder of the running executable.
+    // Settings in the TESSEL.ini of this user, or the portable one beside the program.
     AppSettings();
     explicit AppSettings(std::string iniPath);
 
@@ -21,6 +21,3 @@ public:
     // written, else 0 (the user is not told: the values still hold for this run).
     int writeToIni() const;
 };
-
-// The folder of the running executable, links resolved, with a trailing separator.
-std::string executableFolder();

@@ -167,6 +167,28 @@ void setKey(Lines& lines, std::string_view section, std::string_view key, std::s
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), assignment + lineEnd);
 }
 
+// Writes the new text aside and renames it over the old file, so that a full disc, a crash or
+// a failed write never leaves half a file.
+bool replaceWholeFile(const std::string& path, const Lines& lines) {
+    const std::string aside = path + ".new";
+    bool written = false;
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : lines)
+            out << line;
+        written = static_cast<bool>(out.flush());
+    }
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(aside, path, error);
+    if (!written || error) {
+        std::error_code ignored;
+        std::filesystem::remove(aside, ignored);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int readProfileInt(const std::string& path, std::string_view section, std::string_view key,
@@ -189,8 +211,5 @@ bool writeProfileString(const std::string& path, std::string_view section, std::
         return false; // what cannot be read cannot be kept
     Lines lines = splitLines(text.value_or(""));
     setKey(lines, section, key, value);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines)
-        out << line;
-    return static_cast<bool>(out.flush());
+    return replaceWholeFile(path, lines);
 }

@@ -14,7 +14,8 @@ int readProfileInt(const std::string& path, std::string_view section, std::strin
                    int defaultValue);
 
 // Sets key in section to value: in place when the key exists, else at the end of its section,
-// creating the section (at the end of the file) and the file when missing. Returns false when
-// the file cannot be written; it is then left as it was.
+// creating the section (at the end of the file) and the file when missing. The file is written
+// aside and renamed over the old one. Returns false when the file cannot be written; it is then
+// left as it was.
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);

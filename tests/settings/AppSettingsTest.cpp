@@ -1,13 +1,17 @@
 #include "settings/AppSettings.h"
 
 #include <climits>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include "settings/PrivateProfile.h"
+#include "settings/SettingsLocation.h"
 #include "tests/support/ScratchFiles.h"
 
 namespace {
@@ -115,4 +119,48 @@ TEST(AppSettingsPath, TheFileBesideTheProgramIsTheOneRead) {
     settings.readFromIni();
     std::filesystem::remove(ini);
     EXPECT_EQ(settings.photoSlideInterval, 42);
+}
+
+TEST(AppSettingsPath, APortableFileWinsElseTheUsersConfigurationFolder) {
+    const auto program = scratchFolder() / "bin";
+    std::filesystem::create_directories(program);
+    struct Case {
+        std::string configHome;
+        std::string expected;
+    };
+    for (const Case& test :
+         {Case{"/xdg", "/xdg/TESSEL/TESSEL.ini"}, Case{"", "/home/u/.config/TESSEL/TESSEL.ini"},
+          Case{"relative", "/home/u/.config/TESSEL/TESSEL.ini"}})
+        EXPECT_EQ(settingsFilePath(program.string(), test.configHome, "/home/u"), test.expected);
+    std::ofstream(program / "TESSEL.ini") << "[Option]\n";
+    EXPECT_EQ(settingsFilePath(program.string(), "/xdg", "/home/u"),
+              (program / "TESSEL.ini").string());
+}
+
+TEST(AppSettingsWrite, ANewUsersFolderIsMade) {
+    const auto ini = scratchFolder() / "config" / "TESSEL" / "TESSEL.ini";
+    std::filesystem::remove_all(scratchFolder() / "config");
+    EXPECT_EQ(AppSettings(ini.string()).writeToIni(), 1);
+    EXPECT_EQ(readFile(ini), "[Option]\nPhotoSlideInterval=10\nBrowseMode=0\n");
+}
+
+TEST(AppSettingsWrite, AWriteCutShortLeavesTheOldFileWhole) {
+    const std::string old =
+        "; kept\n[Option]\nPhotoSlideInterval=42\nBrowseMode=1\n" + std::string(200, ';') + "\n";
+    const auto path = writeScratchFile("TESSEL.ini", old);
+    // A disc that fills up after a few bytes: every longer write fails part-way.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = before;
+    full.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &full);
+    AppSettings settings(path.string());
+    settings.photoSlideInterval = 7;
+    const int written = settings.writeToIni();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
 }
