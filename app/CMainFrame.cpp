@@ -3,14 +3,19 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/DeliveryLocation.h"
 #include "app/SlideShow.h"
 #include "views/CConstInfoView.h"
 #include "views/CImageView.h"
@@ -41,7 +46,48 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     buildToolBars();
     buildStatusBar();
     connect(&slideTimer, &QTimer::timeout, this, &CMainFrame::slideTick);
+    setAcceptDrops(true);
     commandSet->refresh();
+}
+
+QString CMainFrame::droppedDelivery(const QMimeData* data) {
+    // Dropping is opening: not while opening is disabled.
+    if (!data->hasUrls() || !commandSet->state(CommandId::FileOpen).enabled)
+        return {};
+    const QUrl url = data->urls().value(0);
+    return url.isLocalFile() ? deliveryFileAt(url.toLocalFile()) : QString();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedDelivery(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString file = droppedDelivery(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Q_EMIT deliveryDropped(file);
+}
+
+void CMainFrame::savePlacement(QSettings& profile) const {
+    profile.beginGroup("Window");
+    profile.setValue("geometry", saveGeometry());
+    profile.setValue("bars", saveState()); // the toolbars, shown or hidden
+    profile.setValue("statusBar", !statusBar()->isHidden());
+    profile.setValue("splitters", layout->saveSplitters());
+    profile.endGroup();
+}
+
+void CMainFrame::restorePlacement(const QSettings& profile) {
+    const QString group = "Window/";
+    if (!profile.contains(group + "geometry"))
+        return; // the first run: the default size and the columns made for it
+    restoreGeometry(profile.value(group + "geometry").toByteArray());
+    restoreState(profile.value(group + "bars").toByteArray());
+    statusBar()->setVisible(profile.value(group + "statusBar", true).toBool());
+    layout->restoreSplitters(profile.value(group + "splitters").toByteArray());
 }
 
 void CMainFrame::connectViews() {

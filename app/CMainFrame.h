@@ -17,6 +17,8 @@
 #include "views/CPhotoView.h"
 
 class QLabel;
+class QMimeData;
+class QSettings;
 class QToolBar;
 
 // The program's one window: menus, two toolbars, status bar, the split display of the views
@@ -59,8 +61,18 @@ public:
     void showReadStopNotice(const QString& notice);
     QString readStopNotice() const;
 
+    // The window's place and size, its bars and the splitters, kept across runs.
+    void savePlacement(QSettings& profile) const;
+    void restorePlacement(const QSettings& profile);
+
 Q_SIGNALS:
     void recentFileChosen(int index);
+    // A delivery file or folder was dropped on the window; path is its photo XML file.
+    void deliveryDropped(const QString& path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     std::vector<CommandTarget*> route();
@@ -70,6 +82,8 @@ private:
     bool updateNavigation(CommandId id, CommandState& state);
     bool updateDisplay(CommandId id, CommandState& state);
     void activateNextPane(int step);
+    // The photo XML file of what is dragged over the window, if it may be opened now.
+    QString droppedDelivery(const QMimeData* data);
     void buildMenus();
     void buildToolBars();
     void buildStatusBar();

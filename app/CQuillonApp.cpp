@@ -8,18 +8,22 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/COptionDlg.h"
+#include "app/OpenDialog.h"
 #include "app/ReadStopNotice.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
                          std::unique_ptr<ImageLoader> images)
-    : settings(std::move(settings)), recent(profile), images(std::move(images)) {
+    : settings(std::move(settings)), profile(profile), recent(profile), images(std::move(images)) {
     messageBox = [this](const QString& text) {
         QMessageBox::information(mainFrame ? mainFrame.get() : nullptr, "TESSEL", text);
     };
     chooseFile = [this] { return askForFile(); };
 }
 
-CQuillonApp::~CQuillonApp() = default;
+CQuillonApp::~CQuillonApp() {
+    if (mainFrame)
+        mainFrame->savePlacement(profile);
+}
 
 bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
@@ -27,6 +31,9 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     doc = std::make_unique<CQuillonDoc>(*this);
     mainFrame = std::make_unique<CMainFrame>(*doc, *images, settings, *this, recent);
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
+    connect(mainFrame.get(), &CMainFrame::deliveryDropped, this,
+            [this](const QString& path) { openDocumentFile(path); });
+    mainFrame->restorePlacement(profile);
     if (arguments.size() > 1) {
         if (!openDocumentFile(arguments[1]))
             return false;
@@ -84,21 +91,18 @@ void CQuillonApp::openRecentFile(int index) {
     }
 }
 
-std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent) {
-    auto dialog = std::make_unique<QFileDialog>(parent, "Open");
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters({"XMLファイル (*.xml)", "All Files (*.*)"});
-    // Our own dialog, whose filter ignores case: deliveries name the file PHOTO.XML.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
-    return dialog;
-}
-
 QString CQuillonApp::askForFile() {
-    const auto dialog = makeOpenDialog(mainFrame.get());
+    const auto dialog = makeOpenDialog(mainFrame.get(), openDialogFolder());
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
+    profile.setValue(lastFolderKey, dialog->directory().absolutePath());
     return dialog->selectedFiles().first();
+}
+
+QString CQuillonApp::openDialogFolder() const {
+    if (!doc->pathName().empty())
+        return QFileInfo(QString::fromStdString(doc->pathName())).absolutePath();
+    return profile.value(lastFolderKey, QDir::homePath()).toString();
 }
 
 void CQuillonApp::showMessage(std::string_view text) {

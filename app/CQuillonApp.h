@@ -18,9 +18,6 @@
 class CMainFrame;
 class QFileDialog;
 
-// The open dialog: titled "Open", existing files only, the XML filter matching PHOTO.XML too.
-std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent);
-
 // The application: reads the settings, creates the one document and the main window, opens
 // files from the command line, the open command and the recent-file list, and shows the
 // document's messages.
@@ -63,9 +60,14 @@ public:
 
 private:
     QString askForFile();
+    // Beside the open file, or where the dialog was last left.
+    QString openDialogFolder() const;
     // After a new document, or a load that failed part-way: nothing open, nothing running.
     void showNewDocument();
 
+    static constexpr const char* lastFolderKey = "OpenDialog/LastFolder";
+
+    QSettings& profile;
     RecentFileList recent;
     // Before the document and the frame: it outlives the views that hold its tickets.
     std::unique_ptr<ImageLoader> images;

@@ -1,5 +1,6 @@
 #include "app/FrameLayout.h"
 
+#include <QDataStream>
 #include <QSplitter>
 
 #include "views/CConstInfoView.h"
@@ -52,6 +53,26 @@ void FrameLayout::toggleTree() {
     else
         leftSplitter->setSizes({height / 2, height / 2});
     treeRowShown = !treeRowShown;
+}
+
+QByteArray FrameLayout::saveSplitters() const {
+    QByteArray saved;
+    QDataStream out(&saved, QIODevice::WriteOnly);
+    out << outerSplitter->saveState() << leftSplitter->saveState() << treeRowShown;
+    return saved;
+}
+
+void FrameLayout::restoreSplitters(const QByteArray& saved) {
+    QDataStream in(saved);
+    QByteArray outer;
+    QByteArray left;
+    bool treeRow = true;
+    in >> outer >> left >> treeRow;
+    if (in.status() != QDataStream::Ok)
+        return; // nothing kept, or a file edited by hand: the columns as made
+    outerSplitter->restoreState(outer);
+    leftSplitter->restoreState(left);
+    treeRowShown = treeRow;
 }
 
 int FrameLayout::leftColumnWidth() const {

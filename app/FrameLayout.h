@@ -36,6 +36,9 @@ public:
     void toggleTree();
     bool treeShown() const { return treeRowShown; }
     int leftColumnWidth() const;
+    // The sizes of both splitters, to keep across runs.
+    QByteArray saveSplitters() const;
+    void restoreSplitters(const QByteArray& saved);
 
 private:
     QSplitter* outerSplitter;

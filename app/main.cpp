@@ -1,17 +1,40 @@
-// tessel [FILE]: the viewer, opening FILE when one is named.
+// tessel [--help] [--version] [FILE | FOLDER]: the viewer, opening the delivery named.
+
+#include <cstdio>
 
 #include <QApplication>
 #include <QSettings>
 
+#include "app/ApplicationSetup.h"
 #include "app/CQuillonApp.h"
+#include "app/CommandLine.h"
+
+namespace {
+
+// Read before any window exists, so that --help and --version work without a display.
+CommandLine readCommandLine(int argc, char** argv) {
+    QCoreApplication console(argc, argv);
+    setUpApplication(console);
+    return parseCommandLine(QCoreApplication::arguments());
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.exitStatus) {
+        std::fputs(qPrintable(commandLine.output), stdout);
+        std::fputs(qPrintable(commandLine.error), stderr);
+        return *commandLine.exitStatus;
+    }
     QApplication application(argc, argv);
-    QApplication::setApplicationName("TESSEL");
-    QApplication::setOrganizationName("TESSEL");
-    QSettings profile; // the recent-file list, in the user's configuration folder
+    setUpApplication(application);
+    QSettings profile; // the recent-file list and the window, in the user's configuration
     CQuillonApp tessel(AppSettings{}, profile);
-    if (!tessel.InitInstance(QApplication::arguments()))
+    QStringList arguments{QApplication::applicationFilePath()};
+    if (!commandLine.fileToOpen.isEmpty())
+        arguments.append(commandLine.fileToOpen);
+    if (!tessel.InitInstance(arguments))
         return 1;
     return QApplication::exec();
 }

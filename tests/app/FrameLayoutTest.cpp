@@ -1,5 +1,6 @@
 #include <QSplitter>
 #include <QTest>
+#include <QToolBar>
 #include <QWindow>
 
 #include "tests/app/TestApp.h"
@@ -139,6 +140,28 @@ private Q_SLOTS:
         column->setSizes({10, column->height() - 10}); // dragged by hand
         QVERIFY(test.commands().execute(CommandId::ToggleTree));
         QVERIFY(std::abs(column->sizes()[0] - column->sizes()[1]) <= 1);
+    }
+
+    void theWindowComesBackAsItWasLeft() {
+        QRect placed;
+        QList<int> columns;
+        {
+            TestApp first;
+            QVERIFY(first.app.InitInstance({"tessel"}));
+            first.frame().setGeometry(40, 50, 900, 700);
+            first.frame().mainToolBar().hide();
+            QVERIFY(first.commands().execute(CommandId::ToggleTree));
+            auto* outer = qobject_cast<QSplitter*>(first.frame().clientArea().currentWidget());
+            outer->setSizes({300, 600});
+            placed = first.frame().geometry();
+            columns = outer->sizes();
+        } // the application ends, keeping the window in its profile
+        TestApp second;
+        QVERIFY(second.app.InitInstance({"tessel"}));
+        QCOMPARE(second.frame().geometry().size(), placed.size());
+        QVERIFY(second.frame().mainToolBar().isHidden());
+        QVERIFY(!second.frame().clientArea().treeShown());
+        QCOMPARE(second.frame().clientArea().leftColumnWidth(), columns[0]);
     }
 
     void arrowKeysStepFromEveryPane() {

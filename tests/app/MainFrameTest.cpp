@@ -1,11 +1,13 @@
 #include <QFileDialog>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/OpenDialog.h"
 #include "app/SlideShow.h"
 #include "commands/CommandTable.h"
 #include "tests/app/TestApp.h"
@@ -215,6 +217,30 @@ private Q_SLOTS:
         QCOMPARE(test.frame().photoView().headingText(), QString());
     }
 
+    void aDeliveryFolderDroppedOnTheWindowOpens() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        std::filesystem::create_directories(scratchFolder() / "disc/photo");
+        const QString file = writeDelivery("disc/photo/photo.xml", 2);
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(
+            QString::fromStdString((scratchFolder() / "disc").string()))}); // the root of a disc
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&test.frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&test.frame(), &drop);
+        QCOMPARE(QString::fromStdString(test.app.document().pathName()), file);
+
+        QMimeData elsewhere; // a folder without a delivery is refused
+        std::filesystem::create_directories(scratchFolder() / "empty");
+        elsewhere.setUrls(
+            {QUrl::fromLocalFile(QString::fromStdString((scratchFolder() / "empty").string()))});
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &elsewhere, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&test.frame(), &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
     void theRecentFileListKeepsFourNewestFirst() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel"}));
@@ -254,15 +280,24 @@ private Q_SLOTS:
     void theOpenDialogShowsUpperCaseXmlFiles() {
         writeScratchFile("PHOTO.XML", "<photodata/>");
         writeScratchFile("notes.txt", "x");
-        const auto dialog = makeOpenDialog(nullptr);
+        const QString folder = QString::fromStdString(scratchFolder().string());
+        const auto dialog = makeOpenDialog(nullptr, folder);
         QCOMPARE(dialog->windowTitle(), QString("Open"));
+        QCOMPARE(dialog->directory().absolutePath(), folder);
         QCOMPARE(dialog->nameFilters(), QStringList({"XMLファイル (*.xml)", "All Files (*.*)"}));
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
         // The dialog's listing applies its name filter with its own filter flags; QDir does
         // the same, without the dialog's background thread.
-        const QDir folder(QString::fromStdString(scratchFolder().string()), "*.xml", QDir::Name,
-                          dialog->filter());
-        QCOMPARE(folder.entryList(QDir::Files), QStringList{"PHOTO.XML"});
+        const QDir listing(folder, "*.xml", QDir::Name, dialog->filter());
+        QCOMPARE(listing.entryList(QDir::Files), QStringList{"PHOTO.XML"});
+
+        // Discs and sticks in the side bar, wherever the system mounts them for the user.
+        std::filesystem::create_directories(scratchFolder() / "media/u/DISC1");
+        std::filesystem::create_directories(scratchFolder() / "run/media/u/STICK");
+        const QList<QUrl> media = removableMediaFolders(
+            {folder + "/media/u", folder + "/run/media/u", folder + "/nowhere"});
+        QCOMPARE(media, (QList<QUrl>{QUrl::fromLocalFile(folder + "/media/u/DISC1"),
+                                     QUrl::fromLocalFile(folder + "/run/media/u/STICK")}));
     }
 
     void theCheckMarksFollowTheLayoutBothWays() {

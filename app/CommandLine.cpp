@@ -1,0 +1,44 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "app/DeliveryLocation.h"
+
+namespace {
+
+constexpr int wrongArguments = 2;
+
+CommandLine endWith(int status, QString output, QString error = {}) {
+    return {{}, status, std::move(output), std::move(error)};
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "電子納品の写真ビューア: 写真XMLファイル（PHOTO.XML）を開きます。");
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(
+        "FILE", "写真XMLファイル、その納品フォルダー、またはディスクのルート", "[FILE]");
+    if (!parser.parse(arguments))
+        return endWith(wrongArguments, {}, parser.errorText() + "\n");
+    if (parser.isSet(help))
+        return endWith(0, parser.helpText());
+    if (parser.isSet(version))
+        return endWith(0, QString("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                 QCoreApplication::applicationVersion()));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return endWith(wrongArguments, {},
+                       "開けるファイルは一つだけです: " + files.join(' ') + "\n");
+    if (files.isEmpty())
+        return {};
+    const QString file = deliveryFileAt(files.first());
+    if (file.isEmpty())
+        return endWith(wrongArguments, {},
+                       files.first() + ": 写真XMLファイルも納品フォルダーも見つかりません\n");
+    return {file, std::nullopt, {}, {}};
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for: the delivery to open (empty for none), or to end at once
+// with a text for standard output or standard error and an exit status.
+struct CommandLine {
+    QString fileToOpen;
+    std::optional<int> exitStatus;
+    QString output;
+    QString error;
+};
+
+// tessel [--help] [--version] [FILE | FOLDER]: a photo XML file, a delivery folder or the root
+// of a disc. A wrong argument ends with status 2 and says why.
+CommandLine parseCommandLine(const QStringList& arguments);

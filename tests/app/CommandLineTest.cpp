@@ -1,0 +1,71 @@
+#include <QCoreApplication>
+#include <QTest>
+
+#include "app/ApplicationSetup.h"
+#include "app/CommandLine.h"
+#include "tests/support/ScratchFiles.h"
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+    static QString scratch(const std::string& name) {
+        return QString::fromStdString((scratchFolder() / name).string());
+    }
+
+private Q_SLOTS:
+    void init() {
+        useScratchFolder(QTest::currentTestFunction());
+        QCoreApplication::setApplicationName("TESSEL");
+        QCoreApplication::setApplicationVersion("1.2.3");
+    }
+
+    void aFileOrAFolderOpensItsDelivery() {
+        writeScratchFile("delivery/PHOTO.XML", "<photodata/>");
+        writeScratchFile("disc/photo/photo.xml", "<photodata/>"); // a disc as Linux mounts it
+        writeScratchFile("stick/PHOTO/Photo.Xml", "<photodata/>");
+        struct Case {
+            std::string argument;
+            std::string opened;
+        };
+        for (const Case& test :
+             {Case{"delivery/PHOTO.XML", "delivery/PHOTO.XML"},
+              Case{"delivery", "delivery/PHOTO.XML"}, Case{"disc", "disc/photo/photo.xml"},
+              Case{"stick", "stick/PHOTO/Photo.Xml"}}) {
+            const CommandLine line = parseCommandLine({"tessel", scratch(test.argument)});
+            QVERIFY(!line.exitStatus);
+            QCOMPARE(line.fileToOpen, scratch(test.opened));
+        }
+        QCOMPARE(parseCommandLine({"tessel"}).fileToOpen, QString());
+    }
+
+    void wrongArgumentsEndWithStatusTwoAndSayWhy() {
+        std::filesystem::create_directories(scratchFolder() / "empty");
+        for (const QStringList& arguments :
+             {QStringList{"tessel", "--bogus"}, QStringList{"tessel", scratch("missing.xml")},
+              QStringList{"tessel", scratch("empty")},
+              QStringList{"tessel", scratch("empty"), scratch("empty")}}) {
+            const CommandLine line = parseCommandLine(arguments);
+            QCOMPARE(line.exitStatus, std::optional<int>(2));
+            QVERIFY(!line.error.isEmpty());
+            QVERIFY(line.fileToOpen.isEmpty());
+        }
+    }
+
+    void qtsOwnTextsAreJapanese() {
+        setUpApplication(*QCoreApplication::instance());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("キャンセル"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString("開く"));
+    }
+
+    void helpAndVersionEndWithStatusZero() {
+        const CommandLine help = parseCommandLine({"tessel", "--help"});
+        QCOMPARE(help.exitStatus, std::optional<int>(0));
+        QVERIFY(help.output.contains("FILE"));
+        const CommandLine version = parseCommandLine({"tessel", "--version"});
+        QCOMPARE(version.exitStatus, std::optional<int>(0));
+        QCOMPARE(version.output, QString("TESSEL 1.2.3\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"
