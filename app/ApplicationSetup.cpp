@@ -10,7 +10,7 @@ void setUpApplication(QCoreApplication& application) {
     QCoreApplication::setApplicationName("TESSEL");
     QCoreApplication::setOrganizationName("TESSEL");
     QCoreApplication::setApplicationVersion(TESSEL_VERSION);
-    QGuiApplication::setDesktopFileName("tessel");
+    QGuiApplication::setDesktopFileName("jp.tessel.Tessel");
     auto* translator = new QTranslator(&application);
     if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
