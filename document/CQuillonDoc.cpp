@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "document/PhotoOrder.h"
+#include "model/ConstructionIndex.h"
 #include "model/PhotoXmlReader.h"
 
 namespace {
@@ -95,6 +96,7 @@ bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
         return false;
     }
 
+    completeConstructionInfo(data, filePath);
     const std::string folder = folderOf(filePath);
     photoDirectory = folder + "./PIC/";
     drawingDirectory = folder + "./DRA/";

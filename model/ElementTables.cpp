@@ -36,6 +36,8 @@ int constructionSlotOf(std::string_view name) {
 
 int photoSlotOf(std::string_view name) {
     static const SlotIndex index(photoElementNames);
+    if (name == modernContractorRemarkName)
+        return static_cast<int>(PhotoSlot::ContractorRemark);
     return index.slotOf(name);
 }
 

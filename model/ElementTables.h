@@ -97,6 +97,8 @@ inline constexpr std::array<std::string_view, 6> drawingElementNames{
 // The slot of an element name in its record's table, or -1. Names match byte for byte.
 int basicSlotOf(std::string_view name);
 int constructionSlotOf(std::string_view name);
+// Newer photo XML files name the contractor's remark 受注者説明文; it fills the same slot.
+inline constexpr std::string_view modernContractorRemarkName = "受注者説明文";
 int photoSlotOf(std::string_view name);
 int drawingSlotOf(std::string_view name);
 

@@ -2,7 +2,8 @@
 
 PhotoDataSet::PhotoDataSet(const PhotoDataSet& other)
     : basicInfo(other.basicInfo), hasConstructionInfo(other.hasConstructionInfo),
-      constructionInfo(other.constructionInfo), readError(other.readError) {
+      constructionInfo(other.constructionInfo),
+      constructionInfoSource(other.constructionInfoSource), readError(other.readError) {
     photos.deepCopyFrom(other.photos);
 }
 
@@ -11,6 +12,7 @@ PhotoDataSet& PhotoDataSet::operator=(const PhotoDataSet& other) {
         basicInfo = other.basicInfo;
         hasConstructionInfo = other.hasConstructionInfo;
         constructionInfo = other.constructionInfo;
+        constructionInfoSource = other.constructionInfoSource;
         photos.deepCopyFrom(other.photos);
         readError = other.readError;
     }
@@ -21,12 +23,15 @@ void PhotoDataSet::reset() {
     basicInfo.clear();
     hasConstructionInfo = false;
     constructionInfo.reset();
+    constructionInfoSource.clear();
     photos.clear();
     readError.reset();
 }
 
 void PhotoDataSet::dump(DumpSink& sink) const {
     dumpSlots(sink, "基礎情報：", basicElementNames, basicInfo);
+    if (!constructionInfoSource.empty())
+        sink.writeLine("工事情報：", "読込元", constructionInfoSource);
     if (hasConstructionInfo)
         constructionInfo.dump(sink);
     for (const PhotoRecord* record : photos)

@@ -26,6 +26,9 @@ public:
     bool hasConstructionInfo = false; // a complete 工事情報 section was read
     ConstructionInfo constructionInfo;
     PhotoList photos; // in the order in which their sections end in the file
+    // Where the construction information came from when not from the file's own 工事情報
+    // section: the disc's INDEX_C.XML. Empty otherwise.
+    std::string constructionInfoSource;
     // Set when reading stopped before the end of the file: the data holds what came before.
     std::optional<ReadError> readError;
 

@@ -3,7 +3,8 @@
 PhotoRecord::PhotoRecord(const PhotoRecord& other)
     : slots(other.slots), drawings(other.drawings),
       controlValueReserves(other.controlValueReserves), photoInfoReserves(other.photoInfoReserves),
-      captionText(other.captionText), detailText(other.detailText), treeNode(other.treeNode) {}
+      captionText(other.captionText), detailText(other.detailText), treeNode(other.treeNode),
+      contractorRemarkName(other.contractorRemarkName) {}
 
 void PhotoRecord::composeDisplayTexts() {
     captionText = composeCaptionText();
@@ -32,7 +33,9 @@ std::string PhotoRecord::composeDetailText() const {
             continue;
         if (!detail.empty())
             detail += '\n';
-        detail.append(elementName(slot)).append("：").append(slots[slot]);
+        const std::string_view label =
+            slot == PhotoSlot::ContractorRemark ? contractorRemarkName : elementName(slot);
+        detail.append(label).append("：").append(slots[slot]);
     }
     return detail;
 }

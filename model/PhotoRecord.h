@@ -23,6 +23,8 @@ public:
     std::string captionText;
     std::string detailText;
     CategoryNode* treeNode = nullptr; // the deepest classification node holding the photo
+    // The element the file named the contractor's remark with: 請負者説明文 or 受注者説明文.
+    std::string_view contractorRemarkName = elementName(PhotoSlot::ContractorRemark);
     std::atomic<std::int32_t> useCount = 0;
 
     PhotoRecord() = default;

@@ -10,6 +10,8 @@ void PhotoSectionHandler::startElement(std::string_view localName) {
     if (!record)
         record = std::make_unique<PhotoRecord>();
     currentSlot = photoSlotOf(localName);
+    if (localName == modernContractorRemarkName)
+        record->contractorRemarkName = modernContractorRemarkName;
     if (currentSlot == static_cast<int>(PhotoSlot::Attachment)) {
         drawingSection = std::make_unique<DrawingSectionHandler>(*this);
         reader.setContentHandler(drawingSection.get());

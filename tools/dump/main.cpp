@@ -12,6 +12,7 @@
 #include "document/CQuillonDoc.h"
 #include "document/CategoryNode.h"
 #include "document/DocumentHost.h"
+#include "model/ConstructionIndex.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
         std::cerr << "tessel-dump: no XML parser could be created\n";
         return 1;
     }
+    completeConstructionInfo(data, path);
     if (tree)
         printTree(data);
     else

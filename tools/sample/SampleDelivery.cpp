@@ -101,7 +101,7 @@ void appendConstructionInfo(std::string& xml) {
     close(xml, 1, "工事情報");
 }
 
-void appendPhoto(std::string& xml, const SamplePhoto& photo) {
+void appendPhoto(std::string& xml, const SamplePhoto& photo, DeliveryStyle style) {
     static const char* levelNames[] = {"写真-大分類", "写真区分", "工種", "種別", "細別"};
     open(xml, 1, "写真情報");
     open(xml, 2, "写真ファイル情報");
@@ -125,6 +125,8 @@ void appendPhoto(std::string& xml, const SamplePhoto& photo) {
     element(xml, 3, "撮影年月日", photo.shotDate);
     close(xml, 2, "撮影情報");
     element(xml, 2, "施工管理値", photo.controlValue);
+    if (style == DeliveryStyle::Modern && !photo.controlValue.empty())
+        element(xml, 2, "受注者説明文", "出来形確認済み");
     element(xml, 2, "代表写真", "0");
     close(xml, 1, "写真情報");
 }
@@ -139,7 +141,8 @@ std::vector<SamplePhoto> makeSamplePhotos(int count) {
     return photos;
 }
 
-std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding) {
+std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding,
+                           DeliveryStyle style) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"" + encoding +
                       "\"?>\r\n"
                       "<!DOCTYPE photodata SYSTEM \"PHOTO05.DTD\">\r\n"
@@ -149,9 +152,40 @@ std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::st
     element(xml, 2, "参考図フォルダ名", "PHOTO/DRA");
     element(xml, 2, "適用要領基準", "土木202303-01");
     close(xml, 1, "基礎情報");
-    appendConstructionInfo(xml);
+    if (style == DeliveryStyle::Older)
+        appendConstructionInfo(xml);
     for (const SamplePhoto& photo : photos)
-        appendPhoto(xml, photo);
+        appendPhoto(xml, photo, style);
     xml += "</photodata>\r\n";
+    return xml;
+}
+
+std::string sampleIndexXml(const std::string& encoding) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"" + encoding +
+                      "\"?>\r\n"
+                      "<!DOCTYPE constdata SYSTEM \"INDE_C05.DTD\">\r\n"
+                      "<constdata DTD_version=\"05\">\r\n";
+    open(xml, 1, "基礎情報");
+    element(xml, 2, "メディア番号", "1");
+    element(xml, 2, "メディア総枚数", "2");
+    element(xml, 2, "写真フォルダ名", "PHOTO");
+    close(xml, 1, "基礎情報");
+    open(xml, 1, "工事件名等");
+    element(xml, 2, "工事番号", "0012345");
+    element(xml, 2, "工事名称", "国道〇号 髙﨑地区道路改良工事");
+    element(xml, 2, "工期開始日", "2024-04-01");
+    element(xml, 2, "工期終了日", "2025-03-31");
+    close(xml, 1, "工事件名等");
+    open(xml, 1, "発注者情報");
+    element(xml, 2, "発注者-大分類", "国土交通省");
+    element(xml, 2, "発注者-中分類", "関東地方整備局");
+    element(xml, 2, "発注者-小分類", "〇〇国道事務所");
+    element(xml, 2, "発注者コード", "12345678");
+    close(xml, 1, "発注者情報");
+    open(xml, 1, "受注者情報");
+    element(xml, 2, "受注者名", "㈱テッセル建設");
+    element(xml, 2, "受注者コード", "87654321");
+    close(xml, 1, "受注者情報");
+    xml += "</constdata>\r\n";
     return xml;
 }

@@ -28,5 +28,13 @@ struct SamplePhoto {
 
 std::vector<SamplePhoto> makeSamplePhotos(int count);
 
+// Older deliveries keep the construction information in the photo XML file's 工事情報; modern
+// ones (since about 2006) keep it in INDEX_C.XML at the root of the disc, beside the PHOTO
+// folder, and name the contractor's remark 受注者説明文.
+enum class DeliveryStyle { Older, Modern };
+
 // The photo XML text, UTF-8 with CRLF line ends, declaring the given encoding.
-std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding);
+std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding,
+                           DeliveryStyle style = DeliveryStyle::Older);
+// The INDEX_C.XML text of a modern delivery's disc, likewise.
+std::string sampleIndexXml(const std::string& encoding);

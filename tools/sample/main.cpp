@@ -1,5 +1,6 @@
-// tessel-make-sample [--photos N] [--size WxH] [--textured] [--xml-only] FOLDER
-// Writes a sample delivery: PHOTO.XML in Shift_JIS, photos in PIC/, drawings in DRA/.
+// tessel-make-sample [--photos N] [--size WxH] [--textured] [--modern] [--xml-only] FOLDER
+// Writes a sample delivery: PHOTO.XML in Shift_JIS, photos in PIC/, drawings in DRA/. A
+// modern one is a disc: INDEX_C.XML in FOLDER, the delivery in FOLDER/PHOTO.
 
 #include <cstdio>
 #include <fstream>
@@ -22,6 +23,7 @@ struct Options {
     QSize photoSize{1280, 960};
     bool xmlOnly = false;
     PhotoContent content = PhotoContent::Flat;
+    DeliveryStyle style = DeliveryStyle::Older;
     QString folder;
 };
 
@@ -47,6 +49,8 @@ bool parseOptions(const QStringList& arguments, Options& options) {
             options.xmlOnly = true;
         else if (argument == "--textured")
             options.content = PhotoContent::Textured;
+        else if (argument == "--modern")
+            options.style = DeliveryStyle::Modern;
         else if (!argument.startsWith("--") && options.folder.isEmpty())
             options.folder = argument;
         else
@@ -57,9 +61,9 @@ bool parseOptions(const QStringList& arguments, Options& options) {
     return !options.folder.isEmpty();
 }
 
-bool writeXml(const QString& path, const std::vector<SamplePhoto>& photos) {
+bool writeShiftJis(const QString& path, const std::string& utf8) {
     std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << encodeUtf8As(samplePhotoXml(photos, "Shift_JIS"), "CP932");
+    out << encodeUtf8As(utf8, "CP932");
     return static_cast<bool>(out);
 }
 
@@ -95,18 +99,22 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     Options options;
     if (!parseOptions(application.arguments(), options)) {
-        std::fputs("usage: tessel-make-sample [--photos N] [--size WxH] [--textured] [--xml-only] "
-                   "FOLDER\n",
+        std::fputs("usage: tessel-make-sample [--photos N] [--size WxH] [--textured] [--modern] "
+                   "[--xml-only] FOLDER\n",
                    stderr);
         return 2;
     }
-    const QDir folder(options.folder);
+    const bool modern = options.style == DeliveryStyle::Modern;
+    const QDir disc(options.folder);
+    const QDir folder(modern ? disc.filePath("PHOTO") : options.folder);
     if (!folder.mkpath("PIC") || !folder.mkpath("DRA")) {
         std::fprintf(stderr, "tessel-make-sample: cannot create %s\n", qPrintable(options.folder));
         return 1;
     }
     const std::vector<SamplePhoto> photos = makeSamplePhotos(options.photoCount);
-    if (!writeXml(folder.filePath("PHOTO.XML"), photos) ||
+    if ((modern && !writeShiftJis(disc.filePath("INDEX_C.XML"), sampleIndexXml("Shift_JIS"))) ||
+        !writeShiftJis(folder.filePath("PHOTO.XML"),
+                       samplePhotoXml(photos, "Shift_JIS", options.style)) ||
         (!options.xmlOnly && !writeImages(folder, photos, options))) {
         std::fprintf(stderr, "tessel-make-sample: cannot write into %s\n",
                      qPrintable(options.folder));

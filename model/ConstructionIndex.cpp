@@ -1,0 +1,116 @@
+#include "model/ConstructionIndex.h"
+
+#include <filesystem>
+
+#include "model/SaxReader.h"
+#include "model/TextNormalizer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The elements of INDEX_C.XML read, by the construction slot of the same meaning. Names
+// changed over the versions of the standard; the contractor was 請負者 before 受注者.
+int indexSlotOf(std::string_view name) {
+    if (name == "受注者名")
+        return static_cast<int>(ConstructionSlot::ContractorName);
+    if (name == "受注者コード")
+        return static_cast<int>(ConstructionSlot::ContractorCode);
+    const int slot = constructionSlotOf(name);
+    return slot == static_cast<int>(ConstructionSlot::ConstructionInfo) ? -1 : slot;
+}
+
+// The oldest versions name the orderer's office in one element instead of three classes.
+constexpr std::string_view officeElement = "発注者機関事務所名";
+
+class IndexHandler : public SaxContentHandler, public SaxErrorHandler {
+public:
+    ConstructionInfo info;
+    std::string office;
+    bool isIndex = false; // the root element is constdata
+    bool damaged = false;
+
+    void startElement(std::string_view localName) override {
+        if (depth++ == 0)
+            isIndex = localName == "constdata";
+        currentName = localName;
+        currentSlot = isIndex ? indexSlotOf(localName) : -1;
+    }
+    void endElement(std::string_view) override {
+        --depth;
+        currentSlot = -1;
+        currentName.clear();
+    }
+    void characters(std::string_view text) override {
+        if (currentName == officeElement && office.empty())
+            office = normalizeText(text);
+        // The first occurrence of an element counts; later blocks may reuse its name.
+        if (currentSlot != -1 && info.slots.at(currentSlot).empty()) {
+            if (auto stored = storableText(currentSlot, text))
+                info.slots.at(currentSlot) = std::move(*stored);
+        }
+    }
+    void warning(const SaxError&) override {}
+    void error(const SaxError&) override {}
+    void fatalError(const SaxError&) override { damaged = true; }
+
+private:
+    int depth = 0;
+    int currentSlot = -1;
+    std::string currentName;
+};
+
+std::string foldedCase(std::string name) {
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return name;
+}
+
+} // namespace
+
+std::optional<ConstructionInfo> readConstructionIndex(const std::string& path) {
+    IndexHandler handler;
+    SaxReader reader;
+    reader.setContentHandler(&handler);
+    reader.setErrorHandler(&handler);
+    if (reader.parseFile(path) != ParseResult::Complete || handler.damaged || !handler.isIndex)
+        return std::nullopt;
+    ConstructionInfo& info = handler.info;
+    const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||
+                            !info.slots[ConstructionSlot::OrdererMiddle].empty() ||
+                            !info.slots[ConstructionSlot::OrdererMinor].empty();
+    if (!classified)
+        info.slots[ConstructionSlot::OrdererMajor] = handler.office;
+    // A file with none of the elements (or whose texts were refused) tells nothing.
+    if (info.slots == ConstructionInfo().slots)
+        return std::nullopt;
+    info.composeDisplayLines();
+    return info;
+}
+
+std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath) {
+    std::error_code error;
+    const fs::path discRoot = fs::absolute(photoXmlPath, error).parent_path().parent_path();
+    if (error)
+        return std::nullopt;
+    for (const auto& entry : fs::directory_iterator(discRoot, error)) {
+        if (foldedCase(entry.path().filename().string()) == "INDEX_C.XML" &&
+            entry.is_regular_file(error))
+            return entry.path().string();
+    }
+    return std::nullopt;
+}
+
+void completeConstructionInfo(PhotoDataSet& data, const std::string& photoXmlPath) {
+    if (data.hasConstructionInfo)
+        return;
+    const auto index = findConstructionIndex(photoXmlPath);
+    const auto info = index ? readConstructionIndex(*index) : std::nullopt;
+    if (!info)
+        return;
+    data.constructionInfo = *info;
+    data.hasConstructionInfo = true;
+    data.constructionInfoSource = *index;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/ConstructionInfo.h"
+#include "model/PhotoDataSet.h"
+
+// The construction management file INDEX_C.XML at the root of a disc. Deliveries made since
+// about 2006 keep the construction's number, name, period, orderer and contractor there, once
+// per disc, instead of in the photo XML file. Read as tolerantly as the photo XML file, with
+// the same safeguards, and never written.
+
+// The construction information of an INDEX_C.XML file (root element constdata), its three
+// lines composed; nothing when the file is missing, damaged, of another kind or holds none.
+std::optional<ConstructionInfo> readConstructionIndex(const std::string& path);
+
+// The INDEX_C.XML of the disc whose PHOTO folder holds the photo XML file at photoXmlPath: in
+// the parent of that file's folder, its name matched without regard to case.
+std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath);
+
+// When data has no construction information of its own, takes it from the disc's
+// INDEX_C.XML and records where it came from. A 工事情報 section always wins.
+void completeConstructionInfo(PhotoDataSet& data, const std::string& photoXmlPath);
