@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -87,18 +88,27 @@ void close(std::string& xml, int depth, const char* name) {
     xml += "</" + std::string(name) + ">\r\n";
 }
 
+using Elements = std::initializer_list<std::pair<const char*, const char*>>;
+
+// A block of elements with texts, at depth 1.
+void appendBlock(std::string& xml, const char* name, Elements elements) {
+    open(xml, 1, name);
+    for (const auto& [elementName, text] : elements)
+        element(xml, 2, elementName, text);
+    close(xml, 1, name);
+}
+
 void appendConstructionInfo(std::string& xml) {
-    open(xml, 1, "工事情報");
-    element(xml, 2, "発注年度", "2024");
-    element(xml, 2, "工事番号", "0012345");
-    element(xml, 2, "工事名称", "国道〇号 髙﨑地区道路改良工事");
-    element(xml, 2, "工期開始日", "2024-04-01");
-    element(xml, 2, "工期終了日", "2025-03-31");
-    element(xml, 2, "発注者-大分類", "国土交通省");
-    element(xml, 2, "発注者-中分類", "関東地方整備局");
-    element(xml, 2, "発注者-小分類", "〇〇国道事務所");
-    element(xml, 2, "請負者名", "㈱テッセル建設");
-    close(xml, 1, "工事情報");
+    appendBlock(xml, "工事情報",
+                {{"発注年度", "2024"},
+                 {"工事番号", "0012345"},
+                 {"工事名称", "国道〇号 髙﨑地区道路改良工事"},
+                 {"工期開始日", "2024-04-01"},
+                 {"工期終了日", "2025-03-31"},
+                 {"発注者-大分類", "国土交通省"},
+                 {"発注者-中分類", "関東地方整備局"},
+                 {"発注者-小分類", "〇〇国道事務所"},
+                 {"請負者名", "㈱テッセル建設"}});
 }
 
 void appendPhoto(std::string& xml, const SamplePhoto& photo, DeliveryStyle style) {
@@ -147,11 +157,10 @@ std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::st
                       "\"?>\r\n"
                       "<!DOCTYPE photodata SYSTEM \"PHOTO05.DTD\">\r\n"
                       "<photodata DTD_version=\"05\">\r\n";
-    open(xml, 1, "基礎情報");
-    element(xml, 2, "写真フォルダ名", "PHOTO/PIC");
-    element(xml, 2, "参考図フォルダ名", "PHOTO/DRA");
-    element(xml, 2, "適用要領基準", "土木202303-01");
-    close(xml, 1, "基礎情報");
+    appendBlock(xml, "基礎情報",
+                {{"写真フォルダ名", "PHOTO/PIC"},
+                 {"参考図フォルダ名", "PHOTO/DRA"},
+                 {"適用要領基準", "土木202303-01"}});
     if (style == DeliveryStyle::Older)
         appendConstructionInfo(xml);
     for (const SamplePhoto& photo : photos)
@@ -165,27 +174,19 @@ std::string sampleIndexXml(const std::string& encoding) {
                       "\"?>\r\n"
                       "<!DOCTYPE constdata SYSTEM \"INDE_C05.DTD\">\r\n"
                       "<constdata DTD_version=\"05\">\r\n";
-    open(xml, 1, "基礎情報");
-    element(xml, 2, "メディア番号", "1");
-    element(xml, 2, "メディア総枚数", "2");
-    element(xml, 2, "写真フォルダ名", "PHOTO");
-    close(xml, 1, "基礎情報");
-    open(xml, 1, "工事件名等");
-    element(xml, 2, "工事番号", "0012345");
-    element(xml, 2, "工事名称", "国道〇号 髙﨑地区道路改良工事");
-    element(xml, 2, "工期開始日", "2024-04-01");
-    element(xml, 2, "工期終了日", "2025-03-31");
-    close(xml, 1, "工事件名等");
-    open(xml, 1, "発注者情報");
-    element(xml, 2, "発注者-大分類", "国土交通省");
-    element(xml, 2, "発注者-中分類", "関東地方整備局");
-    element(xml, 2, "発注者-小分類", "〇〇国道事務所");
-    element(xml, 2, "発注者コード", "12345678");
-    close(xml, 1, "発注者情報");
-    open(xml, 1, "受注者情報");
-    element(xml, 2, "受注者名", "㈱テッセル建設");
-    element(xml, 2, "受注者コード", "87654321");
-    close(xml, 1, "受注者情報");
+    appendBlock(xml, "基礎情報",
+                {{"メディア番号", "1"}, {"メディア総枚数", "2"}, {"写真フォルダ名", "PHOTO"}});
+    appendBlock(xml, "工事件名等",
+                {{"工事番号", "0012345"},
+                 {"工事名称", "国道〇号 髙﨑地区道路改良工事"},
+                 {"工期開始日", "2024-04-01"},
+                 {"工期終了日", "2025-03-31"}});
+    appendBlock(xml, "発注者情報",
+                {{"発注者-大分類", "国土交通省"},
+                 {"発注者-中分類", "関東地方整備局"},
+                 {"発注者-小分類", "〇〇国道事務所"},
+                 {"発注者コード", "12345678"}});
+    appendBlock(xml, "受注者情報", {{"受注者名", "㈱テッセル建設"}, {"受注者コード", "87654321"}});
     xml += "</constdata>\r\n";
     return xml;
 }
