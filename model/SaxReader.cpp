@@ -22,6 +22,11 @@ constexpr std::size_t chunkSize = 64 * 1024;
 // Entity content a document may expand in all, so that an entity bomb ends promptly.
 constexpr std::size_t entityExpansionBudget = 8 * 1024 * 1024;
 
+// What a reference to an entity of the document's own costs at least: libxml2 parses its
+// text in a context of its own, so a million references to a one-character entity cost far
+// more than a million characters. &amp; and its kind cost what they expand to.
+constexpr std::size_t declaredEntityReferenceCost = 1024;
+
 constexpr int parseOptions = XML_PARSE_NOENT | XML_PARSE_NONET;
 
 std::string_view textOf(const xmlChar* text, int length) {
@@ -139,8 +144,11 @@ struct LibxmlCallbacks {
     static xmlEntityPtr entity(SaxReader& reader, xmlEntityPtr found) {
         if (!found || reader.isStopped() || !isInternalEntity(found))
             return nullptr; // external entities are never expanded
-        return reader.chargeEntityExpansion(static_cast<std::size_t>(found->length)) ? found
-                                                                                     : nullptr;
+        const auto length = static_cast<std::size_t>(found->length);
+        const std::size_t cost = found->etype == XML_INTERNAL_PREDEFINED_ENTITY
+                                     ? length
+                                     : std::max(length, declaredEntityReferenceCost);
+        return reader.chargeEntityExpansion(cost) ? found : nullptr;
     }
 
     static xmlEntityPtr getEntity(void* context, const xmlChar* name) {
