@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds TESSEL twice, plainly and with AddressSanitizer and UndefinedBehaviorSanitizer, and
-# runs every test headless in both builds.
+# Builds TESSEL twice, plainly and with AddressSanitizer and UndefinedBehaviorSanitizer, runs
+# every test headless in both builds, then fuzzes each reader briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,6 +17,9 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_WERROR=ON \
     -DTESSEL_BENCHMARKS=ON
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSEL_WERROR=ON -DTESSEL_SANITIZE=ON
+
+# A short run of every fuzzing target over its seed corpus (clang comes with the packages).
+scripts/fuzz.sh 30
 
 jobs=$(nproc)
 ctest --test-dir build-test --output-on-failure -j "$jobs"

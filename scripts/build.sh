@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # build.sh FOLDER [CMAKE OPTIONS...]: configures FOLDER with the options given, then builds
-# what changed. A folder configured before with other options is configured afresh, so no
-# option of an earlier run lingers in its cache.
+# what changed (only the targets in BUILD_TARGETS, when set). A folder configured before with
+# other options is configured afresh, so no option of an earlier run lingers in its cache.
 set -euo pipefail
 
 folder=$1
@@ -15,4 +15,5 @@ elif [ "$(cat "$recorded" 2>/dev/null)" != "$options" ]; then
     cmake --fresh -S . -B "$folder" -G Ninja "$@"
 fi
 printf '%s' "$options" >"$recorded"
-cmake --build "$folder"
+# shellcheck disable=SC2086 # the targets are separate words
+cmake --build "$folder" ${BUILD_TARGETS:+--target $BUILD_TARGETS}

@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev
     dpkg-dev file desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 missing=()

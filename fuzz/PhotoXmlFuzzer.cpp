@@ -1,0 +1,48 @@
+// The photo XML reader and what the document does with what it read: the classification
+// tree, the browsing order in both browse modes, stepping, and the dump.
+
+#include <sstream>
+
+#include "document/CQuillonDoc.h"
+#include "fuzz/FuzzInput.h"
+#include "model/DumpSink.h"
+
+namespace {
+
+class SilentHost : public DocumentHost {
+public:
+    int browseMode = 0;
+    void showMessage(std::string_view) override {}
+    std::optional<OptionValues> runOptionsDialog(const OptionValues&) override { return {}; }
+    OptionValues savedOptions() const override { return {10, browseMode}; }
+    void saveOptions(const OptionValues&) override {}
+};
+
+void visitNodes(CQuillonDoc& document, const CategoryNode& node) {
+    for (const CategoryEntry& entry : node.children) {
+        document.selectNode(entry.child.get(), nullptr);
+        while (document.nextPhoto(nullptr))
+            document.selectDrawing(0, nullptr);
+        visitNodes(document, *entry.child);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& path = writeFuzzInput("photo-xml", data, size);
+    for (const int mode : {0, 1}) {
+        SilentHost host;
+        host.browseMode = mode;
+        CQuillonDoc document(host);
+        if (!document.OnOpenDocument(path))
+            continue;
+        std::ostringstream out;
+        DumpSink sink(out);
+        document.photoData().dump(sink);
+        visitNodes(document, document.rootNode());
+        while (document.previousPhoto(nullptr)) {
+        }
+    }
+    return 0;
+}
