@@ -23,7 +23,8 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule) {
     result.stamp = *stamp;
     auto decoded = decodeImage(QString::fromStdString(*file), box, rule);
     if (!decoded) {
-        result.outcome = DecodeOutcome::Undecodable;
+        // A file that went while it was read went with its disc; it is not damaged.
+        result.outcome = fileStampOf(*file) ? DecodeOutcome::Undecodable : DecodeOutcome::Missing;
         return result;
     }
     result.outcome = DecodeOutcome::Decoded;

@@ -1,14 +1,20 @@
 #include "imaging/ImageDecoder.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
+
+#include "imaging/JpegMetadata.h"
 
 namespace {
 
 // Large enough for an A0 drawing scanned at 400 dpi; a hostile header stops here.
 constexpr qint64 maximumPixels = 300'000'000;
 constexpr int allocationLimitMegabytes = 1200;
+// Metadata a JPEG may carry: an EXIF block with its thumbnail and an ICC profile fit many
+// times over; thousands of 64 KB segments, which the decoder would all keep, do not.
+constexpr std::size_t jpegMetadataLimit = 4 * 1024 * 1024;
 
 bool isRotatedSideways(QImageIOHandler::Transformations transformation) {
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
@@ -24,7 +30,13 @@ std::optional<DecodedImage> decodeImage(const QString& path, QSize box, SizeRule
     // A process-wide setting of Qt's: made once, before the first decode.
     static const bool limited = (QImageReader::setAllocationLimit(allocationLimitMegabytes), true);
     Q_UNUSED(limited);
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (jpegMetadataBytes(file, jpegMetadataLimit) > jpegMetadataLimit)
+        return std::nullopt;
+    file.seek(0);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
