@@ -17,17 +17,6 @@
 
 namespace {
 
-long statusKilobytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == field + ":" && status >> value)
-            return value;
-    }
-    return 0;
-}
-
 void measure(const char* what, const QString& path, QSize box) {
     std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from now
     const long before = statusKilobytes("VmRSS");

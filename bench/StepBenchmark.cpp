@@ -61,18 +61,6 @@ std::string makeDelivery(int count, QSize size) {
     return xml.string();
 }
 
-// A figure of /proc/self/status in KiB: VmHWM (the peak resident size) or VmRSS (now).
-long statusKilobytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == field + ":" && status >> value)
-            return value;
-    }
-    return 0;
-}
-
 // The viewer's four-photo view on one delivery, shown in a window, with its own pipeline.
 struct Viewer {
     SilentHost host;
