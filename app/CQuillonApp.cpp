@@ -1,5 +1,6 @@
 #include "app/CQuillonApp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
 #include "app/ReadStopNotice.h"
+#include "document/DiscSearch.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
                          std::unique_ptr<ImageLoader> images)
@@ -44,9 +46,27 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     return true;
 }
 
+namespace {
+
+// Reading a large file from a CD takes seconds: the pointer says the program is at work.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
 bool CQuillonApp::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!doc->OnOpenDocument(absolute.toStdString())) {
+    bool opened = false;
+    {
+        const BusyCursor busy;
+        opened = doc->OnOpenDocument(absolute.toStdString());
+    }
+    if (!opened) {
         // A load that failed after the views were emptied leaves nothing open.
         if (doc->pathName().empty())
             showNewDocument();
@@ -56,6 +76,7 @@ bool CQuillonApp::openDocumentFile(const QString& path) {
     recent.add(absolute);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(readStopNotice(doc->pathName(), doc->photoData()));
+    lookOnOtherDiscs(doc->pathName());
     doc->sendInitialUpdate();
     return true;
 }
@@ -71,7 +92,20 @@ void CQuillonApp::OnFileNew() {
         showNewDocument();
 }
 
+void CQuillonApp::lookOnOtherDiscs(const std::string& photoXmlPath) {
+    const auto discs =
+        photoXmlPath.empty() ? nullptr : DiscSearch::forDelivery(photoXmlPath, mountPoints);
+    if (!discs) {
+        images->lookElsewhere({});
+        return;
+    }
+    images->lookElsewhere([discs](const std::string& path, const std::string& medium) {
+        return discs->find(path, medium);
+    });
+}
+
 void CQuillonApp::showNewDocument() {
+    lookOnOtherDiscs({});
     mainFrame->stopSlideShow();
     mainFrame->showReadStopNotice({});
     doc->sendInitialUpdate();
@@ -106,7 +140,10 @@ QString CQuillonApp::openDialogFolder() const {
 }
 
 void CQuillonApp::showMessage(std::string_view text) {
+    // A message that interrupts a load is answered with the ordinary pointer.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     messageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QApplication::restoreOverrideCursor();
 }
 
 std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues& shown) {

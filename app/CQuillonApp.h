@@ -11,6 +11,7 @@
 #include "app/RecentFileList.h"
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
+#include "document/DiscSearch.h"
 #include "document/DocumentHost.h"
 #include "imaging/ImageLoader.h"
 #include "settings/AppSettings.h"
@@ -53,6 +54,8 @@ public:
     // Replaceable for tests: how a message is shown and how a file is chosen.
     std::function<void(const QString&)> messageBox;
     std::function<QString()> chooseFile;
+    // The folders media are mounted on; replaceable for tests.
+    std::function<std::vector<std::string>()> mountPoints = systemMountPoints;
 
     CQuillonDoc& document() { return *doc; }
     CMainFrame& frame() { return *mainFrame; }
@@ -64,6 +67,8 @@ private:
     QString openDialogFolder() const;
     // After a new document, or a load that failed part-way: nothing open, nothing running.
     void showNewDocument();
+    // Files missing on the open delivery's disc are looked for on its other discs.
+    void lookOnOtherDiscs(const std::string& photoXmlPath);
 
     static constexpr const char* lastFolderKey = "OpenDialog/LastFolder";
 

@@ -10,6 +10,16 @@ bool covers(QSize box, QSize wanted) {
            (wanted.isValid() && box.width() >= wanted.width() && box.height() >= wanted.height());
 }
 
+// path as the media at hand hold it: where it was asked for, or on another disc.
+DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
+                          SizeRule rule, const ImageLoader::Elsewhere& elsewhere) {
+    DecodedFile file = decodeMediaFile(path, box, rule);
+    if (file.outcome != DecodeOutcome::Missing || !elsewhere || medium.empty())
+        return file;
+    const auto other = elsewhere(path, medium);
+    return other ? decodeMediaFile(*other, box, rule) : file;
+}
+
 } // namespace
 
 ImageTicket::ImageTicket(ImageTicket&& other) noexcept
@@ -37,25 +47,27 @@ ImageLoader::~ImageLoader() {
 }
 
 ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery deliver,
-                                 SizeRule rule) {
+                                 SizeRule rule, const std::string& medium) {
     if (const DecodedFile* held = images.find(path)) {
         const DecodedFile shown = *held; // the delivery may change the cache
         deliver(shown);
         if (shown.isSharpFor(box, rule))
             return {};
     }
-    return hold(path, box, rule, std::move(deliver));
+    return hold(path, medium, box, rule, std::move(deliver));
 }
 
-ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule rule) {
+ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule rule,
+                                 const std::string& medium) {
     if (const DecodedFile* held = images.find(path); held && held->isSharpFor(box, rule))
         return {};
-    return hold(path, box, rule, {});
+    return hold(path, medium, box, rule, {});
 }
 
-ImageTicket ImageLoader::hold(const std::string& path, QSize box, SizeRule rule, Delivery deliver) {
+ImageTicket ImageLoader::hold(const std::string& path, const std::string& medium, QSize box,
+                              SizeRule rule, Delivery deliver) {
     const bool urgent = static_cast<bool>(deliver);
-    const std::uint64_t job = jobFor(path, box, rule, urgent);
+    const std::uint64_t job = jobFor(path, medium, box, rule, urgent);
     ++jobs[job].holders;
     const std::uint64_t ticket = ++lastId;
     holders[ticket] = {job, std::move(deliver)};
@@ -63,7 +75,8 @@ ImageTicket ImageLoader::hold(const std::string& path, QSize box, SizeRule rule,
     return {*this, ticket};
 }
 
-std::uint64_t ImageLoader::jobFor(const std::string& path, QSize box, SizeRule rule, bool urgent) {
+std::uint64_t ImageLoader::jobFor(const std::string& path, const std::string& medium, QSize box,
+                                  SizeRule rule, bool urgent) {
     for (auto& [id, job] : jobs) {
         if (job.path != path || job.rule != rule || !covers(job.box, box))
             continue;
@@ -76,7 +89,7 @@ std::uint64_t ImageLoader::jobFor(const std::string& path, QSize box, SizeRule r
         return id;
     }
     const std::uint64_t id = ++lastId;
-    jobs[id] = {path, box, rule, urgent};
+    jobs[id] = {path, medium, box, rule, urgent};
     (urgent ? urgentQueue : backgroundQueue).push_back(id);
     return id;
 }
@@ -102,9 +115,10 @@ void ImageLoader::startJobs() {
         Job& job = jobs.at(id);
         job.running = true;
         ++running;
-        executor->execute([path = job.path, box = job.box,
-                           rule = job.rule] { return decodeMediaFile(path, box, rule); },
-                          [this, id](DecodedFile result) { finish(id, std::move(result)); });
+        executor->execute(
+            [path = job.path, medium = job.medium, box = job.box, rule = job.rule,
+             where = elsewhere] { return decodeOnMedia(path, medium, box, rule, where); },
+            [this, id](DecodedFile result) { finish(id, std::move(result)); });
     }
 }
 

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -41,6 +42,10 @@ private:
 class ImageLoader {
 public:
     using Delivery = std::function<void(const DecodedFile&)>;
+    // Where else a file missing at path may stand: on another disc of the delivery, the one
+    // numbered medium. Called on the workers.
+    using Elsewhere = std::function<std::optional<std::string>(const std::string& path,
+                                                               const std::string& medium)>;
 
     explicit ImageLoader(std::unique_ptr<DecodeExecutor> executor = makeThreadPoolExecutor(),
                          std::size_t cacheBudget = ImageCache::defaultBudget);
@@ -51,11 +56,15 @@ public:
     // path to be shown in a box of device pixels, by a view that paints by rule. What the
     // cache holds is delivered at once; when it is missing or less sharp than needed, a
     // decode starts (or a running one is joined) and its result is delivered when it arrives.
+    // medium: the number of the disc that holds the file, for the search of other discs.
     [[nodiscard]] ImageTicket request(const std::string& path, QSize box, Delivery deliver,
-                                      SizeRule rule = fitInside);
+                                      SizeRule rule = fitInside, const std::string& medium = {});
     // Decodes path ahead of need, after every request, for as long as the ticket is held.
-    [[nodiscard]] ImageTicket preload(const std::string& path, QSize box,
-                                      SizeRule rule = fitInside);
+    [[nodiscard]] ImageTicket preload(const std::string& path, QSize box, SizeRule rule = fitInside,
+                                      const std::string& medium = {});
+    // From now on, files missing where they are asked for are looked for there too (for
+    // the open delivery); an empty function looks nowhere else.
+    void lookElsewhere(Elsewhere where) { elsewhere = std::move(where); }
     // Reads path from the media again at its next request (F5).
     void forget(const std::string& path);
 
@@ -67,6 +76,7 @@ private:
     friend class ImageTicket;
     struct Job {
         std::string path;
+        std::string medium;
         QSize box;
         SizeRule rule;
         bool urgent = false;
@@ -78,14 +88,17 @@ private:
         Delivery deliver; // empty for a preload
     };
 
-    ImageTicket hold(const std::string& path, QSize box, SizeRule rule, Delivery deliver);
-    std::uint64_t jobFor(const std::string& path, QSize box, SizeRule rule, bool urgent);
+    ImageTicket hold(const std::string& path, const std::string& medium, QSize box, SizeRule rule,
+                     Delivery deliver);
+    std::uint64_t jobFor(const std::string& path, const std::string& medium, QSize box,
+                         SizeRule rule, bool urgent);
     void release(std::uint64_t ticket);
     void startJobs();
     void finish(std::uint64_t jobId, DecodedFile result);
 
     std::unique_ptr<DecodeExecutor> executor;
     ImageCache images;
+    Elsewhere elsewhere;
     std::uint64_t lastId = 0;
     std::unordered_map<std::uint64_t, Job> jobs;
     std::unordered_map<std::uint64_t, Holder> holders; // by ticket

@@ -15,6 +15,6 @@ void Preloader::schedule(std::vector<ImageWish> wishes) {
 
 void Preloader::start() {
     for (const ImageWish& wish : wished)
-        held.push_back(loader.preload(wish.path, wish.box, wish.rule));
+        held.push_back(loader.preload(wish.path, wish.box, wish.rule, wish.medium));
     wished.clear();
 }

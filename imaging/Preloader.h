@@ -14,6 +14,7 @@ struct ImageWish {
     std::string path;
     QSize box; // device pixels
     SizeRule rule = fitInside;
+    std::string medium; // the disc that holds it
 };
 
 // Reads ahead for one view: when the event loop has nothing else to do after a step, the

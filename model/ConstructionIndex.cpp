@@ -27,6 +27,7 @@ class IndexHandler : public SaxContentHandler, public SaxErrorHandler {
 public:
     ConstructionInfo info;
     std::string office;
+    std::string mediumNumber;
     bool isIndex = false; // the root element is constdata
     bool damaged = false;
 
@@ -44,6 +45,8 @@ public:
     void characters(std::string_view text) override {
         if (currentName == officeElement && office.empty())
             office = normalizeText(text);
+        if (currentName == "メディア番号" && mediumNumber.empty())
+            mediumNumber = normalizeText(text);
         // The first occurrence of an element counts; later blocks may reuse its name.
         if (currentSlot != -1 && info.slots.at(currentSlot).empty()) {
             if (auto stored = storableText(currentSlot, text))
@@ -68,21 +71,38 @@ std::string foldedCase(std::string name) {
     return name;
 }
 
-} // namespace
-
-std::optional<ConstructionInfo> readConstructionIndex(const std::string& path) {
+// The handler after a read of the whole file, or nothing for a damaged or foreign one.
+std::optional<IndexHandler> readIndex(const std::string& path) {
     IndexHandler handler;
     SaxReader reader;
     reader.setContentHandler(&handler);
     reader.setErrorHandler(&handler);
     if (reader.parseFile(path) != ParseResult::Complete || handler.damaged || !handler.isIndex)
         return std::nullopt;
-    ConstructionInfo& info = handler.info;
+    return handler;
+}
+
+} // namespace
+
+std::optional<DiscLabel> readDiscLabel(const std::string& path) {
+    const auto index = readIndex(path);
+    if (!index)
+        return std::nullopt;
+    const auto& slots = index->info.slots;
+    return DiscLabel{slots[ConstructionSlot::ConstructionNumber],
+                     slots[ConstructionSlot::ConstructionName], index->mediumNumber};
+}
+
+std::optional<ConstructionInfo> readConstructionIndex(const std::string& path) {
+    std::optional<IndexHandler> handler = readIndex(path);
+    if (!handler)
+        return std::nullopt;
+    ConstructionInfo& info = handler->info;
     const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||
                             !info.slots[ConstructionSlot::OrdererMiddle].empty() ||
                             !info.slots[ConstructionSlot::OrdererMinor].empty();
     if (!classified)
-        info.slots[ConstructionSlot::OrdererMajor] = handler.office;
+        info.slots[ConstructionSlot::OrdererMajor] = handler->office;
     // A file with none of the elements (or whose texts were refused) tells nothing.
     if (info.slots == ConstructionInfo().slots)
         return std::nullopt;
@@ -95,7 +115,12 @@ std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath
     const fs::path discRoot = fs::absolute(photoXmlPath, error).parent_path().parent_path();
     if (error)
         return std::nullopt;
-    for (const auto& entry : fs::directory_iterator(discRoot, error)) {
+    return findIndexAtRoot(discRoot.string());
+}
+
+std::optional<std::string> findIndexAtRoot(const std::string& root) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(root, error)) {
         if (foldedCase(entry.path().filename().string()) == "INDEX_C.XML" &&
             entry.is_regular_file(error))
             return entry.path().string();

@@ -15,6 +15,25 @@
 // lines composed; nothing when the file is missing, damaged, of another kind or holds none.
 std::optional<ConstructionInfo> readConstructionIndex(const std::string& path);
 
+// What tells the discs of one delivery from the discs of another: the construction's number
+// and name, and which of its discs this is.
+struct DiscLabel {
+    std::string constructionNumber;
+    std::string constructionName;
+    std::string mediumNumber;
+
+    bool sameConstruction(const DiscLabel& other) const {
+        return constructionNumber == other.constructionNumber &&
+               constructionName == other.constructionName;
+    }
+};
+
+// The label of the disc an INDEX_C.XML file describes; nothing as readConstructionIndex.
+std::optional<DiscLabel> readDiscLabel(const std::string& path);
+
+// The INDEX_C.XML at the root of a disc or folder, its name matched without regard to case.
+std::optional<std::string> findIndexAtRoot(const std::string& root);
+
 // The INDEX_C.XML of the disc whose PHOTO folder holds the photo XML file at photoXmlPath: in
 // the parent of that file's folder, its name matched without regard to case.
 std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath);

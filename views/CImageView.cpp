@@ -58,7 +58,7 @@ void CImageView::requestImage() {
     // when it arrives.
     image = images.request(
         target.path, control->imageBox(), [this](const DecodedFile& file) { showImage(file); },
-        fittedWithMarginSize);
+        fittedWithMarginSize, target.mediaNumber);
 }
 
 void CImageView::showImage(const DecodedFile& file) {

@@ -113,7 +113,7 @@ void CPhotoView::requestImage(int position) {
     cell.image = images.request(
         photoPath(*cell.photo), photoControl(position).imageBox(),
         [this, position](const DecodedFile& file) { showImage(position, file); },
-        fittedWithMarginSize);
+        fittedWithMarginSize, cell.photo->slots[PhotoSlot::MediaNumber]);
 }
 
 void CPhotoView::showImage(int position, const DecodedFile& file) {
@@ -177,9 +177,11 @@ void CPhotoView::wishPage(int first, int span, std::vector<ImageWish>& wishes) c
     const PhotoList& order = document.photoOrder();
     for (int position = 0; position < span; ++position) {
         const int index = first + position;
-        if (index >= 0 && index < static_cast<int>(order.size()))
-            wishes.push_back({photoPath(order[static_cast<std::size_t>(index)]),
-                              photoControls[position]->imageBox(), fittedWithMarginSize});
+        if (index < 0 || index >= static_cast<int>(order.size()))
+            continue;
+        const PhotoRecord& photo = order[static_cast<std::size_t>(index)];
+        wishes.push_back({photoPath(photo), photoControls[position]->imageBox(),
+                          fittedWithMarginSize, photo.slots[PhotoSlot::MediaNumber]});
     }
 }
 

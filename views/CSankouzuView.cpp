@@ -65,9 +65,11 @@ QSize CSankouzuView::itemBox() const {
 }
 
 void CSankouzuView::requestImage(int item) {
+    const PhotoRecord& photo = *document.currentPhoto();
     items[item].image = images.request(
-        drawingPath(*document.currentPhoto(), items[item].drawing), itemBox(),
-        [this, item](const DecodedFile& file) { showImage(item, file); }, fittedCenteredSize);
+        drawingPath(photo, items[item].drawing), itemBox(),
+        [this, item](const DecodedFile& file) { showImage(item, file); }, fittedCenteredSize,
+        photo.slots[PhotoSlot::MediaNumber]); // drawings carry no medium of their own
 }
 
 void CSankouzuView::showImage(int item, const DecodedFile& file) {
@@ -111,7 +113,8 @@ void CSankouzuView::readAhead() {
     if (next >= 0 && next < static_cast<int>(document.photoOrder().size())) {
         const PhotoRecord& photo = document.photoOrder()[static_cast<std::size_t>(next)];
         for (int drawing = 0; drawing < static_cast<int>(photo.drawings.size()); ++drawing)
-            wishes.push_back({drawingPath(photo, drawing), itemBox(), fittedCenteredSize});
+            wishes.push_back({drawingPath(photo, drawing), itemBox(), fittedCenteredSize,
+                              photo.slots[PhotoSlot::MediaNumber]});
     }
     preloader.schedule(std::move(wishes));
 }

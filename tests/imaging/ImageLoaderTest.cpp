@@ -195,8 +195,8 @@ TEST(ImagePreloader, ReadsAheadWhenTheEventLoopIsIdle) {
         writeImageFile("next.png", filledImage(64, 48, Qt::red), "png").string();
     const std::string gone =
         writeImageFile("gone.png", filledImage(64, 48, Qt::red), "png").string();
-    preloader.schedule({{gone, cell}});
-    preloader.schedule({{next, cell}}); // a second step before the loop went idle
+    preloader.schedule({{gone, cell, fitInside, ""}});
+    preloader.schedule({{next, cell, fitInside, ""}}); // a second step before the loop went idle
     EXPECT_EQ(loader.decodesUnderway(), 0u);
     QCoreApplication::processEvents();
     executor->runAll();

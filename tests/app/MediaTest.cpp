@@ -1,0 +1,79 @@
+#include <filesystem>
+
+#include <QApplication>
+#include <QTest>
+
+#include "tests/app/TestApp.h"
+#include "tests/support/TestImages.h"
+#include "views/CPhotoStatic.h"
+#include "views/CPhotoView.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string indexText(int medium) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><constdata><基礎情報><メディア番号>" +
+           std::to_string(medium) +
+           "</メディア番号></基礎情報><工事件名等><工事番号>0012</工事番号><工事名称>改良工事"
+           "</工事名称></工事件名等></constdata>";
+}
+
+} // namespace
+
+class MediaTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { useScratchFolder(QTest::currentTestFunction()); }
+
+    void photosOfTheSecondDiscShowWhenItIsMountedBesideTheFirst() {
+        // Disc 1 holds F0; F1 is on medium 2, which Linux mounts under its own label, with
+        // its names in lower case.
+        std::vector<TestPhoto> photos{{"1"}, {"2"}};
+        photos[1].mediaNumber = "2";
+        writeScratchFile("media/DISC1/INDEX_C.XML", indexText(1));
+        const std::string photoXml =
+            writeScratchFile("media/DISC1/PHOTO/PHOTO.XML", testDeliveryXml(photos)).string();
+        writeImageFile("media/DISC1/PHOTO/PIC/F0.JPG", filledImage(64, 48, Qt::blue), "png");
+        writeScratchFile("media/DISC2/index_c.xml", indexText(2));
+        writeImageFile("media/DISC2/photo/pic/f1.jpg", filledImage(64, 48, Qt::red), "png");
+
+        TestApp test;
+        std::vector<std::string> mounted{(scratchFolder() / "media/DISC1").string(),
+                                         (scratchFolder() / "media/DISC2").string()};
+        test.app.mountPoints = [&mounted] { return mounted; };
+        QVERIFY(test.app.InitInstance({"tessel", QString::fromStdString(photoXml)}));
+        QVERIFY(test.commands().execute(CommandId::FourPhotos));
+        test.settle();
+        CPhotoView& view = test.frame().photoView();
+        QVERIFY(view.photoControl(0).showsImage());
+        QVERIFY(view.photoControl(1).showsImage()); // from the second disc
+
+        // Disc 1 taken out: its photo says where it is, the second disc's still shows.
+        fs::rename(scratchFolder() / "media/DISC1", scratchFolder() / "media/OUT");
+        mounted.erase(mounted.begin());
+        QVERIFY(test.commands().execute(CommandId::Reload));
+        test.settle();
+        QCOMPARE(view.photoControl(0).captionText(), QString("F0.JPG　：　メディア番号＝1"));
+        QVERIFY(view.photoControl(1).showsImage());
+    }
+
+    void theBusyPointerShowsWhileAFileIsRead() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        std::vector<Qt::CursorShape> during;
+        test.app.document().loadPhotoXml = [&during](const std::string&, PhotoDataSet&) {
+            during.push_back(QApplication::overrideCursor()
+                                 ? QApplication::overrideCursor()->shape()
+                                 : Qt::ArrowCursor);
+            return -1; // and fails
+        };
+        QVERIFY(!test.app.openDocumentFile(writeDelivery("PHOTO.XML", 1)));
+        QCOMPARE(during, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+        QCOMPARE(QApplication::overrideCursor(), nullptr); // restored, also after the failure
+    }
+};
+
+QTEST_MAIN(MediaTest)
+#include "MediaTest.moc"
