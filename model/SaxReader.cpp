@@ -236,25 +236,25 @@ ParseResult SaxReader::parse(const ChunkSource& read) {
 ParseResult SaxReader::runParser(ParseState& parseState, const ChunkSource& read) {
     GlobalErrorRedirect redirect(this, LibxmlCallbacks::contextFreeError);
     std::vector<char> buffer(chunkSize);
-    // The first bytes let libxml2 detect a byte order mark or UTF-16.
-    const std::size_t head = read(buffer.data(), 4);
     xmlSAXHandler sax = LibxmlCallbacks::handler();
-    ParserContext context(
-        xmlCreatePushParserCtxt(&sax, nullptr, buffer.data(), static_cast<int>(head), nullptr));
+    // Made without data: libxml2 may report an error on its first bytes at once, and the
+    // callbacks need to find this reader in the context.
+    ParserContext context(xmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, nullptr));
     if (!context)
         return ParseResult::NoParser;
     xmlCtxtUseOptions(context.get(), parseOptions);
     context->_private = this;
     parseState.context = context.get();
 
-    bool failed = false;
-    for (bool last = head == 0; !failed;) {
+    // The first bytes alone, so that libxml2 detects a byte order mark or UTF-16 from them.
+    const std::size_t head = read(buffer.data(), 4);
+    bool failed =
+        xmlParseChunk(context.get(), buffer.data(), static_cast<int>(head), head == 0) != 0;
+    for (bool last = head == 0; !failed && !last;) {
         const std::size_t count = last ? 0 : read(buffer.data(), buffer.size());
         last = last || count == 0;
         // A non-zero result is the only sign of some stops, such as an encoding error.
         failed = xmlParseChunk(context.get(), buffer.data(), static_cast<int>(count), last) != 0;
-        if (last)
-            break;
     }
     const bool complete = !failed && !parseState.stopped && context->wellFormed;
     if (!complete && !parseState.fatalErrorReported && !parseState.failure)

@@ -127,3 +127,14 @@ TEST(SaxReaderFailures, AnUnreadableFileIsReportedAndStops) {
     ASSERT_EQ(handler.fatalErrors.size(), 1u);
     EXPECT_NE(handler.fatalErrors[0].find("exist.xml"), std::string::npos);
 }
+
+TEST(SaxReaderFailures, AnEncodingRefusedOnTheFirstBytesIsAStop) {
+    // Found by fuzzing: libxml2 reported an unsupported four-byte encoding before the
+    // reader had put itself into the parser's context.
+    RecordingHandler handler;
+    SaxReader reader;
+    reader.setContentHandler(&handler);
+    reader.setErrorHandler(&handler);
+    EXPECT_EQ(reader.parseMemory(std::string_view("\0<\0\0\0\0", 6)), ParseResult::Stopped);
+    EXPECT_FALSE(handler.fatalErrors.empty());
+}
