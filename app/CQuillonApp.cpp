@@ -6,12 +6,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "app/BackgroundRead.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
 #include "app/ReadStopNotice.h"
 #include "document/DiscSearch.h"
+#include "model/PhotoXmlReader.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
                          std::unique_ptr<ImageLoader> images)
@@ -31,6 +33,14 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
     settings.readFromIni();
     doc = std::make_unique<CQuillonDoc>(*this);
+    // Read into a data set of the reader's own, which the document takes when it is whole:
+    // the window goes on painting meanwhile and never sees half a data set.
+    doc->loadPhotoXml = [](const std::string& path, PhotoDataSet& data) {
+        PhotoDataSet read;
+        const int result = readInBackground([&] { return PhotoXmlReader().load(path, read); });
+        data = std::move(read);
+        return result;
+    };
     mainFrame = std::make_unique<CMainFrame>(*doc, *images, settings, *this, recent);
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
     connect(mainFrame.get(), &CMainFrame::deliveryDropped, this,

@@ -1,8 +1,10 @@
 #include <filesystem>
+#include <future>
 
 #include <QApplication>
 #include <QTest>
 
+#include "app/BackgroundRead.h"
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
 #include "views/CPhotoStatic.h"
@@ -57,6 +59,23 @@ private Q_SLOTS:
         test.settle();
         QCOMPARE(view.photoControl(0).captionText(), QString("F0.JPG　：　メディア番号＝1"));
         QVERIFY(view.photoControl(1).showsImage());
+    }
+
+    void theWindowGoesOnWhileAFileIsRead() {
+        // The read waits for the event loop to handle an event: were the loop blocked by the
+        // read, it would wait in vain.
+        QObject window;
+        std::promise<void> handled;
+        std::future<void> handledLater = handled.get_future();
+        const int result = readInBackground([&] {
+            QMetaObject::invokeMethod(
+                &window, [&handled] { handled.set_value(); }, Qt::QueuedConnection);
+            return handledLater.wait_for(std::chrono::minutes(1)) == std::future_status::ready ? 7
+                                                                                               : -1;
+        });
+        QCOMPARE(result, 7);
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc,
+                                 readInBackground([]() -> int { throw std::bad_alloc(); }));
     }
 
     void theBusyPointerShowsWhileAFileIsRead() {
