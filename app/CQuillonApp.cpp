@@ -13,7 +13,6 @@
 #include "app/OpenDialog.h"
 #include "app/ReadStopNotice.h"
 #include "document/DiscSearch.h"
-#include "model/PhotoXmlReader.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
                          std::unique_ptr<ImageLoader> images)
@@ -33,12 +32,13 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
     settings.readFromIni();
     doc = std::make_unique<CQuillonDoc>(*this);
-    // Read into a data set of the reader's own, which the document takes when it is whole:
-    // the window goes on painting meanwhile and never sees half a data set.
-    doc->loadPhotoXml = [](const std::string& path, PhotoDataSet& data) {
-        PhotoDataSet read;
-        const int result = readInBackground([&] { return PhotoXmlReader().load(path, read); });
-        data = std::move(read);
+    // The document's reader, on a thread of its own and into a data set of its own, which
+    // the document takes when it is whole: the window goes on painting meanwhile and never
+    // sees half a data set.
+    doc->loadPhotoXml = [read = doc->loadPhotoXml](const std::string& path, PhotoDataSet& data) {
+        PhotoDataSet loaded;
+        const int result = readInBackground([&] { return read(path, loaded); });
+        data = std::move(loaded);
         return result;
     };
     mainFrame = std::make_unique<CMainFrame>(*doc, *images, settings, *this, recent);
