@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
+#include "document/DiscSearch.h"
+
 std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent, const QString& startFolder) {
     auto dialog = std::make_unique<QFileDialog>(
         parent, QCoreApplication::translate("QFileDialog", "Open"), startFolder);
@@ -15,22 +17,8 @@ std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent, const QString& star
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     QList<QUrl> places{QUrl::fromLocalFile(QDir::homePath()), QUrl::fromLocalFile("/")};
-    places.append(removableMediaFolders(userMountRoots()));
+    for (const std::string& folder : removableMediaFolders(userMediaRoots()))
+        places.append(QUrl::fromLocalFile(QString::fromStdString(folder)));
     dialog->setSidebarUrls(places);
     return dialog;
-}
-
-QList<QUrl> removableMediaFolders(const QStringList& mountRoots) {
-    QList<QUrl> folders;
-    for (const QString& root : mountRoots) {
-        const QDir media(root);
-        for (const QString& name : media.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-            folders.append(QUrl::fromLocalFile(media.filePath(name)));
-    }
-    return folders;
-}
-
-QStringList userMountRoots() {
-    const QString user = qEnvironmentVariable("USER");
-    return {"/media/" + user, "/run/media/" + user};
 }

@@ -1,5 +1,6 @@
 #include "document/DiscSearch.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,15 +10,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Mount points escape spaces and the like as \ooo.
+// The kernel writes a space in a mount point as \040, a backslash as \134.
 std::string unescaped(const std::string& field) {
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        const bool octal = field[i] == '\\' && i + 3 < field.size() &&
-                           field.find_first_not_of("01234567", i + 1) >= i + 4;
-        if (octal) {
-            text += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
-                                      (field[i + 3] - '0'));
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            text += static_cast<char>(std::strtol(field.substr(i + 1, 3).c_str(), nullptr, 8));
             i += 3;
         } else {
             text += field[i];
@@ -86,12 +84,28 @@ std::vector<std::string> systemMountPoints() {
         if (fields >> device >> mountPoint)
             points.push_back(unescaped(mountPoint));
     }
-    const char* user = std::getenv("USER");
-    for (const char* media : {"/media/", "/run/media/"}) {
-        std::error_code error;
-        for (const auto& entry :
-             fs::directory_iterator(std::string(media) + (user ? user : ""), error))
-            points.push_back(entry.path().string());
-    }
+    const std::vector<std::string> media = removableMediaFolders(userMediaRoots());
+    points.insert(points.end(), media.begin(), media.end());
     return points;
+}
+
+std::vector<std::string> userMediaRoots() {
+    const char* user = std::getenv("USER");
+    const std::string name = user ? user : "";
+    return {"/media/" + name, "/run/media/" + name};
+}
+
+std::vector<std::string> removableMediaFolders(const std::vector<std::string>& mediaRoots) {
+    std::vector<std::string> folders;
+    for (const std::string& root : mediaRoots) {
+        std::vector<std::string> inRoot;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(root, error)) {
+            if (entry.is_directory(error))
+                inRoot.push_back(entry.path().string());
+        }
+        std::sort(inRoot.begin(), inRoot.end());
+        folders.insert(folders.end(), inRoot.begin(), inRoot.end());
+    }
+    return folders;
 }

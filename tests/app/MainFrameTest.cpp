@@ -10,6 +10,7 @@
 #include "app/OpenDialog.h"
 #include "app/SlideShow.h"
 #include "commands/CommandTable.h"
+#include "document/DiscSearch.h"
 #include "tests/app/TestApp.h"
 
 namespace {
@@ -294,10 +295,11 @@ private Q_SLOTS:
         // Discs and sticks in the side bar, wherever the system mounts them for the user.
         std::filesystem::create_directories(scratchFolder() / "media/u/DISC1");
         std::filesystem::create_directories(scratchFolder() / "run/media/u/STICK");
-        const QList<QUrl> media = removableMediaFolders(
-            {folder + "/media/u", folder + "/run/media/u", folder + "/nowhere"});
-        QCOMPARE(media, (QList<QUrl>{QUrl::fromLocalFile(folder + "/media/u/DISC1"),
-                                     QUrl::fromLocalFile(folder + "/run/media/u/STICK")}));
+        const std::string root = folder.toStdString();
+        const std::vector<std::string> media =
+            removableMediaFolders({root + "/media/u", root + "/run/media/u", root + "/nowhere"});
+        QCOMPARE(media,
+                 (std::vector<std::string>{root + "/media/u/DISC1", root + "/run/media/u/STICK"}));
     }
 
     void theCheckMarksFollowTheLayoutBothWays() {
