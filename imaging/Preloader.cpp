@@ -1,16 +1,12 @@
 #include "imaging/Preloader.h"
 
-Preloader::Preloader(ImageLoader& loader, QObject* parent) : QObject(parent), loader(loader) {
-    // A zero timer fires once the events already waiting, such as painting, are handled.
-    idle.setSingleShot(true);
-    idle.setInterval(0);
-    connect(&idle, &QTimer::timeout, this, &Preloader::start);
-}
+Preloader::Preloader(ImageLoader& loader, QObject* parent)
+    : QObject(parent), loader(loader), idle(this, [this] { start(); }) {}
 
 void Preloader::schedule(std::vector<ImageWish> wishes) {
     held.clear();
     wished = std::move(wishes);
-    idle.start();
+    idle.ask();
 }
 
 void Preloader::start() {

@@ -5,9 +5,9 @@
 
 #include <QObject>
 #include <QSize>
-#include <QTimer>
 
 #include "imaging/ImageLoader.h"
+#include "imaging/WhenIdle.h"
 
 // One image a view expects to show next.
 struct ImageWish {
@@ -30,7 +30,7 @@ private:
     void start();
 
     ImageLoader& loader;
-    QTimer idle;
+    WhenIdle idle;
     std::vector<ImageWish> wished;
     std::vector<ImageTicket> held;
 };

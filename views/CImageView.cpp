@@ -7,7 +7,8 @@
 #include "views/PrintDialog.h"
 
 CImageView::CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
-    : QWidget(parent), document(document), images(images), control(new CPhotoStatic(this)) {
+    : QWidget(parent), document(document), images(images), control(new CPhotoStatic(this)),
+      sharpen(this, [this] { requestImage(); }) {
     document.addView(*this);
 }
 
@@ -84,7 +85,7 @@ void CImageView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     control->setGeometry(10, 10, width() - 20, height() - 20);
     if (isVisible())
-        requestImage(); // a larger window deserves a sharper image
+        sharpen.ask(); // a larger window deserves a sharper image, once it has its size
 }
 
 void CImageView::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,7 @@
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
+#include "imaging/WhenIdle.h"
 #include "views/CPhotoStatic.h"
 #include "views/ImageViewCommands.h"
 
@@ -54,4 +55,5 @@ private:
     CPhotoStatic* control; // owned by Qt as a child
     Target target;
     ImageTicket image;
+    WhenIdle sharpen;
 };

@@ -27,7 +27,8 @@ QString text(const std::string& utf8) {
 
 CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
     : QWidget(parent), document(document), images(images), preloader(images, this),
-      heading(makeText(this)), description(makeText(this)) {
+      heading(makeText(this)), description(makeText(this)),
+      sharpen(this, [this] { sharpenImages(); }) {
     for (int position = 0; position < 4; ++position) {
         auto* control = new CPhotoStatic(this);
         photoControls[position] = control;
@@ -36,9 +37,6 @@ CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* pare
         connect(control, &CPhotoStatic::doubleClicked, this,
                 [this, position] { photoDoubleClicked(position); });
     }
-    sharpen.setSingleShot(true);
-    sharpen.setInterval(0);
-    connect(&sharpen, &QTimer::timeout, this, &CPhotoView::sharpenImages);
     setFocusPolicy(Qt::StrongFocus); // a pane F6, Tab and clicks move to
     document.addView(*this);
     layoutControls(width(), height());
@@ -201,7 +199,7 @@ void CPhotoView::photoDoubleClicked(int position) {
 void CPhotoView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutControls(event->size().width(), event->size().height());
-    sharpen.start();
+    sharpen.ask();
 }
 
 void CPhotoView::layoutControls(int width, int height) {

@@ -3,13 +3,13 @@
 #include <array>
 
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/Preloader.h"
+#include "imaging/WhenIdle.h"
 #include "views/CPhotoStatic.h"
 #include "views/ImageViewCommands.h"
 
@@ -80,6 +80,6 @@ private:
     std::array<Cell, 4> cells;
     QLabel* heading;
     QLabel* description;
-    QTimer sharpen; // after a resize, once the size has settled for this event round
+    WhenIdle sharpen; // after a resize, once the size has settled for this event round
     int lastIndex = -1;
 };

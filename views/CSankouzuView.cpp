@@ -14,13 +14,11 @@ const QColor chosenColour(160, 255, 255);
 } // namespace
 
 CSankouzuView::CSankouzuView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
-    : QAbstractScrollArea(parent), document(document), images(images), preloader(images, this) {
+    : QAbstractScrollArea(parent), document(document), images(images), preloader(images, this),
+      sharpen(this, [this] { sharpenImages(); }) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Always there: a bar that came and went would change the width the squares follow.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    sharpen.setSingleShot(true);
-    sharpen.setInterval(0);
-    connect(&sharpen, &QTimer::timeout, this, &CSankouzuView::sharpenImages);
     document.addView(*this);
 }
 
@@ -36,11 +34,18 @@ void CSankouzuView::onUpdate(DocumentView*, UpdateHint hint) {
     if (hint == UpdateHint::HINT_LAYOUT_CHANGED)
         return;
     items.clear();
-    if (hint != UpdateHint::HINT_CLEAR && document.currentPhoto())
-        rebuild();
+    const bool shown = hint != UpdateHint::HINT_CLEAR && document.currentPhoto();
+    if (shown) {
+        const std::size_t count = document.currentPhoto()->drawings.size();
+        for (std::size_t drawing = 0; drawing < count; ++drawing)
+            items.push_back({static_cast<int>(drawing), PhotoBitmap(), ImageTicket()});
+    }
+    // Laid out first: each drawing is asked for at the size of its square.
+    layoutItems();
+    if (shown)
+        requestImages();
     else
         lastIndex = -1;
-    layoutItems();
     viewport()->update();
 }
 
@@ -49,12 +54,14 @@ std::string CSankouzuView::drawingPath(const PhotoRecord& photo, int drawing) co
     return document.makeDrawingPath(entry.slots[DrawingSlot::DrawingFileName]);
 }
 
-void CSankouzuView::rebuild() {
-    const int count = static_cast<int>(document.currentPhoto()->drawings.size());
-    for (int drawing = 0; drawing < count; ++drawing)
-        items.push_back({drawing, PhotoBitmap(), ImageTicket()});
-    layoutItems();
-    for (int item = 0; item < count; ++item)
+void CSankouzuView::sharpenImages() {
+    // Asking again delivers what is held at once and a sharper image when one is needed.
+    for (int item = 0; item < itemCount(); ++item)
+        requestImage(item);
+}
+
+void CSankouzuView::requestImages() {
+    for (int item = 0; item < itemCount(); ++item)
         requestImage(item);
     readAhead();
 }
@@ -96,11 +103,6 @@ void CSankouzuView::layoutItems() {
     verticalScrollBar()->setPageStep(viewport()->height());
     horizontalScrollBar()->setRange(0, std::max(0, itemWidth - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
-}
-
-void CSankouzuView::sharpenImages() {
-    for (int item = 0; item < itemCount(); ++item)
-        requestImage(item);
 }
 
 void CSankouzuView::readAhead() {
@@ -149,7 +151,7 @@ void CSankouzuView::resizeEvent(QResizeEvent* event) {
     const int before = itemWidth;
     layoutItems();
     if (itemWidth != before)
-        sharpen.start();
+        sharpen.ask();
 }
 
 void CSankouzuView::mousePressEvent(QMouseEvent* event) {

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include <QAbstractScrollArea>
-#include <QTimer>
 
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
@@ -11,6 +10,7 @@
 #include "imaging/ImageLoader.h"
 #include "imaging/PhotoBitmap.h"
 #include "imaging/Preloader.h"
+#include "imaging/WhenIdle.h"
 
 // The reference drawings of the current photo, stacked in a scrolling column, each fitted into
 // a square as wide as the view. A missing drawing shows which medium holds it, a damaged one
@@ -52,11 +52,11 @@ private:
         ImageTicket image;
     };
 
-    void rebuild();
+    void requestImages();
+    void sharpenImages();
     void requestImage(int item);
     void showImage(int item, const DecodedFile& file);
     void layoutItems();
-    void sharpenImages();
     void readAhead();
     QSize itemBox() const;
     std::string drawingPath(const PhotoRecord& photo, int drawing) const;
@@ -68,5 +68,5 @@ private:
     int layoutHeight = 0;
     int itemWidth = 0;
     int lastIndex = -1;
-    QTimer sharpen; // after a resize, once the size has settled for this event round
+    WhenIdle sharpen; // after a resize, once the size has settled for this event round
 };
