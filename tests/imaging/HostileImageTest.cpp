@@ -60,10 +60,4 @@ TEST(HostileImages, AFileThatGoesBeforeItIsDecodedIsMissingUntilItComesBack) {
     executor->runAll();
     EXPECT_EQ(outcomes,
               (std::vector<DecodeOutcome>{DecodeOutcome::Missing, DecodeOutcome::Decoded}));
-
-    // A folder where a file is looked for, or a file where a folder is, is no crash.
-    writeScratchFile("DRA", "a file where the folder should be");
-    EXPECT_EQ(outcomeOf(scratch("DRA/D1.JPG"), QSize()), DecodeOutcome::Missing);
-    std::filesystem::create_directories(scratchFolder() / "PIC/P2.JPG");
-    EXPECT_EQ(outcomeOf(scratch("PIC/P2.JPG"), QSize()), DecodeOutcome::Missing);
 }

@@ -108,24 +108,6 @@ TEST_F(LoaderTest, OutcomesSayWhyThereIsNoImage) {
     ASSERT_EQ(delivered.size(), 2u);
     EXPECT_EQ(delivered[0].outcome, DecodeOutcome::Undecodable);
     EXPECT_EQ(delivered[1].outcome, DecodeOutcome::Missing);
-
-    // A missing file is looked for again at the next request; it may have appeared.
-    std::filesystem::create_directories(scratchFolder() / "PIC");
-    photo("PIC/absent.jpg", Qt::red);
-    ImageTicket third = loader.request(missing, cell, recordInto(delivered));
-    executor->runAll();
-    EXPECT_EQ(delivered.back().outcome, DecodeOutcome::Decoded);
-}
-
-TEST_F(LoaderTest, ForgottenFilesAreReadFromTheMediaAgain) {
-    const std::string path = photo("a.png", Qt::red);
-    ImageTicket ticket = loader.request(path, cell, recordInto(delivered));
-    executor->runAll();
-    loader.forget(path);
-    ticket = loader.request(path, cell, recordInto(delivered));
-    EXPECT_EQ(delivered.size(), 1u);
-    executor->runAll();
-    EXPECT_EQ(executor->decodedFiles.size(), 2u);
 }
 
 TEST_F(LoaderTest, RequestsGoBeforePreloadsAndPreloadsServeThemLater) {
