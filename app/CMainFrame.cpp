@@ -322,10 +322,8 @@ void CMainFrame::startSlideShow() {
 }
 
 void CMainFrame::slideTick() {
-    if (document.isLastPhoto())
+    if (!document.nextPhoto(nullptr))
         slideTimer.stop();
-    else
-        document.nextPhoto(nullptr);
 }
 
 void CMainFrame::endDisplay() {
@@ -334,6 +332,12 @@ void CMainFrame::endDisplay() {
         stopSlideShow();
         return;
     }
+    showSplitDisplay();
+}
+
+void CMainFrame::showSplitDisplay() {
+    if (!layout->showsFullWindow())
+        return;
     active->setActive(layout->photoView());
     layout->showSplit();
 }

@@ -49,11 +49,13 @@ public:
     bool slideShowRunning() const { return slideTimer.isActive(); }
     int slideShowInterval() const { return slideTimer.interval(); }
     void startSlideShow();
-    // One step of the slideshow; at the last photo it stops instead.
+    // One step of the slideshow; where there is nothing to step to it stops instead.
     void slideTick();
     void stopSlideShow() { slideTimer.stop(); }
     // Returns from a full-window view to the split display, or else stops the slideshow.
     void endDisplay();
+    // The split display with the photos active, whatever full-window view was shown.
+    void showSplitDisplay();
     // The photo, or the drawing chosen, over the whole window.
     void enlargePhoto();
     void showConstructionInfo();

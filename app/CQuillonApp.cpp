@@ -13,12 +13,14 @@
 #include "app/OpenDialog.h"
 #include "app/ReadStopNotice.h"
 #include "document/DiscSearch.h"
+#include "document/SystemErrorText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
                          std::unique_ptr<ImageLoader> images)
     : settings(std::move(settings)), profile(profile), recent(profile), images(std::move(images)) {
-    messageBox = [this](const QString& text) {
-        QMessageBox::information(mainFrame ? mainFrame.get() : nullptr, "TESSEL", text);
+    messageBox = [this](const QString& text, QMessageBox::Icon icon) {
+        QMessageBox box(icon, "TESSEL", text, QMessageBox::Ok, mainFrame.get());
+        box.exec();
     };
     chooseFile = [this] { return askForFile(); };
 }
@@ -83,6 +85,8 @@ bool CQuillonApp::openDocumentFile(const QString& path) {
         return false;
     }
     doc->setPathName(absolute.toStdString());
+    if (doc->currentIndex() == -1)
+        mainFrame->stopSlideShow(); // nothing to step to
     recent.add(absolute);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(readStopNotice(doc->pathName(), doc->photoData()));
@@ -116,6 +120,7 @@ void CQuillonApp::lookOnOtherDiscs(const std::string& photoXmlPath) {
 
 void CQuillonApp::showNewDocument() {
     lookOnOtherDiscs({});
+    mainFrame->showSplitDisplay();
     mainFrame->stopSlideShow();
     mainFrame->showReadStopNotice({});
     doc->sendInitialUpdate();
@@ -152,8 +157,13 @@ QString CQuillonApp::openDialogFolder() const {
 void CQuillonApp::showMessage(std::string_view text) {
     // A message that interrupts a load is answered with the ordinary pointer.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    messageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    messageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+               QMessageBox::Information);
     QApplication::restoreOverrideCursor();
+}
+
+void CQuillonApp::showWarning(const QString& text) {
+    messageBox(text, QMessageBox::Warning);
 }
 
 std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues& shown) {
@@ -171,7 +181,13 @@ OptionValues CQuillonApp::savedOptions() const {
 void CQuillonApp::saveOptions(const OptionValues& options) {
     settings.photoSlideInterval = static_cast<int>(options.slideInterval);
     settings.browseMode = options.browseMode;
-    settings.writeToIni();
+    std::error_code failure;
+    if (!settings.writeToIni(&failure)) {
+        showWarning(QString("オプションを保存できませんでした。\n%1\n%2\n"
+                            "変更したオプションは TESSEL を終了するまで有効です。")
+                        .arg(QString::fromStdString(settings.iniPath),
+                             QString::fromStdString(systemErrorText(failure.value()))));
+    }
 }
 
 bool CQuillonApp::updateCommand(CommandId id, CommandState& state) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include <QMessageBox>
 #include <QObject>
 #include <QSettings>
 #include <QString>
@@ -43,6 +44,7 @@ public:
     void openRecentFile(int index);
 
     void showMessage(std::string_view text) override;
+    void showWarning(const QString& text);
     std::optional<OptionValues> runOptionsDialog(const OptionValues& shown) override;
     OptionValues savedOptions() const override;
     void saveOptions(const OptionValues& options) override;
@@ -51,8 +53,9 @@ public:
     bool executeCommand(CommandId id) override;
 
     AppSettings settings;
-    // Replaceable for tests: how a message is shown and how a file is chosen.
-    std::function<void(const QString&)> messageBox;
+    // Replaceable for tests: how a message is shown (as information, or as a warning that
+    // something was not done) and how a file is chosen.
+    std::function<void(const QString&, QMessageBox::Icon)> messageBox;
     std::function<QString()> chooseFile;
     // The folders media are mounted on; replaceable for tests.
     std::function<std::vector<std::string>()> mountPoints = systemMountPoints;

@@ -5,10 +5,11 @@
 #include "model/PhotoDataSet.h"
 
 QString readStopNotice(const std::string& path, const PhotoDataSet& data) {
+    const QString fileName = QFileInfo(QString::fromStdString(path)).fileName();
     if (!data.readError)
-        return {};
+        return data.photos.empty() ? QString("%1 には写真がありません").arg(fileName) : QString();
     return QString("%1 の %2 行目で読み込みを中断しました（%3 枚を表示）")
-        .arg(QFileInfo(QString::fromStdString(path)).fileName())
+        .arg(fileName)
         .arg(data.readError->line)
         .arg(data.photos.size());
 }

@@ -8,6 +8,7 @@
 #include "app/ApplicationSetup.h"
 #include "app/CQuillonApp.h"
 #include "app/CommandLine.h"
+#include "document/CQuillonDoc.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ CommandLine readCommandLine(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    prepareDocumentReading(); // before the reading thread and the decoders start
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitStatus) {
         std::fputs(qPrintable(commandLine.output), stdout);

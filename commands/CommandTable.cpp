@@ -14,7 +14,7 @@ const CommandInfo commands[] = {
     {C::FilePrint, "印刷...\tCtrl+P(&P)", Qt::CTRL | Qt::Key_P, "表示中の写真を印刷\n印刷",
      ":/res/print.svg", false},
     {C::AppExit, "アプリケーションの終了(&X)", noKey,
-     "アプリケーションを終了し、ファイルの保存を指示\\終了", nullptr, false},
+     "アプリケーションを終了し、ファイルの保存を指示\n終了", nullptr, false},
     {C::EndDisplay, "終了(&E)\tEsc", QKeyCombination(Qt::Key_Escape),
      "現在の表示を終了する\n表示終了", ":/res/end.svg", false},
     {C::ShowConstInfo, "工事情報(&K)\tF8", QKeyCombination(Qt::Key_F8),

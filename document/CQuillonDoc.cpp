@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 
 #include "document/PhotoOrder.h"
+#include "document/SystemErrorText.h"
 #include "model/ConstructionIndex.h"
+#include "model/LibxmlSetup.h"
 #include "model/PhotoXmlReader.h"
 
 namespace {
@@ -17,18 +18,8 @@ std::string folderOf(const std::string& filePath) {
     return slash == std::string::npos ? std::string() : filePath.substr(0, slash + 1);
 }
 
-std::string reasonText(int error) {
-    switch (error) {
-    case ENOENT:
-        return "ファイルが見つかりません。";
-    case EACCES:
-    case EPERM:
-        return "アクセスが拒否されました。";
-    case EISDIR:
-        return "フォルダーはファイルとして開けません。";
-    default:
-        return std::strerror(error);
-    }
+std::string fileNameOf(const std::string& filePath) {
+    return filePath.substr(filePath.rfind('/') + 1);
 }
 
 bool isReadableFile(const std::string& filePath, int& error) {
@@ -77,7 +68,7 @@ void CQuillonDoc::sendInitialUpdate() {
 bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
     int error = 0;
     if (!isReadableFile(filePath, error)) {
-        showOpenFailure(filePath, error);
+        showOpenFailure(filePath, systemErrorText(error));
         return false;
     }
     updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
@@ -89,12 +80,10 @@ bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
     } catch (const std::exception&) {
         loaded = false;
     }
-    if (!loaded) {
-        // The views are empty now: nothing of the previous file may stay reachable.
-        OnNewDocument();
-        host.showMessage(loadFailureMessage);
-        return false;
-    }
+    if (!loaded)
+        return failLoad(fileNameOf(filePath) + "のロードに失敗しました。");
+    if (data.isForeignXml())
+        return failLoad(filePath + " を開けませんでした。\n" + std::string(notPhotoXmlReason));
 
     completeConstructionInfo(data, filePath);
     const std::string folder = folderOf(filePath);
@@ -112,8 +101,15 @@ bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
     return true;
 }
 
-void CQuillonDoc::showOpenFailure(const std::string& filePath, int error) {
-    host.showMessage(filePath + " を開けませんでした。\n" + reasonText(error));
+void CQuillonDoc::showOpenFailure(const std::string& filePath, const std::string& reason) {
+    host.showMessage(filePath + " を開けませんでした。\n" + reason);
+}
+
+bool CQuillonDoc::failLoad(const std::string& message) {
+    // The views are empty now: nothing of the previous file may stay reachable.
+    OnNewDocument();
+    host.showMessage(message);
+    return false;
 }
 
 bool CQuillonDoc::OnNewDocument() {
@@ -143,12 +139,22 @@ void CQuillonDoc::rebuildOrder(const PhotoList& source) {
     sortBySerialNumber(order);
 }
 
+void prepareDocumentReading() {
+    configureLibxml();
+}
+
+bool isPlainFileName(std::string_view name) {
+    // The separators of both platforms: a delivery made on Windows writes a backslash.
+    constexpr std::string_view forbidden("/\\\0", 3);
+    return name != "." && name != ".." && name.find_first_of(forbidden) == std::string_view::npos;
+}
+
 std::string CQuillonDoc::makePhotoPath(std::string_view fileName) const {
-    return photoDirectory + std::string(fileName);
+    return isPlainFileName(fileName) ? photoDirectory + std::string(fileName) : std::string();
 }
 
 std::string CQuillonDoc::makeDrawingPath(std::string_view fileName) const {
-    return drawingDirectory + std::string(fileName);
+    return isPlainFileName(fileName) ? drawingDirectory + std::string(fileName) : std::string();
 }
 
 bool CQuillonDoc::goToPhoto(int newPosition, DocumentView* sender) {

@@ -10,6 +10,14 @@
 #include "document/DocumentView.h"
 #include "model/PhotoDataSet.h"
 
+// Sets up the XML reader for the whole process. libxml2 takes the thread that first sets it up
+// for its main thread, so a program calls this at its start, before any other thread runs.
+void prepareDocumentReading();
+
+// A name the delivery gives a file is one file name: no path separator, no "." or "..", no
+// NUL. Anything else could open a file from outside the delivery.
+bool isPlainFileName(std::string_view name);
+
 // The one document: the data of the open photo XML file, its classification tree, the
 // browsing order and the current photo. It never calls a view; it announces each change by
 // an update hint to every registered view but the sender. It writes nothing.
@@ -20,7 +28,7 @@
 // selectedNode is null or a node of the tree under rootNode.
 class CQuillonDoc {
 public:
-    static constexpr std::string_view loadFailureMessage = "photo.xmlのロードに失敗しました。";
+    static constexpr std::string_view notPhotoXmlReason = "写真XMLファイルではありません";
 
     explicit CQuillonDoc(DocumentHost& host);
     CQuillonDoc(const CQuillonDoc&) = delete;
@@ -40,6 +48,8 @@ public:
     void OnTogglePhotoLayout();
     void OnOptions();
 
+    // Where a photo's or drawing's file is; empty when the delivery's name is not one file
+    // name inside PIC or DRA (see isPlainFileName): such a name is never opened.
     std::string makePhotoPath(std::string_view fileName) const;
     std::string makeDrawingPath(std::string_view fileName) const;
 
@@ -72,7 +82,8 @@ public:
 private:
     void rebuildTree();
     void rebuildOrder(const PhotoList& source);
-    void showOpenFailure(const std::string& filePath, int error);
+    void showOpenFailure(const std::string& filePath, const std::string& reason);
+    bool failLoad(const std::string& message);
 
     DocumentHost& host;
     std::vector<DocumentView*> views;

@@ -13,6 +13,10 @@ bool DecodedFile::isSharpFor(QSize box, SizeRule rule) const {
 
 DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule) {
     DecodedFile result;
+    if (path.empty()) {
+        result.outcome = DecodeOutcome::BadName;
+        return result;
+    }
     const auto file = locateMediaFile(path);
     if (!file)
         return result;

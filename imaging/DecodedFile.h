@@ -13,6 +13,7 @@ enum class DecodeOutcome {
     Decoded,     // image holds the picture
     Missing,     // the file is not on the media at hand
     Undecodable, // the file exists but is damaged, not an image, or beyond the size limit
+    BadName,     // the delivery names no single file inside its folder: never opened
 };
 
 // One image file as decoded for display.
@@ -32,5 +33,6 @@ struct DecodedFile {
 };
 
 // Finds path on the media (without regard to case) and decodes it upright, reduced to the
-// size rule gives for box when box is valid. Safe to run on any thread.
+// size rule gives for box when box is valid; an empty path is a bad name. Safe to run on any
+// thread.
 DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside);

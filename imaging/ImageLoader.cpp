@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "imaging/MediaLookup.h"
+
 namespace {
 
 // A decode for box covers a wish for wanted when the box holds it on both axes.
@@ -48,6 +50,10 @@ ImageLoader::~ImageLoader() {
 
 ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery deliver,
                                  SizeRule rule, const std::string& medium) {
+    if (path.empty()) {
+        deliver(decodeMediaFile(path, box, rule));
+        return {};
+    }
     if (const DecodedFile* held = images.find(path)) {
         const DecodedFile shown = *held; // the delivery may change the cache
         deliver(shown);
@@ -59,6 +65,8 @@ ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery de
 
 ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule rule,
                                  const std::string& medium) {
+    if (path.empty())
+        return {};
     if (const DecodedFile* held = images.find(path); held && held->isSharpFor(box, rule))
         return {};
     return hold(path, medium, box, rule, {});
@@ -124,6 +132,7 @@ void ImageLoader::startJobs() {
 
 void ImageLoader::forget(const std::string& path) {
     images.forget(path);
+    forgetFolderListings();
 }
 
 void ImageLoader::finish(std::uint64_t jobId, DecodedFile result) {
@@ -131,18 +140,22 @@ void ImageLoader::finish(std::uint64_t jobId, DecodedFile result) {
     const auto job = jobs.find(jobId);
     images.insert(job->second.path, result);
     jobs.erase(job);
-    // Deliveries may ask for other images; collect them before any runs.
-    std::vector<Delivery> deliveries;
-    for (auto holder = holders.begin(); holder != holders.end();) {
-        if (holder->second.job != jobId) {
-            ++holder;
-            continue;
-        }
-        if (holder->second.deliver)
-            deliveries.push_back(std::move(holder->second.deliver));
-        holder = holders.erase(holder);
+    // A delivery may release tickets or ask for other images, so each holder is looked up
+    // again just before its turn: a ticket released meanwhile gets nothing.
+    std::vector<std::uint64_t> tickets;
+    for (const auto& [ticket, holder] : holders) {
+        if (holder.job == jobId)
+            tickets.push_back(ticket);
     }
+    std::sort(tickets.begin(), tickets.end()); // in the order they were asked for
     startJobs();
-    for (const Delivery& deliver : deliveries)
-        deliver(result);
+    for (const std::uint64_t ticket : tickets) {
+        const auto holder = holders.find(ticket);
+        if (holder == holders.end())
+            continue;
+        const Delivery deliver = std::move(holder->second.deliver);
+        holders.erase(holder);
+        if (deliver)
+            deliver(result);
+    }
 }

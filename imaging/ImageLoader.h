@@ -56,7 +56,8 @@ public:
     // path to be shown in a box of device pixels, by a view that paints by rule. What the
     // cache holds is delivered at once; when it is missing or less sharp than needed, a
     // decode starts (or a running one is joined) and its result is delivered when it arrives.
-    // medium: the number of the disc that holds the file, for the search of other discs.
+    // medium: the number of the disc that holds the file, for the search of other discs. An
+    // empty path (a name the delivery must not use) is delivered at once as a bad name.
     [[nodiscard]] ImageTicket request(const std::string& path, QSize box, Delivery deliver,
                                       SizeRule rule = fitInside, const std::string& medium = {});
     // Decodes path ahead of need, after every request, for as long as the ticket is held.

@@ -37,6 +37,11 @@ public:
         return found->second;
     }
 
+    void clear() {
+        std::lock_guard lock(mutex);
+        listings.clear();
+    }
+
 private:
     struct Listing {
         bool valid = false;
@@ -113,4 +118,8 @@ std::optional<std::string> locateMediaFile(const std::string& path) {
     if (parts.empty() || !fs::is_regular_file(located, error))
         return std::nullopt;
     return located;
+}
+
+void forgetFolderListings() {
+    folderIndex().clear();
 }

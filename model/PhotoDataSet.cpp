@@ -3,7 +3,8 @@
 PhotoDataSet::PhotoDataSet(const PhotoDataSet& other)
     : basicInfo(other.basicInfo), hasConstructionInfo(other.hasConstructionInfo),
       constructionInfo(other.constructionInfo),
-      constructionInfoSource(other.constructionInfoSource), readError(other.readError) {
+      constructionInfoSource(other.constructionInfoSource), readError(other.readError),
+      rootElement(other.rootElement) {
     photos.deepCopyFrom(other.photos);
 }
 
@@ -15,6 +16,7 @@ PhotoDataSet& PhotoDataSet::operator=(const PhotoDataSet& other) {
         constructionInfoSource = other.constructionInfoSource;
         photos.deepCopyFrom(other.photos);
         readError = other.readError;
+        rootElement = other.rootElement;
     }
     return *this;
 }
@@ -26,6 +28,7 @@ void PhotoDataSet::reset() {
     constructionInfoSource.clear();
     photos.clear();
     readError.reset();
+    rootElement.clear();
 }
 
 void PhotoDataSet::dump(DumpSink& sink) const {

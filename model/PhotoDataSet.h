@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/ConstructionInfo.h"
 #include "model/DumpSink.h"
@@ -31,6 +32,12 @@ public:
     std::string constructionInfoSource;
     // Set when reading stopped before the end of the file: the data holds what came before.
     std::optional<ReadError> readError;
+    // The local name of the file's root element; empty when the file has none.
+    std::string rootElement;
+
+    static constexpr std::string_view photoXmlRoot = "photodata";
+    // A file with another root element (INDEX_C.XML, DRAWING.XML, …) is no photo XML file.
+    bool isForeignXml() const { return !rootElement.empty() && rootElement != photoXmlRoot; }
 
     PhotoDataSet() = default;
     // A copy holds records of its own, never shared with the source.

@@ -3,7 +3,7 @@
 PhotoRecord::PhotoRecord(const PhotoRecord& other)
     : slots(other.slots), drawings(other.drawings),
       controlValueReserves(other.controlValueReserves), photoInfoReserves(other.photoInfoReserves),
-      captionText(other.captionText), detailText(other.detailText), treeNode(other.treeNode),
+      captionText(other.captionText), detailText(other.detailText),
       contractorRemarkName(other.contractorRemarkName) {}
 
 void PhotoRecord::composeDisplayTexts() {

@@ -28,7 +28,8 @@ public:
     std::atomic<std::int32_t> useCount = 0;
 
     PhotoRecord() = default;
-    // A copy is held by no list yet: everything but the use count is copied.
+    // A copy is held by no list and in no tree yet: everything but the use count and the
+    // tree node is copied.
     PhotoRecord(const PhotoRecord& other);
     PhotoRecord& operator=(const PhotoRecord&) = delete;
 

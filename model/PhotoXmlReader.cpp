@@ -54,6 +54,8 @@ void PhotoXmlReader::fatalError(const SaxError& problem) {
 }
 
 void PhotoXmlReader::startElement(std::string_view localName) {
+    if (data.rootElement.empty())
+        data.rootElement = localName;
     currentSlot = basicSlotOf(localName);
     if (currentSlot == static_cast<int>(BasicSlot::ConstructionInfo)) {
         constructionSection = std::make_unique<ConstructionSectionHandler>(*this);

@@ -24,14 +24,16 @@ int AppSettings::readFromIni() {
     return 1;
 }
 
-int AppSettings::writeToIni() const {
+int AppSettings::writeToIni(std::error_code* failure) const {
     // The configuration folder of a new user does not exist yet.
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(iniPath).parent_path(), error);
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(iniPath).parent_path(), ignored);
     // Written as unsigned: the options dialog allows only 1 to 100.
-    const bool intervalWritten = writeProfileString(
-        iniPath, section, intervalKey, std::to_string(static_cast<unsigned>(photoSlideInterval)));
-    const bool modeWritten = writeProfileString(iniPath, section, browseModeKey,
-                                                std::to_string(browseMode != 0 ? 1 : 0));
-    return intervalWritten && modeWritten ? 1 : 0;
+    const bool intervalWritten =
+        writeProfileString(iniPath, section, intervalKey,
+                           std::to_string(static_cast<unsigned>(photoSlideInterval)), failure);
+    const bool modeWritten =
+        intervalWritten && writeProfileString(iniPath, section, browseModeKey,
+                                              std::to_string(browseMode != 0 ? 1 : 0), failure);
+    return modeWritten ? 1 : 0;
 }

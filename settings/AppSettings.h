@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 // The two settings that persist between runs, kept in TESSEL.ini (see settingsFilePath).
 class AppSettings {
@@ -18,6 +19,6 @@ public:
     // Values missing from the file keep their defaults; any non-zero browse mode reads as 1.
     int readFromIni();
     // Writes both keys; a file that cannot be written is left as it was. 1 when both were
-    // written, else 0 (the user is not told: the values still hold for this run).
-    int writeToIni() const;
+    // written, else 0, and failure (when given) says why; the values still hold for this run.
+    int writeToIni(std::error_code* failure = nullptr) const;
 };

@@ -1,6 +1,7 @@
 #include "settings/PrivateProfile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <filesystem>
@@ -169,24 +170,24 @@ void setKey(Lines& lines, std::string_view section, std::string_view key, std::s
 
 // Writes the new text aside and renames it over the old file, so that a full disc, a crash or
 // a failed write never leaves half a file.
-bool replaceWholeFile(const std::string& path, const Lines& lines) {
+std::error_code replaceWholeFile(const std::string& path, const Lines& lines) {
     const std::string aside = path + ".new";
-    bool written = false;
+    std::error_code error;
     {
+        errno = 0;
         std::ofstream out(aside, std::ios::binary | std::ios::trunc);
         for (const std::string& line : lines)
             out << line;
-        written = static_cast<bool>(out.flush());
+        if (!out.flush())
+            error = std::error_code(errno ? errno : EIO, std::generic_category());
     }
-    std::error_code error;
-    if (written)
+    if (!error)
         std::filesystem::rename(aside, path, error);
-    if (!written || error) {
+    if (error) {
         std::error_code ignored;
         std::filesystem::remove(aside, ignored);
-        return false;
     }
-    return true;
+    return error;
 }
 
 } // namespace
@@ -203,13 +204,18 @@ int readProfileInt(const std::string& path, std::string_view section, std::strin
 }
 
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
+                        std::string_view value, std::error_code* failure) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
     const auto text = readWholeFile(path);
-    if (exists && !text)
-        return false; // what cannot be read cannot be kept
-    Lines lines = splitLines(text.value_or(""));
-    setKey(lines, section, key, value);
-    return replaceWholeFile(path, lines);
+    if (exists && !text) // what cannot be read cannot be kept
+        error = std::make_error_code(std::errc::permission_denied);
+    if (!error) {
+        Lines lines = splitLines(text.value_or(""));
+        setKey(lines, section, key, value);
+        error = replaceWholeFile(path, lines);
+    }
+    if (failure)
+        *failure = error;
+    return !error;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // INI files as people hand-edit them, with the rules of the Windows private-profile
 // functions: section and key names match without regard to case, and a write changes only
@@ -16,6 +17,6 @@ int readProfileInt(const std::string& path, std::string_view section, std::strin
 // Sets key in section to value: in place when the key exists, else at the end of its section,
 // creating the section (at the end of the file) and the file when missing. The file is written
 // aside and renamed over the old one. Returns false when the file cannot be written; it is then
-// left as it was.
+// left as it was, and failure (when given) says why.
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value);
+                        std::string_view value, std::error_code* failure = nullptr);

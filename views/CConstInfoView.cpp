@@ -55,7 +55,8 @@ void CConstInfoView::resizeEvent(QResizeEvent* event) {
 void CConstInfoView::mousePressEvent(QMouseEvent* event) {
     // Also a press on a text, which labels pass on to the view.
     QWidget::mousePressEvent(event);
-    Q_EMIT endRequested();
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT endRequested();
 }
 
 bool CConstInfoView::updateCommand(CommandId id, CommandState& state) {

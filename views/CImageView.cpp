@@ -21,12 +21,13 @@ void CImageView::onUpdate(DocumentView*, UpdateHint hint) {
     case UpdateHint::HINT_LAYOUT_CHANGED:
         return;
     case UpdateHint::HINT_INITIAL:
+        // A new document has no photo: nothing of the previous one may stay.
+        if (!document.currentPhoto())
+            clearAll();
         update();
         return;
     case UpdateHint::HINT_CLEAR:
-        target = Target();
-        image.release();
-        control->clear();
+        clearAll();
         return;
     default:
         if (!document.currentPhoto())
@@ -39,39 +40,49 @@ void CImageView::onUpdate(DocumentView*, UpdateHint hint) {
     }
 }
 
+void CImageView::clearAll() {
+    target.reset();
+    image.release();
+    control->clear();
+}
+
 void CImageView::chooseTarget() {
     const PhotoRecord& photo = *document.currentPhoto();
-    target = Target();
-    target.mediaNumber = photo.slots[PhotoSlot::MediaNumber];
+    Target chosen;
+    chosen.mediaNumber = photo.slots[PhotoSlot::MediaNumber];
     if (document.imageTarget() == 0) {
-        target.fileName = photo.slots[PhotoSlot::FileName];
-        target.path = document.makePhotoPath(target.fileName);
+        chosen.fileName = photo.slots[PhotoSlot::FileName];
+        chosen.path = document.makePhotoPath(chosen.fileName);
     } else if (document.imageTarget() == 1 && document.currentDrawing()) {
-        target.fileName = document.currentDrawing()->slots[DrawingSlot::DrawingFileName];
-        target.path = document.makeDrawingPath(target.fileName);
+        chosen.fileName = document.currentDrawing()->slots[DrawingSlot::DrawingFileName];
+        chosen.path = document.makeDrawingPath(chosen.fileName);
+    } else {
+        target.reset();
+        return;
     }
+    target = std::move(chosen);
 }
 
 void CImageView::requestImage() {
-    if (target.path.empty())
+    if (!target)
         return;
     // What the cache holds (the four-photo view's image) shows at once, the sharper one
     // when it arrives.
     image = images.request(
-        target.path, control->imageBox(), [this](const DecodedFile& file) { showImage(file); },
-        fittedWithMarginSize, target.mediaNumber);
+        target->path, control->imageBox(), [this](const DecodedFile& file) { showImage(file); },
+        fittedWithMarginSize, target->mediaNumber);
 }
 
 void CImageView::showImage(const DecodedFile& file) {
     if (!control->showImage(file))
         control->showCaption(
-            QString::fromStdString(fileCaption(file, target.fileName, target.mediaNumber)));
+            QString::fromStdString(fileCaption(file, target->fileName, target->mediaNumber)));
 }
 
 void CImageView::reload() {
-    if (target.path.empty())
+    if (!target)
         return;
-    images.forget(target.path);
+    images.forget(target->path);
     control->clear();
     requestImage();
 }
@@ -91,7 +102,12 @@ void CImageView::resizeEvent(QResizeEvent* event) {
 void CImageView::mousePressEvent(QMouseEvent* event) {
     // Also a press on the photo, which the photo control passes on to the view.
     QWidget::mousePressEvent(event);
-    Q_EMIT endRequested();
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT endRequested();
+}
+
+bool CImageView::canPrint() const {
+    return control->showsImage() || !control->captionText().isEmpty();
 }
 
 void CImageView::printPage(QPainter& painter, const QRect& page) const {
@@ -99,7 +115,9 @@ void CImageView::printPage(QPainter& painter, const QRect& page) const {
 }
 
 void CImageView::print() {
-    printOnePage(this, [this](QPainter& painter, const QRect& page) { printPage(painter, page); });
+    if (canPrint())
+        printOnePage(this,
+                     [this](QPainter& painter, const QRect& page) { printPage(painter, page); });
 }
 
 bool CImageView::updateCommand(CommandId id, CommandState& state) {

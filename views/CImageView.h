@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QWidget>
@@ -26,6 +27,8 @@ public:
     bool updateCommand(CommandId id, CommandState& state) override;
 
     void reload() override;
+    // Only what is shown: an image, or the caption of a file that cannot be.
+    bool canPrint() const override;
     void print() override;
     void printPage(QPainter& painter, const QRect& page) const;
     CPhotoStatic& photoControl() { return *control; }
@@ -46,14 +49,15 @@ private:
         std::string mediaNumber;
     };
 
+    void clearAll();
     void chooseTarget();
     void requestImage();
     void showImage(const DecodedFile& file);
 
     CQuillonDoc& document;
     ImageLoader& images;
-    CPhotoStatic* control; // owned by Qt as a child
-    Target target;
+    CPhotoStatic* control;        // owned by Qt as a child
+    std::optional<Target> target; // none while nothing is to be shown
     ImageTicket image;
     WhenIdle sharpen;
 };

@@ -85,8 +85,6 @@ void CPhotoView::showTexts() {
     const PhotoRecord& current = *document.currentPhoto();
     heading->setText(text(current.captionText));
     description->setText(text(current.detailText));
-    // The current photo's whole file name, even when the first control shows another photo.
-    photoControl(0).setToolTip(plainTextToolTip(text(current.slots[PhotoSlot::FileName])));
 }
 
 std::string CPhotoView::photoPath(const PhotoRecord& photo) const {
@@ -100,8 +98,11 @@ void CPhotoView::assignPhoto(int position, int index, PhotoRecord& photo) {
     cell.index = index;
     // A photo that stays in its place keeps its image until the pipeline says otherwise, so a
     // step inside the page repaints nothing but the selection.
-    if (!samePhoto)
+    if (!samePhoto) {
         photoControl(position).clear();
+        // Each place names its own photo's whole file name.
+        photoControl(position).setToolTip(plainTextToolTip(text(photo.slots[PhotoSlot::FileName])));
+    }
     photoControl(position).setSelected(index == document.currentIndex());
     requestImage(position);
 }
@@ -125,6 +126,7 @@ void CPhotoView::showImage(int position, const DecodedFile& file) {
 void CPhotoView::clearCell(int position) {
     cells[position] = Cell();
     photoControl(position).clear();
+    photoControl(position).setToolTip({});
 }
 
 void CPhotoView::clearAll() {
@@ -132,7 +134,6 @@ void CPhotoView::clearAll() {
         clearCell(position);
     heading->clear();
     description->clear();
-    photoControl(0).setToolTip({});
     lastIndex = -1;
     preloader.schedule({});
 }
@@ -217,12 +218,16 @@ void CPhotoView::layoutControls(int width, int height) {
 }
 
 bool CPhotoView::canPrint() const {
-    return !document.pathName().empty() && document.currentPhoto();
+    return !document.pathName().empty() && document.currentPhoto() && controlToPrint();
 }
 
 const CPhotoStatic* CPhotoView::controlToPrint() const {
-    if (!document.fourPhotoLayout())
-        return photoControls[0];
+    // Alone, the photo prints what it shows, image or caption; in a page of four only a
+    // shown image of the current photo does.
+    if (!document.fourPhotoLayout()) {
+        const CPhotoStatic* control = photoControls[0];
+        return control->showsImage() || !control->captionText().isEmpty() ? control : nullptr;
+    }
     for (const CPhotoStatic* control : photoControls) {
         if (control->isSelected() && control->showsImage())
             return control;

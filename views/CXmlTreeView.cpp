@@ -1,6 +1,7 @@
 #include "views/CXmlTreeView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include "views/PlainText.h"
 
@@ -75,19 +76,38 @@ void CXmlTreeView::followCurrentPhoto() {
     const PhotoRecord* photo = document.currentPhoto();
     if (document.browseMode() != 0 || !photo)
         return;
+    // A photo without classification is in no node: no item may claim it.
     QTreeWidgetItem* item = itemOf(photo->treeNode);
-    if (!item)
-        return;
     syncing = true;
     setCurrentItem(item);
+    if (!item)
+        clearSelection();
     syncing = false;
-    scrollToItem(item);
+    if (item)
+        scrollToItem(item);
 }
 
 void CXmlTreeView::chosen(QTreeWidgetItem* item) {
     if (syncing || removing || !item)
         return;
     document.selectNode(nodes.at(item), this);
+}
+
+void CXmlTreeView::focusInEvent(QFocusEvent* event) {
+    // Qt makes the first item current when the focus arrives by key; that is no choice.
+    syncing = true;
+    QTreeWidget::focusInEvent(event);
+    syncing = false;
+}
+
+void CXmlTreeView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem()) {
+        currentItem()->setSelected(true);
+        document.selectNode(nodes.at(currentItem()), this);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void CXmlTreeView::mousePressEvent(QMouseEvent* event) {

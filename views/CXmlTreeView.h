@@ -9,8 +9,9 @@
 #include "document/DocumentView.h"
 
 // The classification tree of the open file, fully expanded, one item per node. Choosing an
-// item (click, or ↑ ↓) makes the document browse that node; in browse mode 0 the tree follows
-// the current photo to its deepest node. It handles no command of its own.
+// item (click, ↑ ↓, or Enter) makes the document browse that node; focus alone chooses
+// nothing. In browse mode 0 the tree follows the current photo to its deepest node, and
+// highlights none for a photo without classification. It handles no command of its own.
 class CXmlTreeView : public QTreeWidget, public DocumentView, public CommandTarget {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fillItems(QTreeWidgetItem* parent, const CategoryNode& node);

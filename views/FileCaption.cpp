@@ -15,6 +15,8 @@ std::string fileCaption(const DecodedFile& file, std::string_view fileName,
         return missingFileCaption(fileName, mediaNumber);
     case DecodeOutcome::Undecodable:
         return undecodableFileCaption(fileName);
+    case DecodeOutcome::BadName:
+        return std::string(fileName) + "　：　ファイル名が不正です";
     case DecodeOutcome::Decoded:
         break;
     }

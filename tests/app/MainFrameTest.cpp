@@ -9,7 +9,6 @@
 
 #include "app/OpenDialog.h"
 #include "app/SlideShow.h"
-#include "commands/CommandTable.h"
 #include "document/DiscSearch.h"
 #include "tests/app/TestApp.h"
 
@@ -63,8 +62,9 @@ private Q_SLOTS:
         QCOMPARE(next->statusTip(), QString("次の写真を表示する"));
         QCOMPARE(next->toolTip(), QString("次へ"));
         QVERIFY(!next->icon().pixmap(32, 15).isNull()); // the toolbar images are built in
-        QCOMPARE(commandInfo(CommandId::AppExit).prompt(),
-                 QString("アプリケーションを終了し、ファイルの保存を指示\\終了"));
+        const QAction* exit = test.commands().action(CommandId::AppExit);
+        QCOMPARE(exit->statusTip(), QString("アプリケーションを終了し、ファイルの保存を指示"));
+        QCOMPARE(exit->toolTip(), QString("終了"));
     }
 
     void navigationFollowsThePosition() {
@@ -80,6 +80,8 @@ private Q_SLOTS:
         QVERIFY(test.app.openDocumentFile(writeDelivery("PHOTO.XML", 3)));
         QVERIFY(test.enabled(CommandId::NextPhoto)); // first
         QVERIFY(!test.enabled(CommandId::PreviousPhoto));
+        QVERIFY(!test.enabled(CommandId::FilePrint)); // until the photo, or its caption, shows
+        test.settle();
         QVERIFY(test.enabled(CommandId::FilePrint));
         QVERIFY(test.commands().execute(CommandId::NextPhoto)); // middle
         QVERIFY(test.enabled(CommandId::NextPhoto));
@@ -204,18 +206,45 @@ private Q_SLOTS:
         QCOMPARE(test.frame().readStopNotice(), QString());
     }
 
-    void aFailedLoadLeavesNothingOpen() {
+    void aFailedLoadOrANewDocumentLeavesNothingOfTheDeliveryOnScreen() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
         QVERIFY(test.commands().execute(CommandId::StartSlideShow));
+        test.frame().enlargePhoto();
         test.app.document().loadPhotoXml = [](const std::string&, PhotoDataSet&) { return -1; };
         QVERIFY(!test.app.openDocumentFile(writeDelivery("next.xml", 2)));
-        QCOMPARE(test.messages, QStringList{"photo.xmlのロードに失敗しました。"});
+        QCOMPARE(test.messages, QStringList{"next.xmlのロードに失敗しました。"});
         QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.frame().clientArea().showsFullWindow());
         QVERIFY(!test.enabled(CommandId::NextPhoto));
         QVERIFY(!test.enabled(CommandId::FilePrint));
         QVERIFY(!test.enabled(CommandId::StartSlideShow));
         QCOMPARE(test.frame().photoView().headingText(), QString());
+
+        TestApp shown;
+        QVERIFY(shown.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 1)}));
+        shown.frame().showConstructionInfo();
+        QVERIFY(shown.commands().execute(CommandId::FileNew));
+        QVERIFY(!shown.frame().clientArea().showsFullWindow());
+        QCOMPARE(shown.frame().activeView(), &shown.frame().photoView());
+    }
+
+    void anXmlFileOfAnotherKindOrWithoutPhotosIsSaidSo() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        QVERIFY(test.commands().execute(CommandId::StartSlideShow));
+        const QString empty =
+            QString::fromStdString(writeScratchFile("EMPTY.XML", "<photodata/>").string());
+        QVERIFY(test.app.openDocumentFile(empty));
+        QCOMPARE(test.frame().readStopNotice(), QString("EMPTY.XML には写真がありません"));
+        QVERIFY(!test.frame().slideShowRunning()); // nothing to step to
+
+        const QString index =
+            QString::fromStdString(writeScratchFile("INDEX_C.XML", "<constdata/>").string());
+        QVERIFY(!test.app.openDocumentFile(index));
+        QCOMPARE(test.messages,
+                 QStringList{index + " を開けませんでした。\n写真XMLファイルではありません"});
+        QVERIFY(!test.app.recentFiles().files().contains(index));
     }
 
     void aDeliveryFolderDroppedOnTheWindowOpens() {

@@ -135,6 +135,19 @@ private Q_SLOTS:
         QCOMPARE(fileText(ini), std::string("[Option]\nPhotoSlideInterval=20\nBrowseMode=1\n"));
         QCOMPARE(test.app.document().photoOrder().size(), std::size_t(1));
     }
+
+    void optionsThatCannotBeWrittenAreReportedAndHoldForTheRun() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        writeScratchFile("blocker", "a file where the folder should be");
+        test.app.settings.iniPath = (scratchFolder() / "blocker" / "TESSEL.ini").string();
+        test.app.saveOptions({20, 1});
+        QCOMPARE(test.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
+        QVERIFY(test.messages[0].contains(QString::fromStdString(test.app.settings.iniPath)));
+        QVERIFY(test.messages[0].contains("フォルダーではありません"));
+        QCOMPARE(test.app.savedOptions().slideInterval, 20u);
+        QCOMPARE(test.app.savedOptions().browseMode, 1);
+    }
 };
 
 QTEST_MAIN(OptionDialogTest)

@@ -18,10 +18,14 @@ struct TestApp {
     CQuillonApp app{AppSettings((scratchFolder() / "TESSEL.ini").string()), profile,
                     std::make_unique<ImageLoader>(std::unique_ptr<DecodeExecutor>(decoder))};
     QStringList messages;
+    QList<QMessageBox::Icon> icons;
     QString fileToChoose;
 
     TestApp() {
-        app.messageBox = [this](const QString& text) { messages.append(text); };
+        app.messageBox = [this](const QString& text, QMessageBox::Icon icon) {
+            messages.append(text);
+            icons.append(icon);
+        };
         app.chooseFile = [this] { return fileToChoose; };
     }
 

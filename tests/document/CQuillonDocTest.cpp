@@ -266,7 +266,7 @@ TEST_F(DocumentTest, AFailedLoadLeavesANewDocument) {
     };
     clearHints();
     EXPECT_FALSE(document.OnOpenDocument(write({{"3"}}, "next.xml")));
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"photo.xmlのロードに失敗しました。"}));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"next.xmlのロードに失敗しました。"}));
     EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_CLEAR}));
     // Nothing of the previous file stays reachable from the emptied views.
     EXPECT_EQ(document.pathName(), "");
@@ -276,6 +276,35 @@ TEST_F(DocumentTest, AFailedLoadLeavesANewDocument) {
     EXPECT_FALSE(document.nextPhoto(nullptr));
     EXPECT_FALSE(document.selectNode(document.rootNode().findChild("A"), nullptr));
     checkInvariants();
+}
+
+TEST_F(DocumentTest, AnXmlFileOfAnotherKindIsAFailedOpen) {
+    open({{"1"}});
+    document.setPathName("previous.xml");
+    const std::string index = writeScratchFile("INDEX_C.XML", "<?xml version=\"1.0\"?>\n"
+                                                              "<constdata><工事件名>A</工事件名>"
+                                                              "</constdata>\n")
+                                  .string();
+    EXPECT_FALSE(document.OnOpenDocument(index));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{
+                                 index + " を開けませんでした。\n写真XMLファイルではありません"}));
+    EXPECT_EQ(document.pathName(), "");
+    EXPECT_TRUE(document.photoOrder().empty());
+
+    // The right root without a photo is a delivery, if an empty one.
+    EXPECT_TRUE(document.OnOpenDocument(writeScratchFile("EMPTY.XML", "<photodata/>").string()));
+}
+
+TEST_F(DocumentTest, OnlyAPlainFileNameMakesAPath) {
+    open({{"1"}});
+    for (const char* name : {"P0000001.JPG", "写真 1.jpg", "P..JPG", "..JPG"})
+        EXPECT_EQ(document.makePhotoPath(name), document.photoFolder() + name) << name;
+    for (const std::string& name :
+         std::vector<std::string>{"../../etc/passwd", "/etc/passwd", "PIC/P1.JPG", "..", ".",
+                                  "DRA\\D1.JPG", std::string("P1.JPG\0.png", 10)}) {
+        EXPECT_EQ(document.makePhotoPath(name), "") << name;
+        EXPECT_EQ(document.makeDrawingPath(name), "") << name;
+    }
 }
 
 TEST_F(DocumentTest, AnotherOpenDropsTheSelectedNode) {

@@ -99,15 +99,51 @@ TEST_F(LoaderTest, AResultNobodyWantsAnyMoreIsDropped) {
     EXPECT_EQ(loader.decodesUnderway(), 0u);
 }
 
+TEST_F(LoaderTest, ADeliveryThatReleasesAnotherTicketOfTheSameDecodeStopsThatDelivery) {
+    const std::string path = photo("a.png", Qt::red);
+    std::vector<DecodedFile> other;
+    ImageTicket second;
+    ImageTicket first = loader.request(path, cell, [&](const DecodedFile& file) {
+        delivered.push_back(file);
+        second.release(); // the view shows another photo now
+    });
+    second = loader.request(path, cell, recordInto(other));
+    executor->runAll();
+    EXPECT_EQ(delivered.size(), 1u);
+    EXPECT_TRUE(other.empty());
+}
+
+TEST_F(LoaderTest, ReloadingFindsADiscPutBackWithTheSameFolderTimes) {
+    writeImageFile("pic/p0000001.png", filledImage(40, 30, Qt::red), "png");
+    const auto folder = scratchFolder() / "pic";
+    const std::string path = (scratchFolder() / "./PIC/P0000001.PNG").string();
+    ImageTicket ticket = loader.request(path, cell, recordInto(delivered));
+    executor->runAll();
+    // Another disc whose folder has the same time, its file named in another case.
+    const auto time = std::filesystem::last_write_time(folder);
+    std::filesystem::rename(folder / "p0000001.png", folder / "P0000001.png");
+    std::filesystem::last_write_time(folder, time);
+    loader.forget(path); // F5
+    ticket = loader.request(path, cell, recordInto(delivered));
+    executor->runAll();
+    ASSERT_EQ(delivered.size(), 2u);
+    EXPECT_TRUE(delivered[1].isDecoded());
+    EXPECT_TRUE(delivered[1].file.ends_with("/pic/P0000001.png"));
+}
+
 TEST_F(LoaderTest, OutcomesSayWhyThereIsNoImage) {
     const std::string broken = writeScratchFile("broken.jpg", "not an image").string();
     const std::string missing = (scratchFolder() / "./PIC/absent.jpg").string();
     ImageTicket first = loader.request(broken, cell, recordInto(delivered));
     ImageTicket second = loader.request(missing, cell, recordInto(delivered));
     executor->runAll();
-    ASSERT_EQ(delivered.size(), 2u);
+    // A name the delivery must not use is never looked for.
+    ImageTicket third = loader.request("", cell, recordInto(delivered));
+    EXPECT_EQ(executor->waitingDecodes(), 0u);
+    ASSERT_EQ(delivered.size(), 3u);
     EXPECT_EQ(delivered[0].outcome, DecodeOutcome::Undecodable);
     EXPECT_EQ(delivered[1].outcome, DecodeOutcome::Missing);
+    EXPECT_EQ(delivered[2].outcome, DecodeOutcome::BadName);
 }
 
 TEST_F(LoaderTest, RequestsGoBeforePreloadsAndPreloadsServeThemLater) {

@@ -82,6 +82,8 @@ private Q_SLOTS:
         QSignalSpy end(&fixture.view, &CConstInfoView::endRequested);
         QTest::mouseClick(&fixture.view, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseClick(&fixture.view.titleText(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(&fixture.view, Qt::RightButton, {}, QPoint(5, 5)); // only the left
+        QTest::mouseClick(&fixture.view, Qt::MiddleButton, {}, QPoint(5, 5));
         QCOMPARE(end.count(), 2);
         CommandState print{true, false};
         QVERIFY(fixture.view.updateCommand(CommandId::FilePrint, print));

@@ -73,6 +73,19 @@ private Q_SLOTS:
         QVERIFY(shown.pixelColor(390, 3) != QColor(Qt::blue));
     }
 
+    void aNewDocumentLeavesNothingToShowPrintOrReload() {
+        Fixture fixture;
+        QVERIFY(fixture.view.canPrint());
+        fixture.document.OnNewDocument();
+        fixture.document.sendInitialUpdate();
+        QVERIFY(!fixture.view.photoControl().showsImage());
+        QVERIFY(!fixture.view.canPrint());
+        const std::size_t decodes = fixture.decoder->decodedFiles.size();
+        fixture.view.reload();
+        fixture.settle();
+        QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
+    }
+
     void whileHiddenItDecodesNothing() {
         Fixture fixture;
         fixture.view.hide();
@@ -90,6 +103,8 @@ private Q_SLOTS:
         QSignalSpy end(&fixture.view, &CImageView::endRequested);
         QTest::mouseClick(&fixture.view, Qt::LeftButton, {}, QPoint(3, 3)); // beside the photo
         QTest::mouseClick(&fixture.view.photoControl(), Qt::LeftButton, {}, QPoint(300, 300));
+        QTest::mouseClick(&fixture.view, Qt::RightButton, {}, QPoint(3, 3)); // only the left
+        QTest::mouseClick(&fixture.view.photoControl(), Qt::MiddleButton, {}, QPoint(300, 300));
         QCOMPARE(end.count(), 2);
         for (const CommandId id : {CommandId::FourPhotos, CommandId::OnePhoto, CommandId::FileOpen,
                                    CommandId::Options, CommandId::ToggleTree}) {

@@ -238,10 +238,12 @@ private Q_SLOTS:
         QCOMPARE(view.photoIndexAt(0), 0);
     }
 
-    void theTooltipIsTheCurrentFileName() {
+    void eachPlaceOfAPageNamesItsOwnFile() {
         Fixture fixture(writeDelivery(6), true);
         QVERIFY(fixture.goTo(5));
-        QCOMPARE(fixture.view.photoControl(0).toolTip(), QString("F5.JPG"));
+        const QString expected[] = {"F4.JPG", "F5.JPG", "", ""};
+        for (int position = 0; position < 4; ++position)
+            QCOMPARE(fixture.view.photoControl(position).toolTip(), expected[position]);
         fixture.document.OnNewDocument();
         fixture.document.sendInitialUpdate();
         QCOMPARE(fixture.view.photoControl(0).toolTip(), QString());
@@ -263,11 +265,23 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::file_size(pdf) > 1000);
     }
 
-    void theFourPhotoLayoutPrintsTheCurrentPhoto() {
-        Fixture fixture(writeDelivery(4), true);
+    void theFourPhotoLayoutPrintsTheCurrentPhotoOnlyWhenItIsShown() {
+        Fixture fixture(writeDelivery(4, {1}), true);
         QVERIFY(fixture.goTo(2));
         const QImage page = printedPage(fixture.view);
         QCOMPARE(page.pixelColor(200, 200), colourOf(2));
+        QVERIFY(fixture.goTo(1)); // missing: a sheet would stay blank
+        QVERIFY(!fixture.view.canPrint());
+    }
+
+    void aFileNameReachingOutOfTheDeliveryIsNeverOpened() {
+        writeImageFile("outside.png", filledImage(64, 48, Qt::red), "png");
+        std::string xml = testDeliveryXml({{"1"}});
+        xml.replace(xml.find("F0.JPG"), 6, "../outside.png");
+        Fixture fixture(writeScratchFile("PHOTO.XML", xml).string(), false);
+        QCOMPARE(fixture.view.photoControl(0).captionText(),
+                 QString("../outside.png　：　ファイル名が不正です"));
+        QVERIFY(fixture.decoder->decodedFiles.empty());
     }
 
     void aMissingPhotoPrintsItsCaption() {

@@ -1,6 +1,7 @@
 // tessel-dump [--tree | --order] FILE: prints what was read from a photo XML file, its
 // classification tree, or its browsing order after an open. Exits with 1 when the file was
-// not read to its end (where it stopped goes to standard error), 2 when it cannot be opened.
+// not read to its end (where it stopped goes to standard error) or is an XML file of another
+// kind, 2 when it cannot be opened.
 
 #include <cerrno>
 #include <cstdio>
@@ -108,6 +109,11 @@ int main(int argc, char** argv) {
     PhotoXmlReader reader;
     if (reader.load(path, data) != 0) {
         std::cerr << "tessel-dump: no XML parser could be created\n";
+        return 1;
+    }
+    if (data.isForeignXml()) {
+        std::cerr << "tessel-dump: " << path << ": not a photo XML file (root element "
+                  << data.rootElement << ")\n";
         return 1;
     }
     completeConstructionInfo(data, path);
