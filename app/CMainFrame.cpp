@@ -50,6 +50,11 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     commandSet->refresh();
 }
 
+CMainFrame::~CMainFrame() {
+    // The views go after this body; an idle refresh must not route into them meanwhile.
+    commandSet->detach();
+}
+
 QString CMainFrame::droppedDelivery(const QMimeData* data) {
     // Dropping is opening: not while opening is disabled.
     if (!data->hasUrls() || !commandSet->state(CommandId::FileOpen).enabled)

@@ -29,6 +29,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 public:
     CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
                CommandTarget& application, const RecentFileList& recentFiles);
+    ~CMainFrame() override;
 
     bool updateCommand(CommandId id, CommandState& state) override;
     bool executeCommand(CommandId id) override;

@@ -31,6 +31,12 @@ QAction* CommandSet::makeAction(QWidget* window, CommandId id) {
     return action;
 }
 
+void CommandSet::detach() {
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
+    route = [] { return std::vector<CommandTarget*>(); };
+}
+
 CommandState CommandSet::state(CommandId id) const {
     CommandState state;
     for (CommandTarget* target : route()) {

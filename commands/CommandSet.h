@@ -24,6 +24,8 @@ public:
     void refresh();
     // Carries out id when it is enabled now; false when it did nothing.
     bool execute(CommandId id);
+    // From now on no target is asked anything: the window's parts are going.
+    void detach();
 
 private:
     QAction* makeAction(QWidget* window, CommandId id);

@@ -1,6 +1,7 @@
 #include "imaging/DecodedFile.h"
 
 #include "imaging/MediaLookup.h"
+#include "imaging/OpticalDiscLock.h"
 
 bool DecodedFile::isSharpFor(QSize box, SizeRule rule) const {
     if (!isDecoded())
@@ -25,6 +26,7 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule) {
         return result; // gone between the lookup and now: the disc was taken out
     result.file = *file;
     result.stamp = *stamp;
+    const auto disc = holdOpticalDisc(*file);
     auto decoded = decodeImage(QString::fromStdString(*file), box, rule);
     if (!decoded) {
         // A file that went while it was read went with its disc; it is not damaged.

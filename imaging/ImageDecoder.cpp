@@ -1,10 +1,14 @@
 #include "imaging/ImageDecoder.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
 
+#include "imaging/DecodeBudget.h"
 #include "imaging/JpegMetadata.h"
 
 namespace {
@@ -18,6 +22,20 @@ constexpr std::size_t jpegMetadataLimit = 4 * 1024 * 1024;
 
 bool isRotatedSideways(QImageIOHandler::Transformations transformation) {
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// What decoding an image stored at stored into reduced allocates at the most: the image the
+// decoder makes (a JPEG decoder reducing while it decodes makes one at most twice as wide
+// and high as asked, others the whole image), the reduction, and the upright copy. Unknown:
+// as much as any decode may take.
+std::size_t decodeBytes(QSize stored, QSize reduced, bool reducesWhileDecoding) {
+    if (!stored.isValid())
+        return std::size_t(allocationLimitMegabytes) * 1024 * 1024;
+    const auto pixels = [](QSize size) { return std::size_t(size.width()) * size.height(); };
+    const std::size_t decoded =
+        reducesWhileDecoding ? std::min(pixels(stored), 4 * pixels(reduced)) : pixels(stored);
+    constexpr std::size_t bytesPerPixel = 4;
+    return bytesPerPixel * (decoded + 2 * pixels(reduced));
 }
 
 } // namespace
@@ -45,10 +63,15 @@ std::optional<DecodedImage> decodeImage(const QString& path, QSize box, SizeRule
     const bool sideways = isRotatedSideways(reader.transformation());
     const QSize upright = sideways ? stored.transposed() : stored;
     const QSize reduced = box.isValid() && stored.isValid() ? rule(upright, box) : upright;
-    if (reduced.width() < upright.width() && reduced.height() < upright.height()) {
+    const bool reducing = reduced.width() < upright.width() && reduced.height() < upright.height();
+    if (reducing) {
         // The reduction applies to the image as stored, before it is turned upright.
         reader.setScaledSize(sideways ? reduced.transposed() : reduced);
     }
+    const bool reducesWhileDecoding =
+        reducing && reader.supportsOption(QImageIOHandler::ScaledSize);
+    const auto memory =
+        DecodeBudget::shared().acquire(decodeBytes(stored, reduced, reducesWhileDecoding));
     QImage image = reader.read();
     if (image.isNull())
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "imaging/FitRules.h"
+#include "views/CaptionPainter.h"
 
 namespace {
 
@@ -51,10 +52,13 @@ void CPhotoStatic::printTo(QPainter& painter, const QRect& page) const {
         bitmap.printTo(painter, page);
         return;
     }
-    PhotoBitmap captionOnly; // a missing photo prints what the screen shows: its caption
-    captionOnly.setCaption(caption.toStdString());
-    captionOnly.layout(BoxRect::fromQRect(page));
-    captionOnly.paint(painter);
+    // A missing photo prints what the screen shows: the control's caption, scaled to the page.
+    const BoxRect fitted = fitCentered(width(), height(), BoxRect::fromQRect(page));
+    painter.save();
+    painter.setViewport(fitted.toQRect());
+    painter.setWindow(rect());
+    paintFileCaption(painter, rect(), caption, pixelSizedFont(font()));
+    painter.restore();
 }
 
 void CPhotoStatic::paintEvent(QPaintEvent*) {
@@ -77,11 +81,9 @@ void CPhotoStatic::paintImage(QPainter& painter) {
 }
 
 void CPhotoStatic::paintCaption(QPainter& painter) {
-    const BoxRect client{0, 0, width(), height()};
-    painter.drawText(client.toQRect(), Qt::AlignCenter | Qt::TextSingleLine, caption);
-    paintFrame(painter, client, 3, captionFrameColour);
+    paintFileCaption(painter, rect(), caption, pixelSizedFont(font()));
     if (selected)
-        paintFrame(painter, client, 3, selectionColour);
+        paintFrame(painter, BoxRect::fromQRect(rect()), 3, selectionColour);
 }
 
 void CPhotoStatic::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #include "views/CPhotoStatic.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +45,26 @@ private Q_SLOTS:
         QCOMPARE(grabbed(control).pixelColor(2, 50), grey);
         control.setSelected(true);
         QCOMPARE(grabbed(control).pixelColor(2, 50), cyan); // the cyan frame covers the grey
+    }
+
+    void aCaptionPrintsAsTheScreenShowsIt() {
+        CPhotoStatic control;
+        control.resize(300, 100);
+        control.showCaption(QString::fromStdString(missingFileCaption("P0000003.JPG", "2")));
+        QImage page(300, 100, QImage::Format_RGB32); // a page of the control's own size
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        control.printTo(painter, page.rect());
+        painter.end();
+        // The same pixels stand out from the background: same font, place and frame.
+        const auto marks = [](const QImage& image) {
+            QImage mask(image.size(), QImage::Format_Mono);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    mask.setPixel(x, y, image.pixel(x, y) != image.pixel(0, 0));
+            return mask;
+        };
+        QCOMPARE(marks(page), marks(grabbed(control)));
     }
 
     void anEmptyControlPaintsNothing() {
