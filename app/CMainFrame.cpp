@@ -109,7 +109,18 @@ void CMainFrame::connectViews() {
 }
 
 std::vector<CommandTarget*> CMainFrame::route() {
+    if (reading)
+        return {&application, this};
     return {active->target(), &documentCommands, this, &application};
+}
+
+void CMainFrame::showReading(bool isReading) {
+    reading = isReading;
+    if (reading)
+        statusBar()->showMessage("写真XMLファイルを読み込んでいます… Esc で中止");
+    else
+        statusBar()->clearMessage();
+    commandSet->refresh();
 }
 
 void CMainFrame::addCommands(QWidget* menuOrBar, std::initializer_list<int> ids) {

@@ -60,6 +60,10 @@ public:
     // The photo, or the drawing chosen, over the whole window.
     void enlargePhoto();
     void showConstructionInfo();
+    // While a delivery is read, the status bar says so and commands go to the application
+    // first, which disables those that would act on the document.
+    void showReading(bool reading);
+    bool showsReading() const { return reading; }
     // Says in the status bar, until replaced, that the open file was not read to its end.
     void showReadStopNotice(const QString& notice);
     QString readStopNotice() const;
@@ -104,6 +108,7 @@ private:
     QToolBar* mainBar = nullptr;
     QToolBar* photoBar = nullptr;
     QLabel* readStop = nullptr;
+    bool reading = false;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};
     QTimer slideTimer;

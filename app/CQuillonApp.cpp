@@ -6,18 +6,18 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "app/BackgroundRead.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
-#include "app/ReadStopNotice.h"
 #include "document/DiscSearch.h"
 #include "document/SystemErrorText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
-                         std::unique_ptr<ImageLoader> images)
-    : settings(std::move(settings)), profile(profile), recent(profile), images(std::move(images)) {
+                         std::unique_ptr<ImageLoader> images,
+                         std::unique_ptr<DeliveryReader::Executor> reads)
+    : settings(std::move(settings)), profile(profile), recent(profile), images(std::move(images)),
+      reader(std::move(reads)) {
     messageBox = [this](const QString& text, QMessageBox::Icon icon) {
         QMessageBox box(icon, "TESSEL", text, QMessageBox::Ok, mainFrame.get());
         box.exec();
@@ -34,23 +34,16 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
     settings.readFromIni();
     doc = std::make_unique<CQuillonDoc>(*this);
-    // The document's reader, on a thread of its own and into a data set of its own, which
-    // the document takes when it is whole: the window goes on painting meanwhile and never
-    // sees half a data set.
-    doc->loadPhotoXml = [read = doc->loadPhotoXml](const std::string& path, PhotoDataSet& data) {
-        PhotoDataSet loaded;
-        const int result = readInBackground([&] { return read(path, loaded); });
-        data = std::move(loaded);
-        return result;
-    };
     mainFrame = std::make_unique<CMainFrame>(*doc, *images, settings, *this, recent);
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
     connect(mainFrame.get(), &CMainFrame::deliveryDropped, this,
             [this](const QString& path) { openDocumentFile(path); });
     mainFrame->restorePlacement(profile);
     if (arguments.size() > 1) {
-        if (!openDocumentFile(arguments[1]))
+        // A file that cannot be opened at all ends the program before its window shows.
+        if (!doc->checkOpenable(absolutePath(arguments[1]).toStdString()))
             return false;
+        openDocumentFile(arguments[1]);
     } else {
         OnFileNew();
     }
@@ -58,41 +51,54 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     return true;
 }
 
-namespace {
+QString CQuillonApp::absolutePath(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 
-// Reading a large file from a CD takes seconds: the pointer says the program is at work.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
+void CQuillonApp::openDocumentFile(const QString& path) {
+    const std::string absolute = absolutePath(path).toStdString();
+    mainFrame->stopSlideShow();
+    showReading(true);
+    reader.start([absolute, load = doc->loadPhotoXml,
+                  mountPoints = mountPoints] { return readDelivery(absolute, load, mountPoints); },
+                 [this](OpenedDelivery read) { finishOpen(std::move(read)); });
+}
 
-} // namespace
+void CQuillonApp::cancelOpen() {
+    reader.cancel();
+    showReading(false);
+}
 
-bool CQuillonApp::openDocumentFile(const QString& path) {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    bool opened = false;
-    {
-        const BusyCursor busy;
-        opened = doc->OnOpenDocument(absolute.toStdString());
-    }
-    if (!opened) {
-        // A load that failed after the views were emptied leaves nothing open.
+void CQuillonApp::showReading(bool reading) {
+    // Reading a large file from a CD takes seconds: the pointer says the program is at work.
+    if (reading && !reader.reading())
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!reading && mainFrame->showsReading())
+        QApplication::restoreOverrideCursor();
+    mainFrame->showReading(reading);
+}
+
+void CQuillonApp::finishOpen(OpenedDelivery read) {
+    showReading(false);
+    const QString path = QString::fromStdString(read.path);
+    const QString notice = QString::fromStdString(read.notice);
+    const auto otherDiscs = read.otherDiscs;
+    lastOpenSucceeded = doc->adoptDelivery(std::move(read));
+    if (!lastOpenSucceeded) {
+        // A load that failed after the file was opened leaves nothing open.
         if (doc->pathName().empty())
             showNewDocument();
-        return false;
+        forgetRecentFile(path);
+        return;
     }
-    doc->setPathName(absolute.toStdString());
+    doc->setPathName(path.toStdString());
     if (doc->currentIndex() == -1)
         mainFrame->stopSlideShow(); // nothing to step to
-    recent.add(absolute);
+    recent.add(path);
     mainFrame->refreshRecentFiles();
-    mainFrame->showReadStopNotice(readStopNotice(doc->pathName(), doc->photoData()));
-    lookOnOtherDiscs(doc->pathName());
+    mainFrame->showReadStopNotice(notice);
+    lookOnOtherDiscs(otherDiscs);
     doc->sendInitialUpdate();
-    return true;
 }
 
 void CQuillonApp::OnFileOpen() {
@@ -102,13 +108,13 @@ void CQuillonApp::OnFileOpen() {
 }
 
 void CQuillonApp::OnFileNew() {
+    if (reader.reading())
+        cancelOpen();
     if (doc->OnNewDocument())
         showNewDocument();
 }
 
-void CQuillonApp::lookOnOtherDiscs(const std::string& photoXmlPath) {
-    const auto discs =
-        photoXmlPath.empty() ? nullptr : DiscSearch::forDelivery(photoXmlPath, mountPoints);
+void CQuillonApp::lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs) {
     if (!discs) {
         images->lookElsewhere({});
         return;
@@ -119,7 +125,7 @@ void CQuillonApp::lookOnOtherDiscs(const std::string& photoXmlPath) {
 }
 
 void CQuillonApp::showNewDocument() {
-    lookOnOtherDiscs({});
+    lookOnOtherDiscs(nullptr);
     mainFrame->showSplitDisplay();
     mainFrame->stopSlideShow();
     mainFrame->showReadStopNotice({});
@@ -131,13 +137,17 @@ void CQuillonApp::OnAppAbout() {
 }
 
 void CQuillonApp::openRecentFile(int index) {
-    if (index < 0 || index >= recent.files().size())
-        return;
+    if (index >= 0 && index < recent.files().size())
+        openDocumentFile(recent.files()[index]);
+}
+
+void CQuillonApp::forgetRecentFile(const QString& path) {
     // An entry whose file cannot be opened any more has been reported; it leaves the list.
-    if (!openDocumentFile(recent.files()[index])) {
-        recent.remove(index);
-        mainFrame->refreshRecentFiles();
-    }
+    const qsizetype index = recent.files().indexOf(path);
+    if (index == -1)
+        return;
+    recent.remove(static_cast<int>(index));
+    mainFrame->refreshRecentFiles();
 }
 
 QString CQuillonApp::askForFile() {
@@ -198,8 +208,16 @@ bool CQuillonApp::updateCommand(CommandId id, CommandState& state) {
     case CommandId::AppExit:
         state.enabled = true;
         return true;
-    default:
+    case CommandId::ViewToolBar:
+    case CommandId::ViewStatusBar:
         return false;
+    default:
+        // While a delivery is read, the frame asks here first: Esc cancels the read, and
+        // nothing may act on the document that is about to be replaced.
+        if (!reader.reading())
+            return false;
+        state.enabled = id == CommandId::EndDisplay;
+        return true;
     }
 }
 
@@ -216,6 +234,11 @@ bool CQuillonApp::executeCommand(CommandId id) {
         return true;
     case CommandId::AppExit:
         mainFrame->close();
+        return true;
+    case CommandId::EndDisplay:
+        if (!reader.reading())
+            return false;
+        cancelOpen();
         return true;
     default:
         return false;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/DeliveryReader.h"
 #include "app/RecentFileList.h"
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
@@ -26,18 +27,27 @@ class QFileDialog;
 class CQuillonApp : public QObject, public DocumentHost, public CommandTarget {
 public:
     // profile keeps the recent-file list; images decodes for every view (by default on a
-    // thread pool).
-    CQuillonApp(AppSettings settings, QSettings& profile,
-                std::unique_ptr<ImageLoader> images = std::make_unique<ImageLoader>());
+    // thread pool); reads run on threads of their own by default.
+    CQuillonApp(
+        AppSettings settings, QSettings& profile,
+        std::unique_ptr<ImageLoader> images = std::make_unique<ImageLoader>(),
+        std::unique_ptr<DeliveryReader::Executor> reads = DeliveryReader::makeThreadExecutor());
     ~CQuillonApp() override;
 
     // Start-up: false when the program should end at once (a file named on the command line
     // could not be opened).
     bool InitInstance(const QStringList& arguments);
 
-    // The framework's open sequence: the document's open, then the path recorded, the
-    // recent-file list updated and the initial update sent.
-    bool openDocumentFile(const QString& path);
+    // Starts reading the delivery at path off the GUI thread, replacing a read under way; the
+    // window goes on working meanwhile. Once read, the framework's open sequence: the
+    // document takes it, the path is recorded, the recent-file list updated and the initial
+    // update sent.
+    void openDocumentFile(const QString& path);
+    // Drops the read under way: the open delivery stays as it was.
+    void cancelOpen();
+    bool reading() const { return reader.reading(); }
+    // Whether the last read that finished was opened.
+    bool lastOpenSucceeded = false;
     void OnFileOpen();
     void OnFileNew();
     void OnAppAbout();
@@ -70,8 +80,12 @@ private:
     QString openDialogFolder() const;
     // After a new document, or a load that failed part-way: nothing open, nothing running.
     void showNewDocument();
+    static QString absolutePath(const QString& path);
+    void showReading(bool reading);
+    void finishOpen(OpenedDelivery read);
+    void forgetRecentFile(const QString& path);
     // Files missing on the open delivery's disc are looked for on its other discs.
-    void lookOnOtherDiscs(const std::string& photoXmlPath);
+    void lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs);
 
     static constexpr const char* lastFolderKey = "OpenDialog/LastFolder";
 
@@ -81,4 +95,6 @@ private:
     std::unique_ptr<ImageLoader> images;
     std::unique_ptr<CQuillonDoc> doc;
     std::unique_ptr<CMainFrame> mainFrame;
+    // Last: a result still on its way is dropped before the document and the frame go.
+    DeliveryReader reader;
 };

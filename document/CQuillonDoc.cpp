@@ -1,13 +1,9 @@
 #include "document/CQuillonDoc.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <exception>
 
 #include "document/PhotoOrder.h"
 #include "document/SystemErrorText.h"
-#include "model/ConstructionIndex.h"
 #include "model/LibxmlSetup.h"
 #include "model/PhotoXmlReader.h"
 
@@ -20,20 +16,6 @@ std::string folderOf(const std::string& filePath) {
 
 std::string fileNameOf(const std::string& filePath) {
     return filePath.substr(filePath.rfind('/') + 1);
-}
-
-bool isReadableFile(const std::string& filePath, int& error) {
-    std::FILE* file = std::fopen(filePath.c_str(), "rb");
-    if (!file) {
-        error = errno;
-        return false;
-    }
-    // A folder opens on Linux, but reading it fails.
-    char probe;
-    const bool readable = std::fread(&probe, 1, 1, file) == 1 || std::feof(file);
-    error = readable ? 0 : errno;
-    std::fclose(file);
-    return readable;
 }
 
 } // namespace
@@ -66,27 +48,25 @@ void CQuillonDoc::sendInitialUpdate() {
 }
 
 bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
-    int error = 0;
-    if (!isReadableFile(filePath, error)) {
-        showOpenFailure(filePath, systemErrorText(error));
+    return adoptDelivery(readDelivery(filePath, loadPhotoXml, systemMountPoints));
+}
+
+bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
+    using Outcome = OpenedDelivery::Outcome;
+    switch (read.outcome) {
+    case Outcome::CannotOpen:
+        showOpenFailure(read.path, systemErrorText(read.error));
         return false;
+    case Outcome::LoadFailed:
+        return failLoad(fileNameOf(read.path) + "のロードに失敗しました。");
+    case Outcome::NotPhotoXml:
+        return failLoad(read.path + " を開けませんでした。\n" + std::string(notPhotoXmlReason));
+    case Outcome::Read:
+        break;
     }
     updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
-
-    data.reset();
-    bool loaded = false;
-    try {
-        loaded = loadPhotoXml(filePath, data) == 0;
-    } catch (const std::exception&) {
-        loaded = false;
-    }
-    if (!loaded)
-        return failLoad(fileNameOf(filePath) + "のロードに失敗しました。");
-    if (data.isForeignXml())
-        return failLoad(filePath + " を開けませんでした。\n" + std::string(notPhotoXmlReason));
-
-    completeConstructionInfo(data, filePath);
-    const std::string folder = folderOf(filePath);
+    data = std::move(read.data);
+    const std::string folder = folderOf(read.path);
     photoDirectory = folder + "./PIC/";
     drawingDirectory = folder + "./DRA/";
     rebuildTree();
@@ -101,18 +81,28 @@ bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
     return true;
 }
 
+bool CQuillonDoc::checkOpenable(const std::string& filePath) {
+    int error = 0;
+    if (isReadableFile(filePath, error))
+        return true;
+    showOpenFailure(filePath, systemErrorText(error));
+    return false;
+}
+
 void CQuillonDoc::showOpenFailure(const std::string& filePath, const std::string& reason) {
     host.showMessage(filePath + " を開けませんでした。\n" + reason);
 }
 
 bool CQuillonDoc::failLoad(const std::string& message) {
-    // The views are empty now: nothing of the previous file may stay reachable.
+    // The views were told to empty themselves: nothing of the previous file may stay reachable.
     OnNewDocument();
     host.showMessage(message);
     return false;
 }
 
 bool CQuillonDoc::OnNewDocument() {
+    // Before the tree the views' items point into goes.
+    updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
     path.clear();
     current = nullptr;
     drawing = nullptr;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/CategoryNode.h"
+#include "document/DeliveryRead.h"
 #include "document/DocumentHost.h"
 #include "document/DocumentView.h"
 #include "model/PhotoDataSet.h"
@@ -35,7 +36,7 @@ public:
     CQuillonDoc& operator=(const CQuillonDoc&) = delete;
 
     // Reads a photo XML file as PhotoXmlReader::load does; replaceable for tests.
-    std::function<int(const std::string& path, PhotoDataSet& data)> loadPhotoXml;
+    PhotoXmlLoader loadPhotoXml;
 
     void addView(DocumentView& view);
     void removeView(DocumentView& view);
@@ -43,7 +44,15 @@ public:
     // What the framework did after each successful open or new document.
     void sendInitialUpdate();
 
+    // Reads path and takes what was read, all on the calling thread (the tools' way).
     bool OnOpenDocument(const std::string& path);
+    // Takes a delivery read elsewhere in one step: the views are cleared and shown the new
+    // file. A read that failed is reported; one that failed after the file could be opened
+    // leaves a new document, so that nothing of the previous one stays half shown.
+    bool adoptDelivery(OpenedDelivery read);
+    // False, after saying why, when path cannot be opened at all.
+    bool checkOpenable(const std::string& path);
+    // Sends the clear hint, then forgets the open file.
     bool OnNewDocument();
     void OnTogglePhotoLayout();
     void OnOptions();

@@ -37,10 +37,14 @@ std::shared_ptr<const DiscSearch> DiscSearch::forDelivery(const std::string& pho
                                                           MountPoints mountPoints) {
     const auto index = findConstructionIndex(photoXmlPath);
     const auto label = index ? readDiscLabel(*index) : std::nullopt;
-    if (!label)
-        return nullptr;
-    const std::string root = normalFolder(fs::path(*index).parent_path().string());
-    return std::shared_ptr<const DiscSearch>(new DiscSearch(root, *label, std::move(mountPoints)));
+    return label ? forDisc(*index, *label, std::move(mountPoints)) : nullptr;
+}
+
+std::shared_ptr<const DiscSearch> DiscSearch::forDisc(const std::string& indexPath, DiscLabel label,
+                                                      MountPoints mountPoints) {
+    const std::string root = normalFolder(fs::path(indexPath).parent_path().string());
+    return std::shared_ptr<const DiscSearch>(
+        new DiscSearch(root, std::move(label), std::move(mountPoints)));
 }
 
 std::optional<std::string> DiscSearch::find(const std::string& path,

@@ -24,6 +24,9 @@ public:
     // stands beside it (a folder copied to a hard disc): then nothing else is searched.
     static std::shared_ptr<const DiscSearch> forDelivery(const std::string& photoXmlPath,
                                                          MountPoints mountPoints);
+    // For the disc whose INDEX_C.XML at indexPath was read as label.
+    static std::shared_ptr<const DiscSearch> forDisc(const std::string& indexPath, DiscLabel label,
+                                                     MountPoints mountPoints);
 
     // Where the file missing at path, under the open delivery's disc, stands on the mounted
     // disc of this delivery numbered medium: that disc's folder, "/./", then the path

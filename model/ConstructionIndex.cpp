@@ -84,30 +84,35 @@ std::optional<IndexHandler> readIndex(const std::string& path) {
 
 } // namespace
 
-std::optional<DiscLabel> readDiscLabel(const std::string& path) {
-    const auto index = readIndex(path);
-    if (!index)
-        return std::nullopt;
-    const auto& slots = index->info.slots;
-    return DiscLabel{slots[ConstructionSlot::ConstructionNumber],
-                     slots[ConstructionSlot::ConstructionName], index->mediumNumber};
-}
-
-std::optional<ConstructionInfo> readConstructionIndex(const std::string& path) {
+std::optional<DiscIndex> readDiscIndex(const std::string& path) {
     std::optional<IndexHandler> handler = readIndex(path);
     if (!handler)
         return std::nullopt;
     ConstructionInfo& info = handler->info;
+    DiscIndex index{{info.slots[ConstructionSlot::ConstructionNumber],
+                     info.slots[ConstructionSlot::ConstructionName], handler->mediumNumber},
+                    std::nullopt};
     const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||
                             !info.slots[ConstructionSlot::OrdererMiddle].empty() ||
                             !info.slots[ConstructionSlot::OrdererMinor].empty();
     if (!classified)
         info.slots[ConstructionSlot::OrdererMajor] = handler->office;
     // A file with none of the elements (or whose texts were refused) tells nothing.
-    if (info.slots == ConstructionInfo().slots)
-        return std::nullopt;
-    info.composeDisplayLines();
-    return info;
+    if (info.slots != ConstructionInfo().slots) {
+        info.composeDisplayLines();
+        index.info = std::move(info);
+    }
+    return index;
+}
+
+std::optional<DiscLabel> readDiscLabel(const std::string& path) {
+    const auto index = readDiscIndex(path);
+    return index ? std::optional(index->label) : std::nullopt;
+}
+
+std::optional<ConstructionInfo> readConstructionIndex(const std::string& path) {
+    const auto index = readDiscIndex(path);
+    return index ? index->info : std::nullopt;
 }
 
 std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath) {
@@ -131,11 +136,17 @@ std::optional<std::string> findIndexAtRoot(const std::string& root) {
 void completeConstructionInfo(PhotoDataSet& data, const std::string& photoXmlPath) {
     if (data.hasConstructionInfo)
         return;
-    const auto index = findConstructionIndex(photoXmlPath);
-    const auto info = index ? readConstructionIndex(*index) : std::nullopt;
-    if (!info)
+    const auto indexPath = findConstructionIndex(photoXmlPath);
+    const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
+    if (index)
+        completeConstructionInfo(data, *indexPath, *index);
+}
+
+void completeConstructionInfo(PhotoDataSet& data, const std::string& indexPath,
+                              const DiscIndex& index) {
+    if (data.hasConstructionInfo || !index.info)
         return;
-    data.constructionInfo = *info;
+    data.constructionInfo = *index.info;
     data.hasConstructionInfo = true;
-    data.constructionInfoSource = *index;
+    data.constructionInfoSource = indexPath;
 }

@@ -31,6 +31,14 @@ struct DiscLabel {
 // The label of the disc an INDEX_C.XML file describes; nothing as readConstructionIndex.
 std::optional<DiscLabel> readDiscLabel(const std::string& path);
 
+// All an INDEX_C.XML file tells, from one reading: the disc's label, and the construction
+// information when the file holds any. Nothing when the file is missing, damaged or foreign.
+struct DiscIndex {
+    DiscLabel label;
+    std::optional<ConstructionInfo> info;
+};
+std::optional<DiscIndex> readDiscIndex(const std::string& path);
+
 // The INDEX_C.XML at the root of a disc or folder, its name matched without regard to case.
 std::optional<std::string> findIndexAtRoot(const std::string& root);
 
@@ -41,3 +49,6 @@ std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath
 // When data has no construction information of its own, takes it from the disc's
 // INDEX_C.XML and records where it came from. A 工事情報 section always wins.
 void completeConstructionInfo(PhotoDataSet& data, const std::string& photoXmlPath);
+// The same with the disc's INDEX_C.XML at indexPath read already.
+void completeConstructionInfo(PhotoDataSet& data, const std::string& indexPath,
+                              const DiscIndex& index);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMimeData>
@@ -77,7 +78,7 @@ private Q_SLOTS:
         QVERIFY(!test.enabled(CommandId::EndDisplay));
         QVERIFY(test.enabled(CommandId::FileOpen));
 
-        QVERIFY(test.app.openDocumentFile(writeDelivery("PHOTO.XML", 3)));
+        QVERIFY(test.open(writeDelivery("PHOTO.XML", 3)));
         QVERIFY(test.enabled(CommandId::NextPhoto)); // first
         QVERIFY(!test.enabled(CommandId::PreviousPhoto));
         QVERIFY(!test.enabled(CommandId::FilePrint)); // until the photo, or its caption, shows
@@ -198,11 +199,11 @@ private Q_SLOTS:
         // Cut off inside the second photo: one photo is complete.
         const std::size_t cut = whole.find("<写真情報>", whole.find("</写真情報>")) + 30;
         const auto damaged = writeScratchFile("PHOTO.XML", whole.substr(0, cut) + "\n\n");
-        QVERIFY(test.app.openDocumentFile(QString::fromStdString(damaged.string())));
+        QVERIFY(test.open(QString::fromStdString(damaged.string())));
         QCOMPARE(test.frame().readStopNotice(),
                  QString("PHOTO.XML の 3 行目で読み込みを中断しました（1 枚を表示）"));
 
-        QVERIFY(test.app.openDocumentFile(writeDelivery("whole.xml", 2)));
+        QVERIFY(test.open(writeDelivery("whole.xml", 2)));
         QCOMPARE(test.frame().readStopNotice(), QString());
     }
 
@@ -212,7 +213,7 @@ private Q_SLOTS:
         QVERIFY(test.commands().execute(CommandId::StartSlideShow));
         test.frame().enlargePhoto();
         test.app.document().loadPhotoXml = [](const std::string&, PhotoDataSet&) { return -1; };
-        QVERIFY(!test.app.openDocumentFile(writeDelivery("next.xml", 2)));
+        QVERIFY(!test.open(writeDelivery("next.xml", 2)));
         QCOMPARE(test.messages, QStringList{"next.xmlのロードに失敗しました。"});
         QVERIFY(!test.frame().slideShowRunning());
         QVERIFY(!test.frame().clientArea().showsFullWindow());
@@ -229,21 +230,49 @@ private Q_SLOTS:
         QCOMPARE(shown.frame().activeView(), &shown.frame().photoView());
     }
 
+    void aReadUnderWayChangesNothingAndIsReplacedOrCancelled() {
+        TestApp test;
+        const QString shown = writeDelivery("PHOTO.XML", 3);
+        QVERIFY(test.app.InitInstance({"tessel", shown}));
+        QVERIFY(test.commands().execute(CommandId::StartSlideShow));
+        test.reads->held = true;
+        test.app.openDocumentFile(writeDelivery("first.xml", 2));
+        QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.enabled(CommandId::NextPhoto)); // the delivery is about to go
+        QVERIFY(!test.enabled(CommandId::FilePrint));
+        QVERIFY(test.enabled(CommandId::FileOpen));
+        test.frame().slideTick(); // a tick already on its way steps what is still shown
+        QCOMPARE(test.app.document().currentIndex(), 1);
+        QCOMPARE(test.app.document().photoOrder().size(), 3u);
+
+        const QString second = writeDelivery("second.xml", 4);
+        test.app.openDocumentFile(second); // replaces the first read
+        test.reads->runAll();
+        QCOMPARE(QString::fromStdString(test.app.document().pathName()), second);
+        QCOMPARE(test.app.recentFiles().files(), (QStringList{second, shown}));
+
+        test.app.openDocumentFile(writeDelivery("third.xml", 5));
+        QVERIFY(test.commands().execute(CommandId::EndDisplay)); // Esc
+        test.reads->runAll();
+        QCOMPARE(QString::fromStdString(test.app.document().pathName()), second);
+        QCOMPARE(test.app.document().photoOrder().size(), 4u);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(test.enabled(CommandId::NextPhoto));
+    }
+
     void anXmlFileOfAnotherKindOrWithoutPhotosIsSaidSo() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
         QVERIFY(test.commands().execute(CommandId::StartSlideShow));
         const QString empty =
             QString::fromStdString(writeScratchFile("EMPTY.XML", "<photodata/>").string());
-        QVERIFY(test.app.openDocumentFile(empty));
+        QVERIFY(test.open(empty));
         QCOMPARE(test.frame().readStopNotice(), QString("EMPTY.XML には写真がありません"));
         QVERIFY(!test.frame().slideShowRunning()); // nothing to step to
 
         const QString index =
             QString::fromStdString(writeScratchFile("INDEX_C.XML", "<constdata/>").string());
-        QVERIFY(!test.app.openDocumentFile(index));
-        QCOMPARE(test.messages,
-                 QStringList{index + " を開けませんでした。\n写真XMLファイルではありません"});
+        QVERIFY(!test.open(index)); // the document says why
         QVERIFY(!test.app.recentFiles().files().contains(index));
     }
 
@@ -277,9 +306,9 @@ private Q_SLOTS:
         QStringList opened;
         for (int i = 0; i < 5; ++i) {
             opened.prepend(writeDelivery("D" + std::to_string(i) + ".xml", 1));
-            QVERIFY(test.app.openDocumentFile(opened.first()));
+            QVERIFY(test.open(opened.first()));
         }
-        QVERIFY(test.app.openDocumentFile(opened[2])); // reopening moves it to the front
+        QVERIFY(test.open(opened[2])); // reopening moves it to the front
         const QStringList expected{opened[2], opened[0], opened[1], opened[3]};
         QCOMPARE(test.app.recentFiles().files(), expected);
         QCOMPARE(RecentFileList(test.profile).files(), expected); // kept in the profile
@@ -287,7 +316,7 @@ private Q_SLOTS:
 
         std::filesystem::create_directories(scratchFolder() / "A&B");
         const QString ampersand = writeDelivery("A&B/PHOTO.XML", 1);
-        QVERIFY(test.app.openDocumentFile(ampersand));
+        QVERIFY(test.open(ampersand));
         QCOMPARE(test.frame().recentFileAction(0)->text(),
                  "&1 " + QString(ampersand).replace("&", "&&"));
     }
@@ -297,8 +326,8 @@ private Q_SLOTS:
         QVERIFY(test.app.InitInstance({"tessel"}));
         const QString kept = writeDelivery("kept.xml", 1);
         const QString gone = writeDelivery("gone.xml", 1);
-        QVERIFY(test.app.openDocumentFile(kept));
-        QVERIFY(test.app.openDocumentFile(gone));
+        QVERIFY(test.open(kept));
+        QVERIFY(test.open(gone));
         std::filesystem::remove(gone.toStdString());
         test.frame().recentFileAction(0)->trigger();
         QCOMPARE(test.messages.size(), 1);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/BackgroundRead.h"
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
 #include "views/CPhotoStatic.h"
@@ -64,18 +63,25 @@ private Q_SLOTS:
     void theWindowGoesOnWhileAFileIsRead() {
         // The read waits for the event loop to handle an event: were the loop blocked by the
         // read, it would wait in vain.
+        TestApp test(true);
+        QVERIFY(test.app.InitInstance({"tessel"}));
         QObject window;
         std::promise<void> handled;
         std::future<void> handledLater = handled.get_future();
-        const int result = readInBackground([&] {
+        test.app.document().loadPhotoXml = [&, load = test.app.document().loadPhotoXml](
+                                               const std::string& path, PhotoDataSet& data) {
             QMetaObject::invokeMethod(
                 &window, [&handled] { handled.set_value(); }, Qt::QueuedConnection);
-            return handledLater.wait_for(std::chrono::minutes(1)) == std::future_status::ready ? 7
-                                                                                               : -1;
-        });
-        QCOMPARE(result, 7);
-        QVERIFY_THROWS_EXCEPTION(std::bad_alloc,
-                                 readInBackground([]() -> int { throw std::bad_alloc(); }));
+            return handledLater.wait_for(std::chrono::minutes(1)) == std::future_status::ready
+                       ? load(path, data)
+                       : -1;
+        };
+        test.app.openDocumentFile(writeDelivery("PHOTO.XML", 2));
+        QVERIFY(test.app.reading()); // the open returned at once
+        while (test.app.reading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QVERIFY(test.app.lastOpenSucceeded);
+        QCOMPARE(test.app.document().photoOrder().size(), 2u);
     }
 
     void theBusyPointerShowsWhileAFileIsRead() {
@@ -88,7 +94,7 @@ private Q_SLOTS:
                                  : Qt::ArrowCursor);
             return -1; // and fails
         };
-        QVERIFY(!test.app.openDocumentFile(writeDelivery("PHOTO.XML", 1)));
+        QVERIFY(!test.open(writeDelivery("PHOTO.XML", 1)));
         QCOMPARE(during, std::vector<Qt::CursorShape>{Qt::WaitCursor});
         QCOMPARE(QApplication::overrideCursor(), nullptr); // restored, also after the failure
     }

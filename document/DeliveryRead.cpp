@@ -1,0 +1,70 @@
+#include "document/DeliveryRead.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <exception>
+
+#include "model/ConstructionIndex.h"
+
+namespace {
+
+bool loads(const std::string& path, const PhotoXmlLoader& load, PhotoDataSet& data) {
+    try {
+        return load(path, data) == 0;
+    } catch (const std::exception&) {
+        return false; // memory exhausted, say: a failed load, reported as such
+    }
+}
+
+std::string noticeOf(const std::string& path, const PhotoDataSet& data) {
+    const std::string fileName = path.substr(path.rfind('/') + 1);
+    if (data.readError) {
+        return fileName + " の " + std::to_string(data.readError->line) +
+               " 行目で読み込みを中断しました（" + std::to_string(data.photos.size()) +
+               " 枚を表示）";
+    }
+    return data.photos.empty() ? fileName + " には写真がありません" : std::string();
+}
+
+} // namespace
+
+bool isReadableFile(const std::string& filePath, int& error) {
+    std::FILE* file = std::fopen(filePath.c_str(), "rb");
+    if (!file) {
+        error = errno;
+        return false;
+    }
+    // A folder opens on Linux, but reading it fails.
+    char probe;
+    const bool readable = std::fread(&probe, 1, 1, file) == 1 || std::feof(file);
+    error = readable ? 0 : errno;
+    std::fclose(file);
+    return readable;
+}
+
+OpenedDelivery readDelivery(const std::string& path, const PhotoXmlLoader& load,
+                            DiscSearch::MountPoints mountPoints) {
+    OpenedDelivery read;
+    read.path = path;
+    if (!isReadableFile(path, read.error)) {
+        read.outcome = OpenedDelivery::Outcome::CannotOpen;
+        return read;
+    }
+    if (!loads(path, load, read.data)) {
+        read.outcome = OpenedDelivery::Outcome::LoadFailed;
+        read.data.reset();
+        return read;
+    }
+    if (read.data.isForeignXml()) {
+        read.outcome = OpenedDelivery::Outcome::NotPhotoXml;
+        return read;
+    }
+    read.notice = noticeOf(path, read.data);
+    const auto indexPath = findConstructionIndex(path);
+    const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
+    if (index) {
+        completeConstructionInfo(read.data, *indexPath, *index);
+        read.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
+    }
+    return read;
+}
