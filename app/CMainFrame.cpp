@@ -233,7 +233,8 @@ bool CMainFrame::updateCommand(CommandId id, CommandState& state) {
 
 bool CMainFrame::updateNavigation(CommandId id, CommandState& state) {
     const bool constInfoShown = isActive(layout->constInfoView());
-    const bool drawingEnlarged = isActive(layout->imageView()) && document.imageTarget() == 1;
+    const bool drawingEnlarged =
+        isActive(layout->imageView()) && document.imageTarget() == ImageTarget::Drawing;
     const bool hasCurrent = document.currentIndex() != -1;
     switch (id) {
     case CommandId::PreviousPhoto:

@@ -67,14 +67,17 @@ COptionDlg::COptionDlg(QWidget* parent)
 
 void COptionDlg::setValues(const OptionValues& values) {
     interval->setText(QString::number(values.slideInterval));
-    allPhotos->setChecked(values.browseMode == 0);
-    byNode->setChecked(values.browseMode == 1);
+    allPhotos->setChecked(values.browseMode == BrowseMode::AllPhotos);
+    byNode->setChecked(values.browseMode == BrowseMode::ChosenNode);
 }
 
-OptionValues COptionDlg::values() const {
-    OptionValues values;
+OptionChoice COptionDlg::values() const {
+    OptionChoice values;
     values.slideInterval = static_cast<unsigned>(scanUnsigned(interval->text()).value_or(0));
-    values.browseMode = allPhotos->isChecked() ? 0 : byNode->isChecked() ? 1 : -1;
+    if (allPhotos->isChecked())
+        values.browseMode = BrowseMode::AllPhotos;
+    else if (byNode->isChecked())
+        values.browseMode = BrowseMode::ChosenNode;
     return values;
 }
 

@@ -21,7 +21,7 @@ public:
     // Fills the controls; an interval out of range is shown as it is.
     void setValues(const OptionValues& values);
     // What the controls hold: the browse mode -1 when no button is checked.
-    OptionValues values() const;
+    OptionChoice values() const;
 
     QLineEdit& intervalField() const { return *interval; }
     QRadioButton& modeButton(int mode) const { return mode == 0 ? *allPhotos : *byNode; }

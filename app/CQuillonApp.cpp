@@ -176,7 +176,7 @@ void CQuillonApp::showWarning(const QString& text) {
     messageBox(text, QMessageBox::Warning);
 }
 
-std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues& shown) {
+std::optional<OptionChoice> CQuillonApp::runOptionsDialog(const OptionValues& shown) {
     COptionDlg dialog(mainFrame.get());
     dialog.setValues(shown);
     if (dialog.exec() != QDialog::Accepted)
@@ -185,12 +185,13 @@ std::optional<OptionValues> CQuillonApp::runOptionsDialog(const OptionValues& sh
 }
 
 OptionValues CQuillonApp::savedOptions() const {
-    return {static_cast<unsigned>(settings.photoSlideInterval), settings.browseMode};
+    return {static_cast<unsigned>(settings.photoSlideInterval),
+            static_cast<BrowseMode>(settings.browseMode)};
 }
 
 void CQuillonApp::saveOptions(const OptionValues& options) {
     settings.photoSlideInterval = static_cast<int>(options.slideInterval);
-    settings.browseMode = options.browseMode;
+    settings.browseMode = static_cast<int>(options.browseMode);
     std::error_code failure;
     if (!settings.writeToIni(&failure)) {
         showWarning(QString("オプションを保存できませんでした。\n%1\n%2\n"

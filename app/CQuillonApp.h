@@ -55,7 +55,7 @@ public:
 
     void showMessage(std::string_view text) override;
     void showWarning(const QString& text);
-    std::optional<OptionValues> runOptionsDialog(const OptionValues& shown) override;
+    std::optional<OptionChoice> runOptionsDialog(const OptionValues& shown) override;
     OptionValues savedOptions() const override;
     void saveOptions(const OptionValues& options) override;
 

@@ -13,7 +13,7 @@
 class SilentHost : public DocumentHost {
 public:
     void showMessage(std::string_view) override {}
-    std::optional<OptionValues> runOptionsDialog(const OptionValues&) override { return {}; }
+    std::optional<OptionChoice> runOptionsDialog(const OptionValues&) override { return {}; }
     OptionValues savedOptions() const override { return {}; }
     void saveOptions(const OptionValues&) override {}
 };

@@ -24,7 +24,7 @@ CQuillonDoc::CQuillonDoc(DocumentHost& host) : host(host) {
     loadPhotoXml = [](const std::string& filePath, PhotoDataSet& target) {
         return PhotoXmlReader().load(filePath, target);
     };
-    mode = host.savedOptions().browseMode != 0 ? 1 : 0;
+    mode = host.savedOptions().browseMode;
 }
 
 void CQuillonDoc::addView(DocumentView& view) {
@@ -70,12 +70,12 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
     photoDirectory = folder + "./PIC/";
     drawingDirectory = folder + "./DRA/";
     rebuildTree();
-    rebuildOrder(mode == 0 ? data.photos : tree.photos);
+    rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
     position = order.empty() ? -1 : 0;
     current = order.empty() ? nullptr : &order[0];
     drawing = nullptr;
     drawingPosition = -1;
-    target = 0;
+    target = ImageTarget::Photo;
     selected = nullptr;
     updateAllViews(nullptr, UpdateHint::HINT_PHOTO_CHANGED);
     return true;
@@ -112,7 +112,7 @@ bool CQuillonDoc::OnNewDocument() {
     order.clear();
     position = -1;
     drawingPosition = -1;
-    target = -1;
+    target = ImageTarget::None;
     return true;
 }
 
@@ -154,7 +154,7 @@ bool CQuillonDoc::goToPhoto(int newPosition, DocumentView* sender) {
     current = &order[static_cast<std::size_t>(newPosition)];
     drawing = nullptr;
     drawingPosition = -1;
-    target = 0;
+    target = ImageTarget::Photo;
     updateAllViews(sender, UpdateHint::HINT_PHOTO_CHANGED);
     return true;
 }
@@ -182,7 +182,7 @@ bool CQuillonDoc::isLastPhoto() const {
 bool CQuillonDoc::selectNode(CategoryNode* node, DocumentView* sender) {
     if (!node || node->photos.empty())
         return false;
-    rebuildOrder(mode == 0 ? data.photos : node->photos);
+    rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : node->photos);
     // The node's first photo in file order, wherever the sort put it.
     PhotoRecord& first = node->photos[0];
     const auto found = std::find_if(order.begin(), order.end(),
@@ -190,7 +190,7 @@ bool CQuillonDoc::selectNode(CategoryNode* node, DocumentView* sender) {
     position = static_cast<int>(found - order.begin());
     current = &first;
     drawingPosition = -1;
-    target = 0;
+    target = ImageTarget::Photo;
     drawing = nullptr;
     selected = node;
     updateAllViews(sender, UpdateHint::HINT_NODE_SELECTED);
@@ -202,7 +202,7 @@ bool CQuillonDoc::selectDrawing(int index, DocumentView* sender) {
         return false;
     drawing = &current->drawings[static_cast<std::size_t>(index)];
     drawingPosition = index;
-    target = 1;
+    target = ImageTarget::Drawing;
     updateAllViews(sender, UpdateHint::HINT_DRAWING_SELECTED);
     return true;
 }
@@ -214,13 +214,11 @@ void CQuillonDoc::OnTogglePhotoLayout() {
 
 void CQuillonDoc::OnOptions() {
     OptionValues saved = host.savedOptions();
-    const OptionValues shown{saved.slideInterval, saved.browseMode != 0 ? 1 : 0};
-    const auto chosen = host.runOptionsDialog(shown);
+    const auto chosen = host.runOptionsDialog(saved);
     if (!chosen)
         return;
     saved.slideInterval = chosen->slideInterval;
-    if (chosen->browseMode == 0 || chosen->browseMode == 1)
-        saved.browseMode = chosen->browseMode;
+    saved.browseMode = chosen->browseMode.value_or(saved.browseMode);
     host.saveOptions(saved);
     if (saved.browseMode != mode) {
         mode = saved.browseMode;

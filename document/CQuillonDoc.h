@@ -15,6 +15,9 @@
 // for its main thread, so a program calls this at its start, before any other thread runs.
 void prepareDocumentReading();
 
+// What enlarging shows: nothing (no file open), the current photo, or the drawing chosen.
+enum class ImageTarget { None, Photo, Drawing };
+
 // A name the delivery gives a file is one file name: no path separator, no "." or "..", no
 // NUL. Anything else could open a file from outside the delivery.
 bool isPlainFileName(std::string_view name);
@@ -25,7 +28,7 @@ bool isPlainFileName(std::string_view name);
 //
 // Invariants after every operation: currentPhoto is null exactly when currentIndex is -1,
 // and otherwise is the entry of photoOrder at currentIndex; currentDrawing is set only while
-// imageTarget is 1, and is then entry currentDrawingIndex of the current photo's drawings;
+// imageTarget is Drawing, and is then entry currentDrawingIndex of the current photo's drawings;
 // selectedNode is null or a node of the tree under rootNode.
 class CQuillonDoc {
 public:
@@ -82,8 +85,8 @@ public:
     const ReferenceDrawing* currentDrawing() const { return drawing; }
     int currentDrawingIndex() const { return drawingPosition; }
     CategoryNode* selectedNode() const { return selected; }
-    int imageTarget() const { return target; }
-    int browseMode() const { return mode; }
+    ImageTarget imageTarget() const { return target; }
+    BrowseMode browseMode() const { return mode; }
     bool fourPhotoLayout() const { return fourPhotos; }
     const std::string& photoFolder() const { return photoDirectory; }
     const std::string& drawingFolder() const { return drawingDirectory; }
@@ -106,8 +109,8 @@ private:
     const ReferenceDrawing* drawing = nullptr;
     int drawingPosition = -1;
     CategoryNode* selected = nullptr;
-    int target = -1; // -1 nothing, 0 the current photo, 1 the current drawing
-    int mode = 0;
+    ImageTarget target = ImageTarget::None;
+    BrowseMode mode = BrowseMode::AllPhotos;
     bool fourPhotos = false;
     std::string photoDirectory;
     std::string drawingDirectory;

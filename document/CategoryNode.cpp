@@ -40,6 +40,17 @@ void CategoryNode::placePhoto(PhotoRecord& photo, int level) {
     CategoryNode* child = findChild(key);
     if (!child)
         child = &setChild(key, std::make_unique<CategoryNode>());
-    photo.treeNode = child;
     child->photos.append(photo);
+}
+
+const CategoryNode* CategoryNode::deepestNodeOf(const PhotoRecord& photo) const {
+    const CategoryNode* deepest = nullptr;
+    const CategoryNode* node = this;
+    for (int level = 1; level <= deepestLevel && node; ++level) {
+        const std::string& key = photo.slots[classificationSlot(level)];
+        node = key.empty() ? nullptr : node->findChild(key);
+        if (node)
+            deepest = node;
+    }
+    return deepest;
 }

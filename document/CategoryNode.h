@@ -31,6 +31,9 @@ public:
     // Groups this node's photos into children by the key of level (1 to 5), then classifies
     // every child with the next level. A photo goes no deeper than its first empty key.
     void classify(int level);
+    // The deepest node under this root that holds photo: its keys followed down from level 1.
+    // Null for a photo without classification.
+    const CategoryNode* deepestNodeOf(const PhotoRecord& photo) const;
 
 private:
     void placePhoto(PhotoRecord& photo, int level);

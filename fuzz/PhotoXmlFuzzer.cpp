@@ -11,9 +11,9 @@ namespace {
 
 class SilentHost : public DocumentHost {
 public:
-    int browseMode = 0;
+    BrowseMode browseMode = BrowseMode::AllPhotos;
     void showMessage(std::string_view) override {}
-    std::optional<OptionValues> runOptionsDialog(const OptionValues&) override { return {}; }
+    std::optional<OptionChoice> runOptionsDialog(const OptionValues&) override { return {}; }
     OptionValues savedOptions() const override { return {10, browseMode}; }
     void saveOptions(const OptionValues&) override {}
 };
@@ -31,7 +31,7 @@ void visitNodes(CQuillonDoc& document, const CategoryNode& node) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string& path = writeFuzzInput("photo-xml", data, size);
-    for (const int mode : {0, 1}) {
+    for (const BrowseMode mode : {BrowseMode::AllPhotos, BrowseMode::ChosenNode}) {
         SilentHost host;
         host.browseMode = mode;
         CQuillonDoc document(host);

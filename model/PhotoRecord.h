@@ -10,8 +10,6 @@
 #include "model/ReferenceDrawing.h"
 #include "model/TextSlots.h"
 
-class CategoryNode;
-
 // One 写真情報 section. Records are shared by several PhotoLists at once; useCount counts the
 // list entries that hold the record, and the last list to let go destroys it.
 class PhotoRecord {
@@ -22,14 +20,12 @@ public:
     std::vector<std::string> photoInfoReserves;
     std::string captionText;
     std::string detailText;
-    CategoryNode* treeNode = nullptr; // the deepest classification node holding the photo
     // The element the file named the contractor's remark with: 請負者説明文 or 受注者説明文.
     std::string_view contractorRemarkName = elementName(PhotoSlot::ContractorRemark);
     std::atomic<std::int32_t> useCount = 0;
 
     PhotoRecord() = default;
-    // A copy is held by no list and in no tree yet: everything but the use count and the
-    // tree node is copied.
+    // A copy is held by no list yet: everything but the use count is copied.
     PhotoRecord(const PhotoRecord& other);
     PhotoRecord& operator=(const PhotoRecord&) = delete;
 

@@ -14,7 +14,7 @@ public:
 
     std::string iniPath;
     int photoSlideInterval = defaultPhotoSlideInterval; // seconds
-    int browseMode = 0;                                 // 0 or 1
+    int browseMode = 0;                                 // 0 all photos, 1 the chosen node
 
     // Values missing from the file keep their defaults; any non-zero browse mode reads as 1.
     int readFromIni();

@@ -50,10 +50,10 @@ void CImageView::chooseTarget() {
     const PhotoRecord& photo = *document.currentPhoto();
     Target chosen;
     chosen.mediaNumber = photo.slots[PhotoSlot::MediaNumber];
-    if (document.imageTarget() == 0) {
+    if (document.imageTarget() == ImageTarget::Photo) {
         chosen.fileName = photo.slots[PhotoSlot::FileName];
         chosen.path = document.makePhotoPath(chosen.fileName);
-    } else if (document.imageTarget() == 1 && document.currentDrawing()) {
+    } else if (document.imageTarget() == ImageTarget::Drawing && document.currentDrawing()) {
         chosen.fileName = document.currentDrawing()->slots[DrawingSlot::DrawingFileName];
         chosen.path = document.makeDrawingPath(chosen.fileName);
     } else {

@@ -137,7 +137,8 @@ void CSankouzuView::paintEvent(QPaintEvent*) {
     for (const Item& item : items) {
         item.bitmap.paint(painter);
         // A thin frame shows which drawing enlargement will show.
-        if (document.imageTarget() == 1 && document.currentDrawingIndex() == item.drawing) {
+        if (document.imageTarget() == ImageTarget::Drawing &&
+            document.currentDrawingIndex() == item.drawing) {
             const BoxRect fitted = item.bitmap.fittedRectangle();
             paintFrame(painter,
                        {fitted.left - 3, fitted.top - 3, fitted.right + 4, fitted.bottom + 4}, 0,

@@ -74,10 +74,10 @@ QTreeWidgetItem* CXmlTreeView::itemOf(const CategoryNode* node) const {
 
 void CXmlTreeView::followCurrentPhoto() {
     const PhotoRecord* photo = document.currentPhoto();
-    if (document.browseMode() != 0 || !photo)
+    if (document.browseMode() != BrowseMode::AllPhotos || !photo)
         return;
     // A photo without classification is in no node: no item may claim it.
-    QTreeWidgetItem* item = itemOf(photo->treeNode);
+    QTreeWidgetItem* item = itemOf(document.rootNode().deepestNodeOf(*photo));
     syncing = true;
     setCurrentItem(item);
     if (!item)

@@ -111,7 +111,8 @@ private Q_SLOTS:
         QVERIFY(test.run(CommandId::StartSlideShow));
         test.frame().slideTick();
         QCOMPARE(test.app.document().currentIndex(), 1);
-        QCOMPARE(test.app.document().imageTarget(), 0); // the photo, no longer the drawing
+        QCOMPARE(test.app.document().imageTarget(),
+                 ImageTarget::Photo); // the photo, no longer the drawing
 
         // Esc returns first and leaves the slideshow running; a second Esc stops it.
         QVERIFY(test.run(CommandId::EndDisplay));

@@ -56,7 +56,7 @@ private Q_SLOTS:
     void init() { useScratchFolder(QTest::currentTestFunction()); }
 
     void theDialogStandsAsItAlwaysHas() {
-        ShownDialog shown({250, 1});
+        ShownDialog shown({250, BrowseMode::ChosenNode});
         QCOMPARE(shown.dialog.windowTitle(), QString("オプション"));
         QCOMPARE(shown.dialog.intervalField().text(), QString("250")); // shown as it is
         QCOMPARE(shown.dialog.intervalField().alignment() & Qt::AlignRight, Qt::AlignRight);
@@ -81,7 +81,7 @@ private Q_SLOTS:
               Case{"250", range, QMessageBox::Warning},
               Case{"99999999999999999999", range, QMessageBox::Warning},
               Case{"1", "", QMessageBox::NoIcon}, Case{"100", "", QMessageBox::NoIcon}}) {
-            ShownDialog shown({10, 0});
+            ShownDialog shown({10, BrowseMode::AllPhotos});
             shown.dialog.intervalField().setText(test.text);
             shown.dialog.accept();
             if (test.message.isEmpty()) {
@@ -141,12 +141,12 @@ private Q_SLOTS:
         QVERIFY(test.app.InitInstance({"tessel"}));
         writeScratchFile("blocker", "a file where the folder should be");
         test.app.settings.iniPath = (scratchFolder() / "blocker" / "TESSEL.ini").string();
-        test.app.saveOptions({20, 1});
+        test.app.saveOptions({20, BrowseMode::ChosenNode});
         QCOMPARE(test.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
         QVERIFY(test.messages[0].contains(QString::fromStdString(test.app.settings.iniPath)));
         QVERIFY(test.messages[0].contains("フォルダーではありません"));
         QCOMPARE(test.app.savedOptions().slideInterval, 20u);
-        QCOMPARE(test.app.savedOptions().browseMode, 1);
+        QCOMPARE(test.app.savedOptions().browseMode, BrowseMode::ChosenNode);
     }
 };
 

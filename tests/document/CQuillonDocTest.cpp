@@ -60,7 +60,7 @@ protected:
                       &document.photoOrder()[static_cast<std::size_t>(index)]);
         }
         if (document.currentDrawing()) {
-            EXPECT_EQ(document.imageTarget(), 1);
+            EXPECT_EQ(document.imageTarget(), ImageTarget::Drawing);
             EXPECT_EQ(document.currentDrawing(),
                       &document.currentPhoto()
                            ->drawings[static_cast<std::size_t>(document.currentDrawingIndex())]);
@@ -89,7 +89,7 @@ TEST_F(DocumentTest, AnOpenClearsThenAnnouncesTheFirstPhoto) {
     EXPECT_EQ(view.hints.back(), UpdateHint::HINT_INITIAL);
     EXPECT_EQ(currentSerial(), "1");
     EXPECT_EQ(document.currentIndex(), 0);
-    EXPECT_EQ(document.imageTarget(), 0);
+    EXPECT_EQ(document.imageTarget(), ImageTarget::Photo);
     EXPECT_EQ(document.selectedNode(), nullptr);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -180,7 +180,7 @@ TEST_F(DocumentTest, OnePhotoIsBothFirstAndLastAndNoPhotosNeither) {
 }
 
 TEST_F(DocumentTest, ChoosingANodeInModeOneWalksItsPhotosOnly) {
-    host.saved.browseMode = 1;
+    host.saved.browseMode = BrowseMode::ChosenNode;
     CQuillonDoc modeOne(host);
     ASSERT_TRUE(modeOne.OnOpenDocument(
         write({{"1", "B"}, {"30", "A", "x"}, {"10", "A", "y"}, {"20", "A", "x"}})));
@@ -213,13 +213,13 @@ TEST_F(DocumentTest, ADrawingIsShownUntilTheNextStep) {
     EXPECT_FALSE(document.selectDrawing(2, nullptr));
     EXPECT_FALSE(document.selectDrawing(-1, nullptr));
     ASSERT_TRUE(document.selectDrawing(1, &view));
-    EXPECT_EQ(document.imageTarget(), 1);
+    EXPECT_EQ(document.imageTarget(), ImageTarget::Drawing);
     EXPECT_EQ(document.currentDrawingIndex(), 1);
     EXPECT_EQ(otherView.hints, (Hints{UpdateHint::HINT_DRAWING_SELECTED}));
     checkInvariants();
 
     ASSERT_TRUE(document.nextPhoto(nullptr));
-    EXPECT_EQ(document.imageTarget(), 0);
+    EXPECT_EQ(document.imageTarget(), ImageTarget::Photo);
     EXPECT_EQ(document.currentDrawing(), nullptr);
     EXPECT_FALSE(document.selectDrawing(0, nullptr)); // the second photo has no drawings
 }
@@ -235,7 +235,7 @@ TEST_F(DocumentTest, ANewDocumentEmptiesEverythingButTheModes) {
     EXPECT_TRUE(document.photoOrder().empty());
     EXPECT_TRUE(document.rootNode().children.empty());
     EXPECT_EQ(document.currentIndex(), -1);
-    EXPECT_EQ(document.imageTarget(), -1);
+    EXPECT_EQ(document.imageTarget(), ImageTarget::None);
     EXPECT_EQ(document.selectedNode(), nullptr);
     EXPECT_TRUE(document.fourPhotoLayout());
     // The views empty themselves first; the initial update is the application's to send.
@@ -326,7 +326,7 @@ TEST_F(DocumentTest, TheLayoutToggleInvertsAndAnnounces) {
 }
 
 TEST_F(DocumentTest, OptionsSaveAndRebuildOnlyWhenTheModeChanged) {
-    host.saved = {250, 0};
+    host.saved = {250, BrowseMode::AllPhotos};
     open({{"2", "A"}, {"1", "B"}});
 
     host.dialogAnswer = std::nullopt; // cancelled
@@ -335,29 +335,30 @@ TEST_F(DocumentTest, OptionsSaveAndRebuildOnlyWhenTheModeChanged) {
     ASSERT_EQ(host.dialogShown.size(), 1u);
     EXPECT_EQ(host.dialogShown[0].slideInterval, 250u);
 
-    host.dialogAnswer = OptionValues{5, 0}; // interval only
+    host.dialogAnswer = OptionChoice{5, BrowseMode::AllPhotos}; // interval only
     document.OnOptions();
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(host.saved.slideInterval, 5u);
     EXPECT_TRUE(view.hints.empty());
 
-    host.dialogAnswer = OptionValues{5, 1}; // no node selected: the mode waits
+    host.dialogAnswer = OptionChoice{5, BrowseMode::ChosenNode}; // no node selected: the mode waits
     document.OnOptions();
-    EXPECT_EQ(document.browseMode(), 1);
+    EXPECT_EQ(document.browseMode(), BrowseMode::ChosenNode);
     EXPECT_EQ(document.photoOrder().size(), 2u);
     EXPECT_TRUE(view.hints.empty());
 
     ASSERT_TRUE(document.selectNode(node("A"), nullptr));
     EXPECT_EQ(document.photoOrder().size(), 1u);
     clearHints();
-    host.dialogAnswer = OptionValues{5, 0}; // back to all photos, node reselected
+    host.dialogAnswer =
+        OptionChoice{5, BrowseMode::AllPhotos}; // back to all photos, node reselected
     document.OnOptions();
     EXPECT_EQ(document.photoOrder().size(), 2u);
     EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_NODE_SELECTED}));
 
-    host.dialogAnswer = OptionValues{7, -1}; // no choice keeps the mode
+    host.dialogAnswer = OptionChoice{7, std::nullopt}; // no choice keeps the mode
     document.OnOptions();
-    EXPECT_EQ(host.saved.browseMode, 0);
+    EXPECT_EQ(host.saved.browseMode, BrowseMode::AllPhotos);
     EXPECT_EQ(host.saved.slideInterval, 7u);
     EXPECT_EQ(host.saves, 4);
 }

@@ -52,7 +52,7 @@ TEST_F(ClassifiedPhotos, ChildrenKeepTheOrderTheirKeysWereFirstMet) {
     const CategoryNode& p = *x.children[0].child;
     EXPECT_EQ(photosOf(p), (std::vector<const PhotoRecord*>{&first, &fourth}));
     EXPECT_EQ(photosOf(x), (std::vector<const PhotoRecord*>{&first, &third, &fourth}));
-    EXPECT_EQ(first.treeNode, &p);
+    EXPECT_EQ(root.deepestNodeOf(first), &p);
     EXPECT_EQ(first.useCount, 4); // the file's list, the root, X and P
 }
 
@@ -63,15 +63,15 @@ TEST_F(ClassifiedPhotos, APhotoStopsAtItsFirstEmptyLevel) {
     deep.slots[PhotoSlot::Title] = "掘削状況"; // the title is no sixth level
     classify();
 
-    EXPECT_EQ(unclassified.treeNode, nullptr);
+    EXPECT_EQ(root.deepestNodeOf(unclassified), nullptr);
     EXPECT_EQ(root.photos.size(), 3u);
     ASSERT_EQ(root.children.size(), 1u);
     const CategoryNode& a = *root.children[0].child;
-    EXPECT_EQ(shallow.treeNode, &a);
+    EXPECT_EQ(root.deepestNodeOf(shallow), &a);
     ASSERT_EQ(a.children.size(), 1u); // only B: the shallow photo goes no deeper
     const CategoryNode* e = a.findChild("B")->findChild("C")->findChild("D")->findChild("E");
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(deep.treeNode, e);
+    EXPECT_EQ(root.deepestNodeOf(deep), e);
     EXPECT_TRUE(e->children.empty());
 }
 

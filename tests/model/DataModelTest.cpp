@@ -89,14 +89,12 @@ TEST(PhotoTexts, DetailListsLabelledValues) {
               "撮影箇所：No.1\n撮影年月日：2020-01-01\n請負者説明文：良好");
 }
 
-TEST(PhotoRecordCopy, CopiesEverythingButTheUseCountAndTheTreeNode) {
+TEST(PhotoRecordCopy, CopiesEverythingButTheUseCount) {
     PhotoRecord original = photo({{PhotoSlot::Title, "t"}});
     original.drawings.emplace_back();
     original.useCount = 3;
-    original.treeNode = reinterpret_cast<CategoryNode*>(&original); // another data set's tree
     const PhotoRecord copy(original);
     EXPECT_EQ(copy.useCount, 0);
-    EXPECT_EQ(copy.treeNode, nullptr);
     EXPECT_EQ(copy.slots, original.slots);
     EXPECT_EQ(copy.captionText, "t");
     EXPECT_EQ(copy.drawings.size(), 1u);

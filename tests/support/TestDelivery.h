@@ -28,12 +28,12 @@ class FakeDocumentHost : public DocumentHost {
 public:
     std::vector<std::string> messages;
     OptionValues saved;
-    std::optional<OptionValues> dialogAnswer;
+    std::optional<OptionChoice> dialogAnswer;
     std::vector<OptionValues> dialogShown;
     int saves = 0;
 
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::optional<OptionValues> runOptionsDialog(const OptionValues& shown) override {
+    std::optional<OptionChoice> runOptionsDialog(const OptionValues& shown) override {
         dialogShown.push_back(shown);
         return dialogAnswer;
     }

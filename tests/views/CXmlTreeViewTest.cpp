@@ -22,7 +22,7 @@ struct Fixture {
     CQuillonDoc document;
     CXmlTreeView tree{document};
 
-    explicit Fixture(int browseMode, const std::vector<TestPhoto>& photos = deliveryPhotos)
+    explicit Fixture(BrowseMode browseMode, const std::vector<TestPhoto>& photos = deliveryPhotos)
         : host{makeHost(browseMode)}, document(host) {
         tree.resize(300, 400);
         const std::string path = writeScratchFile("PHOTO.XML", testDeliveryXml(photos)).string();
@@ -30,7 +30,7 @@ struct Fixture {
         document.sendInitialUpdate();
     }
 
-    static FakeDocumentHost makeHost(int browseMode) {
+    static FakeDocumentHost makeHost(BrowseMode browseMode) {
         FakeDocumentHost host;
         host.saved.browseMode = browseMode;
         return host;
@@ -62,7 +62,7 @@ private Q_SLOTS:
     void init() { useScratchFolder(QTest::currentTestFunction()); }
 
     void anOpenShowsTheWholeTreeExpandedWithNothingSelected() {
-        Fixture fixture(0);
+        Fixture fixture(BrowseMode::AllPhotos);
         const CXmlTreeView& tree = fixture.tree;
         QCOMPARE(tree.topLevelItemCount(), 2);
         QCOMPARE(tree.topLevelItem(0)->text(0), QString("工事"));
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QVERIFY(tree.selectedItems().isEmpty());
         QVERIFY(!tree.topLevelItem(0)->icon(0).pixmap(16, 16).isNull());
 
-        Fixture empty(0, {});
+        Fixture empty(BrowseMode::AllPhotos, {});
         QCOMPARE(empty.tree.topLevelItemCount(), 0);
         empty.document.updateAllViews(nullptr, UpdateHint::HINT_PHOTO_CHANGED);
         QVERIFY(empty.tree.selectedItems().isEmpty());
@@ -82,11 +82,11 @@ private Q_SLOTS:
     void theTreeFollowsTheCurrentPhotoInBrowseModeZeroOnly() {
         // Steps from the first photo, and the item selected after each.
         struct Case {
-            int browseMode;
+            BrowseMode browseMode;
             std::vector<QString> selectedAfterSteps;
         };
-        for (const Case& test :
-             {Case{0, {"施工状況", "", "測量", "着手前"}}, Case{1, {"", "", "", ""}}}) {
+        for (const Case& test : {Case{BrowseMode::AllPhotos, {"施工状況", "", "測量", "着手前"}},
+                                 Case{BrowseMode::ChosenNode, {"", "", "", ""}}}) {
             Fixture fixture(test.browseMode);
             for (const QString& expected : test.selectedAfterSteps) {
                 QVERIFY(fixture.document.nextPhoto(nullptr));
@@ -99,7 +99,7 @@ private Q_SLOTS:
     }
 
     void choosingAnItemBrowsesItsNode() {
-        Fixture fixture(0);
+        Fixture fixture(BrowseMode::AllPhotos);
         click(fixture.tree, fixture.item("工事"));
         QCOMPARE(fixture.currentSerial(), QString("1")); // the node's first photo in the file
         QCOMPARE(fixture.document.selectedNode(), fixture.document.rootNode().findChild("工事"));
@@ -114,7 +114,7 @@ private Q_SLOTS:
     }
 
     void arrowKeysUpAndDownChooseItems() {
-        Fixture fixture(0);
+        Fixture fixture(BrowseMode::AllPhotos);
         fixture.tree.setCurrentItem(fixture.item("工事"));
         QTest::keyClick(&fixture.tree, Qt::Key_Down);
         QCOMPARE(fixture.selected(), QString("着手前"));
@@ -124,7 +124,7 @@ private Q_SLOTS:
 
     void focusArrivingByKeyChoosesNothingUntilEnter() {
         // The first photo of the order is in no node; the first item starts at the second.
-        for (const int browseMode : {0, 1}) {
+        for (const BrowseMode browseMode : {BrowseMode::AllPhotos, BrowseMode::ChosenNode}) {
             Fixture fixture(browseMode,
                             {{"1", "", ""}, {"2", "工事", "着手前"}, {"3", "工事", ""}});
             fixture.tree.show();
@@ -146,7 +146,7 @@ private Q_SLOTS:
     }
 
     void aNewDocumentHandsTheDocumentNoNode() {
-        Fixture fixture(0);
+        Fixture fixture(BrowseMode::AllPhotos);
         click(fixture.tree, fixture.item("測量"));
         fixture.document.updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
         fixture.document.OnNewDocument();
@@ -157,7 +157,7 @@ private Q_SLOTS:
     }
 
     void leftAndRightStepPhotosWhileTheTreeHasTheFocus() {
-        Fixture fixture(0);
+        Fixture fixture(BrowseMode::AllPhotos);
         QMainWindow window; // stands in for the frame, whose keys these are
         auto* next = new QAction(&window);
         next->setShortcut(Qt::Key_Right);

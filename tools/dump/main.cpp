@@ -65,7 +65,7 @@ public:
     void showMessage(std::string_view text) override {
         std::cerr << "tessel-dump: " << text << '\n';
     }
-    std::optional<OptionValues> runOptionsDialog(const OptionValues&) override { return {}; }
+    std::optional<OptionChoice> runOptionsDialog(const OptionValues&) override { return {}; }
     OptionValues savedOptions() const override { return {}; }
     void saveOptions(const OptionValues&) override {}
 };
