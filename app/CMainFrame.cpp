@@ -15,8 +15,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/DeliveryLocation.h"
 #include "app/SlideShow.h"
+#include "media/DeliveryLocation.h"
 #include "views/CConstInfoView.h"
 #include "views/CImageView.h"
 #include "views/CPhotoView.h"
@@ -60,7 +60,9 @@ QString CMainFrame::droppedDelivery(const QMimeData* data) {
     if (!data->hasUrls() || !commandSet->state(CommandId::FileOpen).enabled)
         return {};
     const QUrl url = data->urls().value(0);
-    return url.isLocalFile() ? deliveryFileAt(url.toLocalFile()) : QString();
+    const auto file =
+        url.isLocalFile() ? deliveryFileAt(url.toLocalFile().toStdString()) : std::nullopt;
+    return file ? QString::fromStdString(*file) : QString();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

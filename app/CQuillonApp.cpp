@@ -10,7 +10,6 @@
 #include "app/CMainFrame.h"
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
-#include "document/DiscSearch.h"
 #include "document/SystemErrorText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,

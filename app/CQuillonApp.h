@@ -13,7 +13,6 @@
 #include "app/RecentFileList.h"
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
-#include "document/DiscSearch.h"
 #include "document/DocumentHost.h"
 #include "imaging/ImageLoader.h"
 #include "settings/AppSettings.h"
@@ -68,7 +67,7 @@ public:
     std::function<void(const QString&, QMessageBox::Icon)> messageBox;
     std::function<QString()> chooseFile;
     // The folders media are mounted on; replaceable for tests.
-    std::function<std::vector<std::string>()> mountPoints = systemMountPoints;
+    MountPoints mountPoints = systemMountPoints;
 
     CQuillonDoc& document() { return *doc; }
     CMainFrame& frame() { return *mainFrame; }

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "app/DeliveryLocation.h"
+#include "media/DeliveryLocation.h"
 
 namespace {
 
@@ -36,7 +36,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "開けるファイルは一つだけです: " + files.join(' ') + "\n");
     if (files.isEmpty())
         return {};
-    const QString file = deliveryFileAt(files.first());
+    const auto found = deliveryFileAt(files.first().toStdString());
+    const QString file = found ? QString::fromStdString(*found) : QString();
     if (file.isEmpty())
         return endWith(wrongArguments, {},
                        files.first() + ": 写真XMLファイルも納品フォルダーも見つかりません\n");

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-#include "document/DiscSearch.h"
+#include "media/MountPoints.h"
 
 std::unique_ptr<QFileDialog> makeOpenDialog(QWidget* parent, const QString& startFolder) {
     auto dialog = std::make_unique<QFileDialog>(

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "media/DeliveryLocation.h"
 #include "model/ConstructionIndex.h"
 
 namespace {
@@ -43,7 +44,7 @@ bool isReadableFile(const std::string& filePath, int& error) {
 }
 
 OpenedDelivery readDelivery(const std::string& path, const PhotoXmlLoader& load,
-                            DiscSearch::MountPoints mountPoints) {
+                            MountPoints mountPoints) {
     OpenedDelivery read;
     read.path = path;
     if (!isReadableFile(path, read.error)) {

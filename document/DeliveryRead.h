@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "document/DiscSearch.h"
+#include "media/DiscSearch.h"
 #include "model/PhotoDataSet.h"
 
 // Reads a photo XML file as PhotoXmlReader::load does: 0 when it was parsed.
@@ -38,4 +38,4 @@ bool isReadableFile(const std::string& path, int& error);
 // Reads the delivery of the photo XML file at path, and the INDEX_C.XML of its disc once.
 // Safe to run on any thread; it changes nothing but what it returns.
 OpenedDelivery readDelivery(const std::string& path, const PhotoXmlLoader& load,
-                            DiscSearch::MountPoints mountPoints);
+                            MountPoints mountPoints);

@@ -1,7 +1,7 @@
 #include "imaging/DecodedFile.h"
 
-#include "imaging/MediaLookup.h"
 #include "imaging/OpticalDiscLock.h"
+#include "media/MediaLookup.h"
 
 bool DecodedFile::isSharpFor(QSize box, SizeRule rule) const {
     if (!isDecoded())

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "imaging/MediaLookup.h"
+#include "media/NameLookup.h"
 
 namespace {
 

@@ -1,13 +1,9 @@
 #include "model/ConstructionIndex.h"
 
-#include <filesystem>
-
 #include "model/SaxReader.h"
 #include "model/TextNormalizer.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The elements of INDEX_C.XML read, by the construction slot of the same meaning. Names
 // changed over the versions of the standard; the contractor was 請負者 before 受注者.
@@ -63,14 +59,6 @@ private:
     std::string currentName;
 };
 
-std::string foldedCase(std::string name) {
-    for (char& c : name) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return name;
-}
-
 // The handler after a read of the whole file, or nothing for a damaged or foreign one.
 std::optional<IndexHandler> readIndex(const std::string& path) {
     IndexHandler handler;
@@ -113,33 +101,6 @@ std::optional<DiscLabel> readDiscLabel(const std::string& path) {
 std::optional<ConstructionInfo> readConstructionIndex(const std::string& path) {
     const auto index = readDiscIndex(path);
     return index ? index->info : std::nullopt;
-}
-
-std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath) {
-    std::error_code error;
-    const fs::path discRoot = fs::absolute(photoXmlPath, error).parent_path().parent_path();
-    if (error)
-        return std::nullopt;
-    return findIndexAtRoot(discRoot.string());
-}
-
-std::optional<std::string> findIndexAtRoot(const std::string& root) {
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(root, error)) {
-        if (foldedCase(entry.path().filename().string()) == "INDEX_C.XML" &&
-            entry.is_regular_file(error))
-            return entry.path().string();
-    }
-    return std::nullopt;
-}
-
-void completeConstructionInfo(PhotoDataSet& data, const std::string& photoXmlPath) {
-    if (data.hasConstructionInfo)
-        return;
-    const auto indexPath = findConstructionIndex(photoXmlPath);
-    const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
-    if (index)
-        completeConstructionInfo(data, *indexPath, *index);
 }
 
 void completeConstructionInfo(PhotoDataSet& data, const std::string& indexPath,

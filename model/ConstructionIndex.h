@@ -39,16 +39,8 @@ struct DiscIndex {
 };
 std::optional<DiscIndex> readDiscIndex(const std::string& path);
 
-// The INDEX_C.XML at the root of a disc or folder, its name matched without regard to case.
-std::optional<std::string> findIndexAtRoot(const std::string& root);
-
-// The INDEX_C.XML of the disc whose PHOTO folder holds the photo XML file at photoXmlPath: in
-// the parent of that file's folder, its name matched without regard to case.
-std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath);
-
 // When data has no construction information of its own, takes it from the disc's
-// INDEX_C.XML and records where it came from. A 工事情報 section always wins.
-void completeConstructionInfo(PhotoDataSet& data, const std::string& photoXmlPath);
-// The same with the disc's INDEX_C.XML at indexPath read already.
+// INDEX_C.XML at indexPath, read as index, and records where it came from. A 工事情報
+// section always wins.
 void completeConstructionInfo(PhotoDataSet& data, const std::string& indexPath,
                               const DiscIndex& index);

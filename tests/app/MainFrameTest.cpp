@@ -10,7 +10,7 @@
 
 #include "app/OpenDialog.h"
 #include "app/SlideShow.h"
-#include "document/DiscSearch.h"
+#include "media/MountPoints.h"
 #include "tests/app/TestApp.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "media/DeliveryLocation.h"
 #include "model/PhotoXmlReader.h"
 #include "tests/support/ScratchFiles.h"
 
@@ -30,7 +31,10 @@ std::string discWith(const std::string& indexName, const std::string& indexText,
 PhotoDataSet openedData(const std::string& photoXmlPath) {
     PhotoDataSet data;
     PhotoXmlReader().load(photoXmlPath, data);
-    completeConstructionInfo(data, photoXmlPath);
+    const auto indexPath = findConstructionIndex(photoXmlPath);
+    const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
+    if (index)
+        completeConstructionInfo(data, *indexPath, *index);
     return data;
 }
 

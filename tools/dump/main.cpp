@@ -12,8 +12,8 @@
 
 #include "document/CQuillonDoc.h"
 #include "document/CategoryNode.h"
+#include "document/DeliveryRead.h"
 #include "document/DocumentHost.h"
-#include "model/ConstructionIndex.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"
@@ -105,18 +105,21 @@ int main(int argc, char** argv) {
     if (order)
         return printOrder(path);
 
-    PhotoDataSet data;
-    PhotoXmlReader reader;
-    if (reader.load(path, data) != 0) {
+    const OpenedDelivery read = readDelivery(path,
+                                             [](const std::string& file, PhotoDataSet& data) {
+                                                 return PhotoXmlReader().load(file, data);
+                                             },
+                                             {});
+    const PhotoDataSet& data = read.data;
+    if (read.outcome == OpenedDelivery::Outcome::LoadFailed) {
         std::cerr << "tessel-dump: no XML parser could be created\n";
         return 1;
     }
-    if (data.isForeignXml()) {
+    if (read.outcome == OpenedDelivery::Outcome::NotPhotoXml) {
         std::cerr << "tessel-dump: " << path << ": not a photo XML file (root element "
                   << data.rootElement << ")\n";
         return 1;
     }
-    completeConstructionInfo(data, path);
     if (tree)
         printTree(data);
     else

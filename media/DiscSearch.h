@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "media/MountPoints.h"
 #include "model/ConstructionIndex.h"
 
 // A delivery too large for one disc is split over several, each with its own INDEX_C.XML.
@@ -17,8 +18,7 @@
 // the photo's record names. Safe to use from the image pipeline's workers.
 class DiscSearch {
 public:
-    // The folders media are mounted on now.
-    using MountPoints = std::function<std::vector<std::string>()>;
+    using MountPoints = ::MountPoints;
 
     // For the delivery of the photo XML file at photoXmlPath; nothing when no INDEX_C.XML
     // stands beside it (a folder copied to a hard disc): then nothing else is searched.
@@ -45,11 +45,3 @@ private:
     // the same drive is read again.
     mutable std::map<std::pair<std::string, long long>, std::optional<DiscLabel>> labels;
 };
-
-// The mount points of this system (/proc/self/mounts) and the folders under the desktop's
-// removable-media folders.
-std::vector<std::string> systemMountPoints();
-// Where the desktop mounts discs and sticks for this user: /media/USER and /run/media/USER.
-std::vector<std::string> userMediaRoots();
-// The folders discs and sticks are mounted on under mediaRoots, by name.
-std::vector<std::string> removableMediaFolders(const std::vector<std::string>& mediaRoots);

@@ -8,7 +8,3 @@
 // regard to case (an ISO 9660 disc mounted on Linux shows pic/p0000001.jpg). Nothing when no
 // such file exists: the file is on another medium.
 std::optional<std::string> locateMediaFile(const std::string& path);
-
-// Drops every folder listing kept for the case-insensitive lookup: a disc put back with the
-// same folder times must be listed again (F5).
-void forgetFolderListings();

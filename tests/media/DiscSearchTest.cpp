@@ -1,4 +1,4 @@
-#include "document/DiscSearch.h"
+#include "media/DiscSearch.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "imaging/MediaLookup.h"
+#include "media/MediaLookup.h"
 
 #include <filesystem>
 
