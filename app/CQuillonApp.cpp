@@ -13,7 +13,7 @@
 #include "document/SystemErrorText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
-                         std::unique_ptr<ImageLoader> images,
+                         std::unique_ptr<ImagePipeline> images,
                          std::unique_ptr<DeliveryReader::Executor> reads)
     : settings(std::move(settings)), profile(profile), recent(profile), images(std::move(images)),
       reader(std::move(reads)) {
@@ -33,7 +33,7 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
     settings.readFromIni();
     doc = std::make_unique<CQuillonDoc>(*this);
-    mainFrame = std::make_unique<CMainFrame>(*doc, *images, settings, *this, recent);
+    mainFrame = std::make_unique<CMainFrame>(*doc, images->loader(), settings, *this, recent);
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
     connect(mainFrame.get(), &CMainFrame::deliveryDropped, this,
             [this](const QString& path) { openDocumentFile(path); });
@@ -96,7 +96,7 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     recent.add(path);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(notice);
-    lookOnOtherDiscs(otherDiscs);
+    images->lookOnOtherDiscs(otherDiscs);
     doc->sendInitialUpdate();
 }
 
@@ -113,18 +113,8 @@ void CQuillonApp::OnFileNew() {
         showNewDocument();
 }
 
-void CQuillonApp::lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs) {
-    if (!discs) {
-        images->lookElsewhere({});
-        return;
-    }
-    images->lookElsewhere([discs](const std::string& path, const std::string& medium) {
-        return discs->find(path, medium);
-    });
-}
-
 void CQuillonApp::showNewDocument() {
-    lookOnOtherDiscs(nullptr);
+    images->lookOnOtherDiscs(nullptr);
     mainFrame->showSplitDisplay();
     mainFrame->stopSlideShow();
     mainFrame->showReadStopNotice({});

@@ -14,8 +14,8 @@
 #include "commands/CommandTarget.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentHost.h"
-#include "imaging/ImageLoader.h"
 #include "settings/AppSettings.h"
+#include "views/ImagePipeline.h"
 
 class CMainFrame;
 class QFileDialog;
@@ -29,7 +29,7 @@ public:
     // thread pool); reads run on threads of their own by default.
     CQuillonApp(
         AppSettings settings, QSettings& profile,
-        std::unique_ptr<ImageLoader> images = std::make_unique<ImageLoader>(),
+        std::unique_ptr<ImagePipeline> images = std::make_unique<ImagePipeline>(),
         std::unique_ptr<DeliveryReader::Executor> reads = DeliveryReader::makeThreadExecutor());
     ~CQuillonApp() override;
 
@@ -83,15 +83,13 @@ private:
     void showReading(bool reading);
     void finishOpen(OpenedDelivery read);
     void forgetRecentFile(const QString& path);
-    // Files missing on the open delivery's disc are looked for on its other discs.
-    void lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs);
 
     static constexpr const char* lastFolderKey = "OpenDialog/LastFolder";
 
     QSettings& profile;
     RecentFileList recent;
     // Before the document and the frame: it outlives the views that hold its tickets.
-    std::unique_ptr<ImageLoader> images;
+    std::unique_ptr<ImagePipeline> images;
     std::unique_ptr<CQuillonDoc> doc;
     std::unique_ptr<CMainFrame> mainFrame;
     // Last: a result still on its way is dropped before the document and the frame go.

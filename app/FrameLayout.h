@@ -3,13 +3,13 @@
 #include <QStackedWidget>
 
 #include "document/CQuillonDoc.h"
-#include "imaging/ImageLoader.h"
 
 class CConstInfoView;
 class CImageView;
 class CPhotoView;
 class CSankouzuView;
 class CXmlTreeView;
+class ImageLoader;
 class QSplitter;
 
 // The main window's client area: in the split display, a left column (the classification

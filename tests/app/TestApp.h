@@ -49,7 +49,7 @@ struct TestApp {
     explicit TestApp(bool threadedReads = false)
         : reads(threadedReads ? nullptr : new TestReads),
           app(AppSettings((scratchFolder() / "TESSEL.ini").string()), profile,
-              std::make_unique<ImageLoader>(std::unique_ptr<DecodeExecutor>(decoder)),
+              std::make_unique<ImagePipeline>(std::unique_ptr<DecodeExecutor>(decoder)),
               reads ? std::unique_ptr<DeliveryReader::Executor>(reads)
                     : DeliveryReader::makeThreadExecutor()) {
         app.messageBox = [this](const QString& text, QMessageBox::Icon icon) {
