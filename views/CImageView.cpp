@@ -3,11 +3,15 @@
 #include <QMouseEvent>
 
 #include "imaging/FitRules.h"
-#include "views/FileCaption.h"
 #include "views/PrintDialog.h"
 
 CImageView::CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
-    : QWidget(parent), document(document), images(images), control(new CPhotoStatic(this)),
+    : QWidget(parent), document(document), control(new CPhotoStatic(this)),
+      slot(images, fittedWithMarginSize,
+           [this](const DecodedFile& file, const QString& caption) {
+               if (!control->showImage(file))
+                   control->showCaption(caption);
+           }),
       sharpen(this, [this] { requestImage(); }) {
     document.addView(*this);
 }
@@ -34,55 +38,34 @@ void CImageView::onUpdate(DocumentView*, UpdateHint hint) {
             return;
         chooseTarget();
         control->clear();
-        image.release();
         if (isVisible())
             requestImage();
     }
 }
 
 void CImageView::clearAll() {
-    target.reset();
-    image.release();
+    slot.clear();
     control->clear();
 }
 
 void CImageView::chooseTarget() {
     const PhotoRecord& photo = *document.currentPhoto();
-    Target chosen;
-    chosen.mediaNumber = photo.slots[PhotoSlot::MediaNumber];
-    if (document.imageTarget() == ImageTarget::Photo) {
-        chosen.fileName = photo.slots[PhotoSlot::FileName];
-        chosen.path = document.makePhotoPath(chosen.fileName);
-    } else if (document.imageTarget() == ImageTarget::Drawing && document.currentDrawing()) {
-        chosen.fileName = document.currentDrawing()->slots[DrawingSlot::DrawingFileName];
-        chosen.path = document.makeDrawingPath(chosen.fileName);
-    } else {
-        target.reset();
-        return;
-    }
-    target = std::move(chosen);
+    if (document.imageTarget() == ImageTarget::Photo)
+        slot.setFile(ImageSlot::photoFile(document, photo));
+    else if (document.imageTarget() == ImageTarget::Drawing && document.currentDrawing())
+        slot.setFile(ImageSlot::drawingFile(document, photo, document.currentDrawingIndex()));
+    else
+        slot.clear();
 }
 
 void CImageView::requestImage() {
-    if (!target)
-        return;
     // What the cache holds (the four-photo view's image) shows at once, the sharper one
     // when it arrives.
-    image = images.request(
-        target->path, control->imageBox(), [this](const DecodedFile& file) { showImage(file); },
-        fittedWithMarginSize, target->mediaNumber);
-}
-
-void CImageView::showImage(const DecodedFile& file) {
-    if (!control->showImage(file))
-        control->showCaption(
-            QString::fromStdString(fileCaption(file, target->fileName, target->mediaNumber)));
+    slot.request(control->imageBox());
 }
 
 void CImageView::reload() {
-    if (!target)
-        return;
-    images.forget(target->path);
+    slot.forget();
     control->clear();
     requestImage();
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include <QWidget>
 
 #include "document/CQuillonDoc.h"
@@ -10,6 +7,7 @@
 #include "imaging/ImageLoader.h"
 #include "imaging/WhenIdle.h"
 #include "views/CPhotoStatic.h"
+#include "views/ImageSlot.h"
 #include "views/ImageViewCommands.h"
 
 // The current photo, or the drawing last chosen, over the whole window less a 10-pixel margin.
@@ -42,22 +40,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // What the view shows: a photo's file or a drawing's, and the medium that holds it.
-    struct Target {
-        std::string path;
-        std::string fileName;
-        std::string mediaNumber;
-    };
-
     void clearAll();
     void chooseTarget();
     void requestImage();
-    void showImage(const DecodedFile& file);
 
     CQuillonDoc& document;
-    ImageLoader& images;
-    CPhotoStatic* control;        // owned by Qt as a child
-    std::optional<Target> target; // none while nothing is to be shown
-    ImageTicket image;
+    CPhotoStatic* control; // owned by Qt as a child
+    ImageSlot slot;
     WhenIdle sharpen;
 };

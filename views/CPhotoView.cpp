@@ -5,7 +5,6 @@
 #include "document/PhotoOrder.h"
 #include "imaging/FitRules.h"
 #include "imaging/UiFont.h"
-#include "views/FileCaption.h"
 #include "views/PhotoViewLayout.h"
 #include "views/PlainText.h"
 #include "views/PrintDialog.h"
@@ -26,12 +25,17 @@ QString text(const std::string& utf8) {
 } // namespace
 
 CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
-    : QWidget(parent), document(document), images(images), preloader(images, this),
-      heading(makeText(this)), description(makeText(this)),
-      sharpen(this, [this] { sharpenImages(); }) {
+    : QWidget(parent), document(document), preloader(images, this), heading(makeText(this)),
+      description(makeText(this)), sharpen(this, [this] { sharpenImages(); }) {
+    slots.reserve(4); // a slot's deliveries find it where it was made
     for (int position = 0; position < 4; ++position) {
         auto* control = new CPhotoStatic(this);
         photoControls[position] = control;
+        slots.emplace_back(images, fittedWithMarginSize,
+                           [control](const DecodedFile& file, const QString& caption) {
+                               if (!control->showImage(file))
+                                   control->showCaption(caption);
+                           });
         connect(control, &CPhotoStatic::clicked, this,
                 [this, position] { photoClicked(position); });
         connect(control, &CPhotoStatic::doubleClicked, this,
@@ -87,10 +91,6 @@ void CPhotoView::showTexts() {
     description->setText(text(current.detailText));
 }
 
-std::string CPhotoView::photoPath(const PhotoRecord& photo) const {
-    return document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
-}
-
 void CPhotoView::assignPhoto(int position, int index, PhotoRecord& photo) {
     Cell& cell = cells[position];
     const bool samePhoto = cell.photo == &photo && cell.index == index;
@@ -99,6 +99,7 @@ void CPhotoView::assignPhoto(int position, int index, PhotoRecord& photo) {
     // A photo that stays in its place keeps its image until the pipeline says otherwise, so a
     // step inside the page repaints nothing but the selection.
     if (!samePhoto) {
+        slots[position].setFile(ImageSlot::photoFile(document, photo));
         photoControl(position).clear();
         // Each place names its own photo's whole file name.
         photoControl(position).setToolTip(plainTextToolTip(text(photo.slots[PhotoSlot::FileName])));
@@ -108,23 +109,12 @@ void CPhotoView::assignPhoto(int position, int index, PhotoRecord& photo) {
 }
 
 void CPhotoView::requestImage(int position) {
-    Cell& cell = cells[position];
-    cell.image = images.request(
-        photoPath(*cell.photo), photoControl(position).imageBox(),
-        [this, position](const DecodedFile& file) { showImage(position, file); },
-        fittedWithMarginSize, cell.photo->slots[PhotoSlot::MediaNumber]);
-}
-
-void CPhotoView::showImage(int position, const DecodedFile& file) {
-    const PhotoRecord& photo = *cells[position].photo;
-    CPhotoStatic& control = photoControl(position);
-    if (!control.showImage(file))
-        control.showCaption(text(fileCaption(file, photo.slots[PhotoSlot::FileName],
-                                             photo.slots[PhotoSlot::MediaNumber])));
+    slots[position].request(photoControl(position).imageBox());
 }
 
 void CPhotoView::clearCell(int position) {
     cells[position] = Cell();
+    slots[position].clear();
     photoControl(position).clear();
     photoControl(position).setToolTip({});
 }
@@ -146,7 +136,7 @@ void CPhotoView::reload() {
     for (int position = 0; position < shownControls(); ++position) {
         if (!cells[position].photo)
             continue;
-        images.forget(photoPath(*cells[position].photo));
+        slots[position].forget();
         photoControl(position).clear();
         photoControl(position).setSelected(cells[position].index == document.currentIndex());
         requestImage(position);
@@ -179,8 +169,9 @@ void CPhotoView::wishPage(int first, int span, std::vector<ImageWish>& wishes) c
         if (index < 0 || index >= static_cast<int>(order.size()))
             continue;
         const PhotoRecord& photo = order[static_cast<std::size_t>(index)];
-        wishes.push_back({photoPath(photo), photoControls[position]->imageBox(),
-                          fittedWithMarginSize, photo.slots[PhotoSlot::MediaNumber]});
+        const ImageSlot::File file = ImageSlot::photoFile(document, photo);
+        wishes.push_back(
+            {file.path, photoControls[position]->imageBox(), fittedWithMarginSize, file.medium});
     }
 }
 

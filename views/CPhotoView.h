@@ -11,6 +11,7 @@
 #include "imaging/Preloader.h"
 #include "imaging/WhenIdle.h"
 #include "views/CPhotoStatic.h"
+#include "views/ImageSlot.h"
 #include "views/ImageViewCommands.h"
 
 class QPainter;
@@ -53,7 +54,6 @@ private:
     struct Cell {
         PhotoRecord* photo = nullptr; // not owned
         int index = -1;
-        ImageTicket image;
     };
 
     void layoutControls(int width, int height);
@@ -62,7 +62,6 @@ private:
     void showTexts();
     void assignPhoto(int position, int index, PhotoRecord& photo);
     void requestImage(int position);
-    void showImage(int position, const DecodedFile& file);
     void clearCell(int position);
     void sharpenImages();
     void readAhead(int step);
@@ -71,13 +70,12 @@ private:
     void photoDoubleClicked(int position);
     int shownControls() const;
     const CPhotoStatic* controlToPrint() const;
-    std::string photoPath(const PhotoRecord& photo) const;
 
     CQuillonDoc& document;
-    ImageLoader& images;
     Preloader preloader;
     std::array<CPhotoStatic*, 4> photoControls{}; // owned by Qt as children
     std::array<Cell, 4> cells;
+    std::vector<ImageSlot> slots; // one for each place
     QLabel* heading;
     QLabel* description;
     WhenIdle sharpen; // after a resize, once the size has settled for this event round

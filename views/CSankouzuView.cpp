@@ -5,7 +5,6 @@
 #include <QScrollBar>
 
 #include "views/DrawingColumnLayout.h"
-#include "views/FileCaption.h"
 
 namespace {
 
@@ -36,9 +35,11 @@ void CSankouzuView::onUpdate(DocumentView*, UpdateHint hint) {
     items.clear();
     const bool shown = hint != UpdateHint::HINT_CLEAR && document.currentPhoto();
     if (shown) {
-        const std::size_t count = document.currentPhoto()->drawings.size();
-        for (std::size_t drawing = 0; drawing < count; ++drawing)
-            items.push_back({static_cast<int>(drawing), PhotoBitmap(), ImageTicket()});
+        const PhotoRecord& photo = *document.currentPhoto();
+        const int count = static_cast<int>(photo.drawings.size());
+        items.reserve(static_cast<std::size_t>(count)); // a slot's deliveries find it there
+        for (int drawing = 0; drawing < count; ++drawing)
+            addItem(drawing, ImageSlot::drawingFile(document, photo, drawing));
     }
     // Laid out first: each drawing is asked for at the size of its square.
     layoutItems();
@@ -49,9 +50,14 @@ void CSankouzuView::onUpdate(DocumentView*, UpdateHint hint) {
     viewport()->update();
 }
 
-std::string CSankouzuView::drawingPath(const PhotoRecord& photo, int drawing) const {
-    const ReferenceDrawing& entry = photo.drawings[static_cast<std::size_t>(drawing)];
-    return document.makeDrawingPath(entry.slots[DrawingSlot::DrawingFileName]);
+void CSankouzuView::addItem(int drawing, ImageSlot::File file) {
+    const int item = itemCount();
+    items.push_back({drawing, PhotoBitmap(),
+                     ImageSlot(images, fittedCenteredSize,
+                               [this, item](const DecodedFile& decoded, const QString& caption) {
+                                   showImage(item, decoded, caption);
+                               })});
+    items.back().slot.setFile(std::move(file));
 }
 
 void CSankouzuView::sharpenImages() {
@@ -72,22 +78,13 @@ QSize CSankouzuView::itemBox() const {
 }
 
 void CSankouzuView::requestImage(int item) {
-    const PhotoRecord& photo = *document.currentPhoto();
-    items[item].image = images.request(
-        drawingPath(photo, items[item].drawing), itemBox(),
-        [this, item](const DecodedFile& file) { showImage(item, file); }, fittedCenteredSize,
-        photo.slots[PhotoSlot::MediaNumber]); // drawings carry no medium of their own
+    items[item].slot.request(itemBox());
 }
 
-void CSankouzuView::showImage(int item, const DecodedFile& file) {
+void CSankouzuView::showImage(int item, const DecodedFile& file, const QString& caption) {
     PhotoBitmap& bitmap = items[item].bitmap;
-    if (!bitmap.holds(file) && !bitmap.assign(file)) {
-        const PhotoRecord& photo = *document.currentPhoto();
-        const ReferenceDrawing& drawing =
-            photo.drawings[static_cast<std::size_t>(items[item].drawing)];
-        bitmap.setCaption(fileCaption(file, drawing.slots[DrawingSlot::DrawingFileName],
-                                      photo.slots[PhotoSlot::MediaNumber]));
-    }
+    if (!bitmap.holds(file) && !bitmap.assign(file))
+        bitmap.setCaption(caption.toStdString());
     layoutItems(); // the image's proportions decide where in its square it lies
     viewport()->update();
 }
@@ -114,9 +111,10 @@ void CSankouzuView::readAhead() {
     std::vector<ImageWish> wishes;
     if (next >= 0 && next < static_cast<int>(document.photoOrder().size())) {
         const PhotoRecord& photo = document.photoOrder()[static_cast<std::size_t>(next)];
-        for (int drawing = 0; drawing < static_cast<int>(photo.drawings.size()); ++drawing)
-            wishes.push_back({drawingPath(photo, drawing), itemBox(), fittedCenteredSize,
-                              photo.slots[PhotoSlot::MediaNumber]});
+        for (int drawing = 0; drawing < static_cast<int>(photo.drawings.size()); ++drawing) {
+            const ImageSlot::File file = ImageSlot::drawingFile(document, photo, drawing);
+            wishes.push_back({file.path, itemBox(), fittedCenteredSize, file.medium});
+        }
     }
     preloader.schedule(std::move(wishes));
 }
@@ -172,8 +170,8 @@ void CSankouzuView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CSankouzuView::reload() {
     if (!document.currentPhoto())
         return;
-    for (const Item& item : items)
-        images.forget(drawingPath(*document.currentPhoto(), item.drawing));
+    for (Item& item : items)
+        item.slot.forget();
     onUpdate(nullptr, UpdateHint::HINT_PHOTO_CHANGED);
 }
 

@@ -11,6 +11,7 @@
 #include "imaging/PhotoBitmap.h"
 #include "imaging/Preloader.h"
 #include "imaging/WhenIdle.h"
+#include "views/ImageSlot.h"
 
 // The reference drawings of the current photo, stacked in a scrolling column, each fitted into
 // a square as wide as the view. A missing drawing shows which medium holds it, a damaged one
@@ -49,17 +50,17 @@ private:
     struct Item {
         int drawing;
         PhotoBitmap bitmap;
-        ImageTicket image;
+        ImageSlot slot;
     };
 
     void requestImages();
     void sharpenImages();
     void requestImage(int item);
-    void showImage(int item, const DecodedFile& file);
+    void showImage(int item, const DecodedFile& file, const QString& caption);
+    void addItem(int drawing, ImageSlot::File file);
     void layoutItems();
     void readAhead();
     QSize itemBox() const;
-    std::string drawingPath(const PhotoRecord& photo, int drawing) const;
 
     CQuillonDoc& document;
     ImageLoader& images;
