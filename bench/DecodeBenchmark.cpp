@@ -47,7 +47,7 @@ void BM_ReducedDecode(benchmark::State& state) {
 
 void BM_RepaintAtUnchangedSize(benchmark::State& state) {
     PhotoBitmap bitmap;
-    bitmap.load(photoFile().toStdString());
+    bitmap.assign(decodeMediaFile(photoFile().toStdString(), largestScreenSize()));
     QImage target(800, 600, QImage::Format_RGB32);
     QPainter painter(&target);
     bitmap.paintInto(painter, {0, 0, 800, 600});

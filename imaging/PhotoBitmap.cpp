@@ -1,21 +1,6 @@
 #include "imaging/PhotoBitmap.h"
 
 #include "imaging/ImageDecoder.h"
-#include "imaging/UiFont.h"
-
-void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(colour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(rectangle.left + inset, rectangle.top + inset,
-                           rectangle.width() - 2 * inset, rectangle.height() - 2 * inset));
-    painter.restore();
-}
-
-bool PhotoBitmap::load(const std::string& path) {
-    return assign(decodeMediaFile(path, largestScreenSize()));
-}
 
 bool PhotoBitmap::assign(const DecodedFile& file) {
     if (holds(file))
@@ -34,7 +19,6 @@ void PhotoBitmap::free() {
     scaled = QImage();
     uprightSize = QSize();
     loaded = false;
-    caption.clear();
 }
 
 bool PhotoBitmap::layout(const BoxRect& box) {
@@ -44,22 +28,10 @@ bool PhotoBitmap::layout(const BoxRect& box) {
 }
 
 bool PhotoBitmap::paint(QPainter& painter) const {
-    if (holdsImage()) {
-        paintInto(painter, fittedRect);
-        return true;
-    }
-    if (!caption.empty())
-        paintCaption(painter);
-    return false;
-}
-
-void PhotoBitmap::paintCaption(QPainter& painter) const {
-    painter.save();
-    painter.setFont(uiFont(layoutBox.height() / 20));
-    painter.drawText(layoutBox.toQRect(), Qt::AlignCenter | Qt::TextSingleLine,
-                     QString::fromStdString(caption));
-    painter.restore();
-    paintFrame(painter, layoutBox, 3, captionFrameColour);
+    if (!holdsImage())
+        return false;
+    paintInto(painter, fittedRect);
+    return true;
 }
 
 void PhotoBitmap::paintInto(QPainter& painter, const BoxRect& destination) const {

@@ -8,19 +8,14 @@
 #include "imaging/DecodedFile.h"
 #include "imaging/FitRules.h"
 
-// One image file decoded for display and painted fitted into a box; when nothing is loaded it
-// paints its caption instead (the owners put the file name and medium there). The image is
-// held as decoded for the screen; printing reads the file again at full resolution while it
-// is still the file that was shown.
+// One image file decoded for display and painted fitted into a box. The image is held as
+// decoded for the screen; printing reads the file again at full resolution while it is still
+// the file that was shown.
 class PhotoBitmap {
 public:
     PhotoBitmap() = default;
     virtual ~PhotoBitmap() = default;
 
-    // Frees, then decodes path (found on the media without regard to case) at no more than
-    // the largest screen's size. False when the file is missing or undecodable; the object is
-    // then empty.
-    bool load(const std::string& path);
     // Frees, then holds what the image pipeline decoded; false unless it was decoded.
     bool assign(const DecodedFile& file);
     // file's image is the one held.
@@ -37,12 +32,11 @@ public:
     QSize decodedSize() const { return shown.image.size(); }
     const std::string& path() const { return shown.file; }
 
-    void setCaption(std::string text) { caption = std::move(text); }
-    const std::string& captionText() const { return caption; }
-
     bool layout(const BoxRect& box);
     const BoxRect& fittedRectangle() const { return fittedRect; }
-    // The image into the fitted rectangle, or the caption and its grey frame into the box.
+    // The box last laid out in.
+    const BoxRect& box() const { return layoutBox; }
+    // The image into the fitted rectangle; false when there is none.
     bool paint(QPainter& painter) const;
     // The whole image stretched into destination, sharp on screens of any pixel density.
     void paintInto(QPainter& painter, const BoxRect& destination) const;
@@ -53,7 +47,6 @@ public:
 
 private:
     bool holdsImage() const { return loaded && width() > 0; }
-    void paintCaption(QPainter& painter) const;
     QImage imageToPrint() const;
 
     BoxRect layoutBox;
@@ -61,13 +54,6 @@ private:
     DecodedFile shown;
     QSize uprightSize;
     bool loaded = false;
-    std::string caption;
     // The last stretch of the image, reused while the destination size stays the same.
     mutable QImage scaled;
 };
-
-// The frame around a caption that stands where an image is missing.
-inline const QColor captionFrameColour{190, 190, 190};
-
-// Paints a 4-pixel frame of colour on rectangle moved in by inset on every side.
-void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour);

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "imaging/UiFont.h"
 #include "views/ConstInfoLayout.h"
 #include "views/ImageViewCommands.h"
 #include "views/PlainText.h"
+#include "views/UiFont.h"
 
 namespace {
 

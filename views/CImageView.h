@@ -5,10 +5,10 @@
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
-#include "imaging/WhenIdle.h"
 #include "views/CPhotoStatic.h"
 #include "views/ImageSlot.h"
 #include "views/ImageViewCommands.h"
+#include "views/WhenIdle.h"
 
 // The current photo, or the drawing last chosen, over the whole window less a 10-pixel margin.
 // It follows every hint while hidden, so that it always knows what enlargement shows, but asks

@@ -4,10 +4,10 @@
 
 #include "document/PhotoOrder.h"
 #include "imaging/FitRules.h"
-#include "imaging/UiFont.h"
 #include "views/PhotoViewLayout.h"
 #include "views/PlainText.h"
 #include "views/PrintDialog.h"
+#include "views/UiFont.h"
 
 namespace {
 

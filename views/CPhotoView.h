@@ -8,11 +8,11 @@
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
-#include "imaging/Preloader.h"
-#include "imaging/WhenIdle.h"
 #include "views/CPhotoStatic.h"
 #include "views/ImageSlot.h"
 #include "views/ImageViewCommands.h"
+#include "views/Preloader.h"
+#include "views/WhenIdle.h"
 
 class QPainter;
 

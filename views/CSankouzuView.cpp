@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "views/CaptionPainter.h"
 #include "views/DrawingColumnLayout.h"
+#include "views/UiFont.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ void CSankouzuView::onUpdate(DocumentView*, UpdateHint hint) {
 
 void CSankouzuView::addItem(int drawing, ImageSlot::File file) {
     const int item = itemCount();
-    items.push_back({drawing, PhotoBitmap(),
+    items.push_back({drawing, PhotoBitmap(), QString(),
                      ImageSlot(images, fittedCenteredSize,
                                [this, item](const DecodedFile& decoded, const QString& caption) {
                                    showImage(item, decoded, caption);
@@ -82,9 +84,9 @@ void CSankouzuView::requestImage(int item) {
 }
 
 void CSankouzuView::showImage(int item, const DecodedFile& file, const QString& caption) {
-    PhotoBitmap& bitmap = items[item].bitmap;
-    if (!bitmap.holds(file) && !bitmap.assign(file))
-        bitmap.setCaption(caption.toStdString());
+    Item& shown = items[item];
+    const bool isShown = shown.bitmap.holds(file) || shown.bitmap.assign(file);
+    shown.caption = isShown ? QString() : caption;
     layoutItems(); // the image's proportions decide where in its square it lies
     viewport()->update();
 }
@@ -133,7 +135,10 @@ void CSankouzuView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     for (const Item& item : items) {
-        item.bitmap.paint(painter);
+        if (!item.bitmap.paint(painter) && !item.caption.isEmpty()) {
+            const QRect box = item.bitmap.box().toQRect();
+            paintFileCaption(painter, box, item.caption, uiFont(box.height() / 20));
+        }
         // A thin frame shows which drawing enlargement will show.
         if (document.imageTarget() == ImageTarget::Drawing &&
             document.currentDrawingIndex() == item.drawing) {

@@ -9,9 +9,9 @@
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
 #include "imaging/PhotoBitmap.h"
-#include "imaging/Preloader.h"
-#include "imaging/WhenIdle.h"
 #include "views/ImageSlot.h"
+#include "views/Preloader.h"
+#include "views/WhenIdle.h"
 
 // The reference drawings of the current photo, stacked in a scrolling column, each fitted into
 // a square as wide as the view. A missing drawing shows which medium holds it, a damaged one
@@ -32,6 +32,7 @@ public:
     void reload();
     int itemCount() const { return static_cast<int>(items.size()); }
     const PhotoBitmap& itemBitmap(int item) const { return items[item].bitmap; }
+    QString itemCaption(int item) const { return items[item].caption; }
     int contentHeight() const { return layoutHeight; }
     // The item under a point of the viewport, or -1.
     int itemAt(QPoint point) const;
@@ -50,6 +51,7 @@ private:
     struct Item {
         int drawing;
         PhotoBitmap bitmap;
+        QString caption; // while the drawing cannot be shown
         ImageSlot slot;
     };
 

@@ -3,7 +3,15 @@
 #include <QFontInfo>
 #include <QPainter>
 
-#include "imaging/PhotoBitmap.h"
+void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(rectangle.left + inset, rectangle.top + inset,
+                           rectangle.width() - 2 * inset, rectangle.height() - 2 * inset));
+    painter.restore();
+}
 
 void paintFileCaption(QPainter& painter, const QRect& box, const QString& caption,
                       const QFont& font) {

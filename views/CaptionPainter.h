@@ -1,10 +1,19 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
 
+#include "imaging/FitRules.h"
+
 class QPainter;
+
+// The frame around a caption that stands where an image is missing.
+inline const QColor captionFrameColour{190, 190, 190};
+
+// Paints a 4-pixel frame of colour on rectangle moved in by inset on every side.
+void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QColor& colour);
 
 // What stands where an image cannot be shown: the caption on one line, centred, in a grey
 // frame. The screen and the printer paint it alike.

@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "imaging/Preloader.h"
 #include "tests/support/ManualExecutor.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestImages.h"
+#include "views/Preloader.h"
 
 namespace {
 
@@ -203,20 +203,4 @@ TEST(ImageLoaderThreads, DecodesOnWorkersAndDeliversOnTheCallingThread) {
     EXPECT_EQ(deliveredOn, QThread::currentThreadId());
     EXPECT_EQ(delivered[0].fullSize, QSize(640, 480));
     EXPECT_LE(delivered[0].image.height(), 256); // reduced for the cell
-}
-
-TEST(ImagePreloader, ReadsAheadWhenTheEventLoopIsIdle) {
-    auto* executor = new ManualExecutor;
-    ImageLoader loader{std::unique_ptr<DecodeExecutor>(executor)};
-    Preloader preloader(loader);
-    const std::string next =
-        writeImageFile("next.png", filledImage(64, 48, Qt::red), "png").string();
-    const std::string gone =
-        writeImageFile("gone.png", filledImage(64, 48, Qt::red), "png").string();
-    preloader.schedule({{gone, cell, fitInside, ""}});
-    preloader.schedule({{next, cell, fitInside, ""}}); // a second step before the loop went idle
-    EXPECT_EQ(loader.decodesUnderway(), 0u);
-    QCoreApplication::processEvents();
-    executor->runAll();
-    EXPECT_EQ(executor->decodedFiles, std::vector<std::string>{next});
 }

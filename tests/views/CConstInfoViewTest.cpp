@@ -4,10 +4,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "imaging/UiFont.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "views/ConstInfoLayout.h"
+#include "views/UiFont.h"
 
 namespace {
 

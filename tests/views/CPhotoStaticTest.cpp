@@ -42,7 +42,13 @@ private Q_SLOTS:
         control.resize(300, 100);
         control.showCaption(QString::fromStdString(missingFileCaption("P0000003.JPG", "2")));
         QCOMPARE(control.captionText(), QString("P0000003.JPG　：　メディア番号＝2"));
-        QCOMPARE(grabbed(control).pixelColor(2, 50), grey);
+        // The 4-pixel frame on the box moved in by 3 covers pixels 1 to 4 from each edge.
+        const QImage shown = grabbed(control);
+        QCOMPARE(shown.pixelColor(1, 50), grey);
+        QCOMPARE(shown.pixelColor(4, 50), grey);
+        QVERIFY(shown.pixelColor(0, 50) != grey);
+        QVERIFY(shown.pixelColor(5, 50) != grey);
+        QCOMPARE(shown.pixelColor(150, 98), grey);
         control.setSelected(true);
         QCOMPARE(grabbed(control).pixelColor(2, 50), cyan); // the cyan frame covers the grey
     }

@@ -6,12 +6,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "imaging/UiFont.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/ViewFixture.h"
 #include "views/PlainText.h"
+#include "views/UiFont.h"
 
 class CPhotoViewTest : public QObject {
     Q_OBJECT

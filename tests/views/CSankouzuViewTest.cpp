@@ -61,8 +61,7 @@ private Q_SLOTS:
     void captionsCanBeChosenButNotEnlarged() {
         writeDrawing(1);
         Fixture fixture(2); // D0 is on another medium
-        QCOMPARE(QString::fromStdString(fixture.view.itemBitmap(0).captionText()),
-                 QString("D0　：　メディア番号＝1"));
+        QCOMPARE(fixture.view.itemCaption(0), QString("D0　：　メディア番号＝1"));
         QSignalSpy enlarge(&fixture.view, &CSankouzuView::enlargeRequested);
         QTest::mouseClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(0));
         QCOMPARE(fixture.document.currentDrawingIndex(), 0);
@@ -82,8 +81,7 @@ private Q_SLOTS:
         writeScratchFile("DRA/D0", "not an image");
         writeDrawing(1);
         Fixture fixture(2);
-        QCOMPARE(QString::fromStdString(fixture.view.itemBitmap(0).captionText()),
-                 QString("D0　：　画像を表示できません"));
+        QCOMPARE(fixture.view.itemCaption(0), QString("D0　：　画像を表示できません"));
         QTest::mouseClick(fixture.view.viewport(), Qt::LeftButton, {}, fixture.centreOf(1));
         QCOMPARE(fixture.document.currentDrawingIndex(), 1); // the drawing clicked
     }

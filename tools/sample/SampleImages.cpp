@@ -8,8 +8,8 @@
 #include <QImageWriter>
 #include <QPainter>
 
-#include "imaging/UiFont.h"
 #include "tools/sample/FaxTiff.h"
+#include "views/UiFont.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "imaging/WhenIdle.h"
+#include "views/WhenIdle.h"
 
 WhenIdle::WhenIdle(QObject* parent, std::function<void()> action) : QObject(parent) {
     timer.setSingleShot(true);

@@ -7,7 +7,7 @@
 #include <QSize>
 
 #include "imaging/ImageLoader.h"
-#include "imaging/WhenIdle.h"
+#include "views/WhenIdle.h"
 
 // One image a view expects to show next.
 struct ImageWish {

@@ -1,4 +1,4 @@
-#include "imaging/Preloader.h"
+#include "views/Preloader.h"
 
 Preloader::Preloader(ImageLoader& loader, QObject* parent)
     : QObject(parent), loader(loader), idle(this, [this] { start(); }) {}

@@ -1,4 +1,4 @@
-#include "imaging/UiFont.h"
+#include "views/UiFont.h"
 
 #include <QFontMetrics>
 #include <QStringList>
