@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds TESSEL twice, plainly and with AddressSanitizer and UndefinedBehaviorSanitizer, runs
-# every test headless in both builds, then fuzzes each reader briefly.
+# every test headless in both builds, the tests that run threads also under ThreadSanitizer,
+# and fuzzes each reader briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,6 +21,18 @@ scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSEL_WERROR=ON -DTE
 
 # A short run of every fuzzing target over its seed corpus (clang comes with the packages).
 scripts/fuzz.sh 30
+
+# The tests that run the image pipeline, the reads of deliveries and the search of other discs
+# on threads, under ThreadSanitizer. Qt's own libraries are not instrumented; the suppressions
+# name them, and nothing of ours.
+threaded="imaging_tests media_lookup_tests media_tests main_frame_tests"
+export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan/suppressions.txt"
+BUILD_TARGETS="$threaded" scripts/build.sh build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTESSEL_WERROR=ON -DTESSEL_THREAD_SANITIZER=ON
+for test in $threaded; do
+    echo "ThreadSanitizer: $test"
+    (cd build-tsan/tests && "./$test" >"$test.log" 2>&1) || { cat "build-tsan/tests/$test.log"; exit 1; }
+done
 
 jobs=$(nproc)
 ctest --test-dir build-test --output-on-failure -j "$jobs"

@@ -84,6 +84,27 @@ private Q_SLOTS:
         QCOMPARE(test.app.document().photoOrder().size(), 2u);
     }
 
+    void aSecondOpenReplacesAReadStillRunningOnItsThread() {
+        TestApp test(true);
+        QVERIFY(test.app.InitInstance({"tessel"}));
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        test.app.document().loadPhotoXml = [released, load = test.app.document().loadPhotoXml](
+                                               const std::string& path, PhotoDataSet& data) {
+            if (path.ends_with("first.xml"))
+                released.wait(); // a slow disc
+            return load(path, data);
+        };
+        test.app.openDocumentFile(writeDelivery("first.xml", 2));
+        const QString second = writeDelivery("second.xml", 3);
+        test.app.openDocumentFile(second);
+        while (test.app.reading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        release.set_value(); // the first result comes too late: nobody takes it
+        QCOMPARE(QString::fromStdString(test.app.document().pathName()), second);
+        QCOMPARE(test.app.document().photoOrder().size(), 3u);
+    }
+
     void theBusyPointerShowsWhileAFileIsRead() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel"}));

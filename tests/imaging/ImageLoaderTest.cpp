@@ -204,3 +204,18 @@ TEST(ImageLoaderThreads, DecodesOnWorkersAndDeliversOnTheCallingThread) {
     EXPECT_EQ(delivered[0].fullSize, QSize(640, 480));
     EXPECT_LE(delivered[0].image.height(), 256); // reduced for the cell
 }
+
+TEST(ImageLoaderThreads, ALoaderDestroyedWithDecodesInFlightDeliversNothing) {
+    const std::string path =
+        writeImageFile("large.png", filledImage(3000, 2000, Qt::red), "png").string();
+    bool delivered = false;
+    {
+        ImageLoader loader;               // the thread pool
+        std::vector<ImageTicket> tickets; // the views go before the loader
+        for (const QSize box : {QSize(100, 80), QSize(2000, 1500), QSize()})
+            tickets.push_back(
+                loader.request(path, box, [&](const DecodedFile&) { delivered = true; }));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(delivered);
+}
