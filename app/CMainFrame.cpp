@@ -23,17 +23,12 @@
 #include "views/CSankouzuView.h"
 #include "views/CXmlTreeView.h"
 
-namespace {
-
-constexpr int separator = 0;
-
-} // namespace
-
 CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
                        CommandTarget& application, const RecentFileList& recentFiles)
     : document(document), settings(settings), application(application), recentFiles(recentFiles),
-      documentCommands(document), active(new ActiveView(this)),
-      commandSet(new CommandSet(this, [this] { return route(); })) {
+      documentCommands(document), readingCommands([this] { Q_EMIT readCancelled(); }),
+      active(new ActiveView(this)), commandSet(new CommandSet(this, [this] { return route(); })),
+      slides(new SlideShow(document, settings, this)) {
     setWindowTitle("TESSEL"); // never the open file's name
     setWindowIcon(QIcon(":/res/tessel.svg"));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -45,7 +40,8 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     buildMenus();
     buildToolBars();
     buildStatusBar();
-    connect(&slideTimer, &QTimer::timeout, this, &CMainFrame::slideTick);
+    addNavigationCommands();
+    addDisplayCommands();
     setAcceptDrops(true);
     commandSet->refresh();
 }
@@ -78,25 +74,6 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     Q_EMIT deliveryDropped(file);
 }
 
-void CMainFrame::savePlacement(QSettings& profile) const {
-    profile.beginGroup("Window");
-    profile.setValue("geometry", saveGeometry());
-    profile.setValue("bars", saveState()); // the toolbars, shown or hidden
-    profile.setValue("statusBar", !statusBar()->isHidden());
-    profile.setValue("splitters", layout->saveSplitters());
-    profile.endGroup();
-}
-
-void CMainFrame::restorePlacement(const QSettings& profile) {
-    const QString group = "Window/";
-    if (!profile.contains(group + "geometry"))
-        return; // the first run: the default size and the columns made for it
-    restoreGeometry(profile.value(group + "geometry").toByteArray());
-    restoreState(profile.value(group + "bars").toByteArray());
-    statusBar()->setVisible(profile.value(group + "statusBar", true).toBool());
-    layout->restoreSplitters(profile.value(group + "splitters").toByteArray());
-}
-
 void CMainFrame::connectViews() {
     // The four-photo view first: it is active until another view is.
     active->addView(layout->photoView(), layout->photoView());
@@ -112,7 +89,7 @@ void CMainFrame::connectViews() {
 
 std::vector<CommandTarget*> CMainFrame::route() {
     if (reading)
-        return {&application, this};
+        return {&readingCommands, &application, this};
     return {active->target(), &documentCommands, this, &application};
 }
 
@@ -125,40 +102,38 @@ void CMainFrame::showReading(bool isReading) {
     commandSet->refresh();
 }
 
-void CMainFrame::addCommands(QWidget* menuOrBar, std::initializer_list<int> ids) {
-    for (int id : ids) {
-        if (id == separator) {
+void CMainFrame::addEntries(QWidget* menuOrBar, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+        case MenuEntry::Kind::Command:
+            menuOrBar->addAction(commandSet->action(entry.id));
+            break;
+        case MenuEntry::Kind::Separator: {
             auto* line = new QAction(menuOrBar);
             line->setSeparator(true);
             menuOrBar->addAction(line);
-        } else {
-            menuOrBar->addAction(commandSet->action(static_cast<CommandId>(id)));
+            break;
+        }
+        case MenuEntry::Kind::RecentFiles:
+            addRecentFiles(menuOrBar);
+            break;
         }
     }
 }
 
 void CMainFrame::buildMenus() {
-    using C = CommandId;
-    QMenu* file = menuBar()->addMenu("ファイル(&F)");
-    addCommands(file, {int(C::FileOpen), separator, int(C::FilePrint), separator});
-    addRecentFiles(file);
-    addCommands(file, {separator, int(C::AppExit)});
-    addCommands(menuBar()->addMenu("写真XML(&X)"),
-                {int(C::EndDisplay), separator, int(C::ShowConstInfo), separator,
-                 int(C::PreviousPhoto), int(C::NextPhoto), separator, int(C::EnlargePhoto),
-                 int(C::Reload), separator, int(C::StartSlideShow)});
-    addCommands(menuBar()->addMenu("表示(&V)"),
-                {int(C::FourPhotos), int(C::ToggleTree), separator, int(C::ViewToolBar),
-                 int(C::ViewStatusBar), separator, int(C::Options)});
-    addCommands(menuBar()->addMenu("ヘルプ(&H)"), {int(C::AppAbout)});
+    for (const MenuLayout& menu : frameMenus())
+        addEntries(menuBar()->addMenu(menu.title), menu.entries);
 }
 
-void CMainFrame::addRecentFiles(QMenu* menu) {
-    recentPlaceholder = menu->addAction("最近使ったファイル");
+void CMainFrame::addRecentFiles(QWidget* menu) {
+    recentPlaceholder = new QAction("最近使ったファイル", menu);
+    menu->addAction(recentPlaceholder);
     recentPlaceholder->setStatusTip("指定のファイルを開く");
     recentPlaceholder->setEnabled(false);
     for (int index = 0; index < RecentFileList::capacity; ++index) {
-        QAction* action = menu->addAction(QString());
+        auto* action = new QAction(menu);
+        menu->addAction(action);
         action->setStatusTip("指定のファイルを開く");
         connect(action, &QAction::triggered, this,
                 [this, index] { Q_EMIT recentFileChosen(index); });
@@ -182,19 +157,16 @@ void CMainFrame::refreshRecentFiles() {
 }
 
 void CMainFrame::buildToolBars() {
-    using C = CommandId;
-    mainBar = addToolBar("ツール バー");
-    mainBar->setObjectName("mainToolBar");
-    mainBar->setIconSize(QSize(16, 15));
-    addCommands(mainBar,
-                {int(C::FileOpen), int(C::FilePrint), separator, int(C::FourPhotos),
-                 int(C::OnePhoto), separator, int(C::ToggleTree), separator, int(C::AppAbout)});
-    photoBar = addToolBar("写真XML");
-    photoBar->setObjectName("photoToolBar");
-    photoBar->setIconSize(QSize(32, 15));
-    addCommands(photoBar,
-                {int(C::EndDisplay), separator, int(C::ShowConstInfo), separator,
-                 int(C::PreviousPhoto), int(C::NextPhoto), separator, int(C::StartSlideShow)});
+    std::vector<QToolBar*> bars;
+    for (const ToolBarLayout& layout : frameToolBars()) {
+        QToolBar* bar = addToolBar(layout.title);
+        bar->setObjectName(layout.objectName);
+        bar->setIconSize(layout.iconSize);
+        addEntries(bar, layout.entries);
+        bars.push_back(bar);
+    }
+    mainBar = bars.at(0);
+    photoBar = bars.at(1);
 }
 
 void CMainFrame::buildStatusBar() {
@@ -214,103 +186,62 @@ QString CMainFrame::readStopNotice() const {
     return readStop->text();
 }
 
-bool CMainFrame::updateCommand(CommandId id, CommandState& state) {
-    if (updateNavigation(id, state) || updateDisplay(id, state))
-        return true;
-    switch (id) {
-    case CommandId::ViewToolBar:
-        state = {true, !mainBar->isHidden()};
-        return true;
-    case CommandId::ViewStatusBar:
-        state = {true, !statusBar()->isHidden()};
-        return true;
-    case CommandId::NextPane:
-    case CommandId::PreviousPane:
-        state.enabled = !layout->showsFullWindow();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainFrame::updateNavigation(CommandId id, CommandState& state) {
+bool CMainFrame::canStep() const {
     const bool constInfoShown = isActive(layout->constInfoView());
     const bool drawingEnlarged =
         isActive(layout->imageView()) && document.imageTarget() == ImageTarget::Drawing;
-    const bool hasCurrent = document.currentIndex() != -1;
-    switch (id) {
-    case CommandId::PreviousPhoto:
-        state.enabled =
-            !constInfoShown && !drawingEnlarged && hasCurrent && !document.isFirstPhoto();
-        return true;
-    case CommandId::NextPhoto:
-        state.enabled =
-            !constInfoShown && !drawingEnlarged && hasCurrent && !document.isLastPhoto();
-        return true;
-    case CommandId::StartSlideShow:
-        state.enabled = !constInfoShown && !document.pathName().empty() && !slideShowRunning();
-        return true;
-    default:
-        return false;
-    }
+    return !constInfoShown && !drawingEnlarged && document.currentIndex() != -1;
 }
 
-bool CMainFrame::updateDisplay(CommandId id, CommandState& state) {
-    const bool split = !layout->showsFullWindow();
-    switch (id) {
-    case CommandId::EndDisplay:
-        state.enabled = !split || slideShowRunning();
-        return true;
-    case CommandId::ShowConstInfo:
-        state.enabled = split && document.photoData().hasConstructionInfo;
-        return true;
-    case CommandId::EnlargePhoto:
-        state.enabled = split && document.currentIndex() != -1;
-        return true;
-    case CommandId::ToggleTree:
-        state = {true, layout->treeShown()};
-        return true;
-    default:
-        return false;
-    }
+void CMainFrame::addNavigationCommands() {
+    add(
+        CommandId::PreviousPhoto, [this] { return canStep() && !document.isFirstPhoto(); },
+        [this] { document.previousPhoto(nullptr); });
+    add(
+        CommandId::NextPhoto, [this] { return canStep() && !document.isLastPhoto(); },
+        [this] { document.nextPhoto(nullptr); });
+    add(
+        CommandId::StartSlideShow,
+        [this] {
+            return !isActive(layout->constInfoView()) && !document.pathName().empty() &&
+                   !slides->running();
+        },
+        [this] { slides->start(); });
+    const auto split = [this] { return !layout->showsFullWindow(); };
+    add(CommandId::NextPane, split, [this] { activateNextPane(1); });
+    add(CommandId::PreviousPane, split, [this] { activateNextPane(-1); });
 }
 
-bool CMainFrame::executeCommand(CommandId id) {
-    switch (id) {
-    case CommandId::PreviousPhoto:
-        document.previousPhoto(nullptr);
-        return true;
-    case CommandId::NextPhoto:
-        document.nextPhoto(nullptr);
-        return true;
-    case CommandId::StartSlideShow:
-        startSlideShow();
-        return true;
-    case CommandId::EndDisplay:
-        endDisplay();
-        return true;
-    case CommandId::EnlargePhoto:
-        enlargePhoto();
-        return true;
-    case CommandId::ShowConstInfo:
-        showConstructionInfo();
-        return true;
-    case CommandId::ToggleTree:
-        layout->toggleTree();
-        return true;
-    case CommandId::ViewToolBar:
-        mainBar->setVisible(mainBar->isHidden());
-        return true;
-    case CommandId::ViewStatusBar:
-        statusBar()->setVisible(statusBar()->isHidden());
-        return true;
-    case CommandId::NextPane:
-    case CommandId::PreviousPane:
-        activateNextPane(id == CommandId::NextPane ? 1 : -1);
-        return true;
-    default:
-        return false;
-    }
+void CMainFrame::addDisplayCommands() {
+    const auto split = [this] { return !layout->showsFullWindow(); };
+    add(
+        CommandId::EndDisplay, [this, split] { return !split() || slides->running(); },
+        [this] { endDisplay(); });
+    add(
+        CommandId::ShowConstInfo,
+        [this, split] { return split() && document.photoData().hasConstructionInfo; },
+        [this] { showConstructionInfo(); });
+    add(
+        CommandId::EnlargePhoto, [this, split] { return split() && document.currentIndex() != -1; },
+        [this] { enlargePhoto(); });
+    addChecked(
+        CommandId::ToggleTree,
+        [this] {
+            return CommandState{true, layout->treeShown()};
+        },
+        [this] { layout->toggleTree(); });
+    addChecked(
+        CommandId::ViewToolBar,
+        [this] {
+            return CommandState{true, !mainBar->isHidden()};
+        },
+        [this] { mainBar->setVisible(mainBar->isHidden()); });
+    addChecked(
+        CommandId::ViewStatusBar,
+        [this] {
+            return CommandState{true, !statusBar()->isHidden()};
+        },
+        [this] { statusBar()->setVisible(statusBar()->isHidden()); });
 }
 
 void CMainFrame::activateNextPane(int step) {
@@ -335,20 +266,10 @@ void CMainFrame::showFullWindow(QWidget& view) {
     layout->showFullWindow(view);
 }
 
-void CMainFrame::startSlideShow() {
-    // The interval is read now: a change in the options applies to the next show.
-    slideTimer.start(slideShowIntervalMilliseconds(settings.photoSlideInterval));
-}
-
-void CMainFrame::slideTick() {
-    if (!document.nextPhoto(nullptr))
-        slideTimer.stop();
-}
-
 void CMainFrame::endDisplay() {
     // Esc in a full-window view returns first, even while a slideshow runs.
     if (!layout->showsFullWindow()) {
-        stopSlideShow();
+        slides->stop();
         return;
     }
     showSplitDisplay();

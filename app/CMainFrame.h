@@ -5,12 +5,15 @@
 #include <vector>
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include "app/ActiveView.h"
 #include "app/DocumentCommands.h"
 #include "app/FrameLayout.h"
+#include "app/FrameMenus.h"
+#include "app/ReadingCommands.h"
 #include "app/RecentFileList.h"
+#include "app/SlideShow.h"
+#include "commands/CommandHandlers.h"
 #include "commands/CommandSet.h"
 #include "document/CQuillonDoc.h"
 #include "settings/AppSettings.h"
@@ -18,12 +21,11 @@
 
 class QLabel;
 class QMimeData;
-class QSettings;
 class QToolBar;
 
 // The program's one window: menus, two toolbars, status bar, the split display of the views
 // and the two full-window views that replace it, photo stepping and the slideshow.
-class CMainFrame : public QMainWindow, public CommandTarget {
+class CMainFrame : public QMainWindow, public CommandHandlers {
     Q_OBJECT
 
 public:
@@ -31,11 +33,9 @@ public:
                CommandTarget& application, const RecentFileList& recentFiles);
     ~CMainFrame() override;
 
-    bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId id) override;
-
     CommandSet& commands() { return *commandSet; }
     FrameLayout& clientArea() { return *layout; }
+    const FrameLayout& clientArea() const { return *layout; }
     CPhotoView& photoView() { return layout->photoView(); }
     // Where the command route starts.
     QWidget* activeView() const { return active->widget(); }
@@ -47,12 +47,7 @@ public:
     QAction* recentFileAction(int index) const { return recentActions[index]; }
     QAction* recentFilePlaceholder() const { return recentPlaceholder; }
 
-    bool slideShowRunning() const { return slideTimer.isActive(); }
-    int slideShowInterval() const { return slideTimer.interval(); }
-    void startSlideShow();
-    // One step of the slideshow; where there is nothing to step to it stops instead.
-    void slideTick();
-    void stopSlideShow() { slideTimer.stop(); }
+    SlideShow& slideShow() { return *slides; }
     // Returns from a full-window view to the split display, or else stops the slideshow.
     void endDisplay();
     // The split display with the photos active, whatever full-window view was shown.
@@ -60,22 +55,20 @@ public:
     // The photo, or the drawing chosen, over the whole window.
     void enlargePhoto();
     void showConstructionInfo();
-    // While a delivery is read, the status bar says so and commands go to the application
-    // first, which disables those that would act on the document.
+    // While a delivery is read, the status bar says so and the commands that would act on
+    // the document wait; Esc asks for the read to be cancelled.
     void showReading(bool reading);
     bool showsReading() const { return reading; }
     // Says in the status bar, until replaced, that the open file was not read to its end.
     void showReadStopNotice(const QString& notice);
     QString readStopNotice() const;
 
-    // The window's place and size, its bars and the splitters, kept across runs.
-    void savePlacement(QSettings& profile) const;
-    void restorePlacement(const QSettings& profile);
-
 Q_SIGNALS:
     void recentFileChosen(int index);
     // A delivery file or folder was dropped on the window; path is its photo XML file.
     void deliveryDropped(const QString& path);
+    // Esc while a delivery is read.
+    void readCancelled();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -86,22 +79,25 @@ private:
     void connectViews();
     void showFullWindow(QWidget& view);
     bool isActive(const QWidget& view) const { return active->widget() == &view; }
-    bool updateNavigation(CommandId id, CommandState& state);
-    bool updateDisplay(CommandId id, CommandState& state);
+    void addNavigationCommands();
+    void addDisplayCommands();
+    // Photos can be stepped through in what is shown.
+    bool canStep() const;
     void activateNextPane(int step);
     // The photo XML file of what is dragged over the window, if it may be opened now.
     QString droppedDelivery(const QMimeData* data);
     void buildMenus();
     void buildToolBars();
     void buildStatusBar();
-    void addCommands(QWidget* menuOrBar, std::initializer_list<int> ids);
-    void addRecentFiles(QMenu* menu);
+    void addEntries(QWidget* menuOrBar, const std::vector<MenuEntry>& entries);
+    void addRecentFiles(QWidget* menu);
 
     CQuillonDoc& document;
     const AppSettings& settings;
     CommandTarget& application;
     const RecentFileList& recentFiles;
     DocumentCommands documentCommands;
+    ReadingCommands readingCommands;
     FrameLayout* layout;
     ActiveView* active;
     CommandSet* commandSet;
@@ -111,5 +107,5 @@ private:
     bool reading = false;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};
-    QTimer slideTimer;
+    SlideShow* slides; // owned by Qt as a child
 };

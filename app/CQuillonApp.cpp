@@ -10,6 +10,7 @@
 #include "app/CMainFrame.h"
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
+#include "app/WindowPlacement.h"
 #include "document/SystemErrorText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
@@ -22,11 +23,16 @@ CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
         box.exec();
     };
     chooseFile = [this] { return askForFile(); };
+    const auto always = [] { return true; };
+    add(CommandId::FileOpen, always, [this] { OnFileOpen(); });
+    add(CommandId::FileNew, always, [this] { OnFileNew(); });
+    add(CommandId::AppAbout, always, [this] { OnAppAbout(); });
+    add(CommandId::AppExit, always, [this] { mainFrame->close(); });
 }
 
 CQuillonApp::~CQuillonApp() {
     if (mainFrame)
-        mainFrame->savePlacement(profile);
+        saveWindowPlacement(*mainFrame, profile);
 }
 
 bool CQuillonApp::InitInstance(const QStringList& arguments) {
@@ -37,7 +43,8 @@ bool CQuillonApp::InitInstance(const QStringList& arguments) {
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
     connect(mainFrame.get(), &CMainFrame::deliveryDropped, this,
             [this](const QString& path) { openDocumentFile(path); });
-    mainFrame->restorePlacement(profile);
+    connect(mainFrame.get(), &CMainFrame::readCancelled, this, &CQuillonApp::cancelOpen);
+    restoreWindowPlacement(*mainFrame, profile);
     if (arguments.size() > 1) {
         // A file that cannot be opened at all ends the program before its window shows.
         if (!doc->checkOpenable(absolutePath(arguments[1]).toStdString()))
@@ -56,7 +63,7 @@ QString CQuillonApp::absolutePath(const QString& path) {
 
 void CQuillonApp::openDocumentFile(const QString& path) {
     const std::string absolute = absolutePath(path).toStdString();
-    mainFrame->stopSlideShow();
+    mainFrame->slideShow().stop();
     showReading(true);
     reader.start([absolute, load = doc->loadPhotoXml,
                   mountPoints = mountPoints] { return readDelivery(absolute, load, mountPoints); },
@@ -92,7 +99,7 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     }
     doc->setPathName(path.toStdString());
     if (doc->currentIndex() == -1)
-        mainFrame->stopSlideShow(); // nothing to step to
+        mainFrame->slideShow().stop(); // nothing to step to
     recent.add(path);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(notice);
@@ -116,7 +123,7 @@ void CQuillonApp::OnFileNew() {
 void CQuillonApp::showNewDocument() {
     images->lookOnOtherDiscs(nullptr);
     mainFrame->showSplitDisplay();
-    mainFrame->stopSlideShow();
+    mainFrame->slideShow().stop();
     mainFrame->showReadStopNotice({});
     doc->sendInitialUpdate();
 }
@@ -187,50 +194,5 @@ void CQuillonApp::saveOptions(const OptionValues& options) {
                             "変更したオプションは TESSEL を終了するまで有効です。")
                         .arg(QString::fromStdString(settings.iniPath),
                              QString::fromStdString(systemErrorText(failure.value()))));
-    }
-}
-
-bool CQuillonApp::updateCommand(CommandId id, CommandState& state) {
-    switch (id) {
-    case CommandId::FileOpen:
-    case CommandId::FileNew:
-    case CommandId::AppAbout:
-    case CommandId::AppExit:
-        state.enabled = true;
-        return true;
-    case CommandId::ViewToolBar:
-    case CommandId::ViewStatusBar:
-        return false;
-    default:
-        // While a delivery is read, the frame asks here first: Esc cancels the read, and
-        // nothing may act on the document that is about to be replaced.
-        if (!reader.reading())
-            return false;
-        state.enabled = id == CommandId::EndDisplay;
-        return true;
-    }
-}
-
-bool CQuillonApp::executeCommand(CommandId id) {
-    switch (id) {
-    case CommandId::FileOpen:
-        OnFileOpen();
-        return true;
-    case CommandId::FileNew:
-        OnFileNew();
-        return true;
-    case CommandId::AppAbout:
-        OnAppAbout();
-        return true;
-    case CommandId::AppExit:
-        mainFrame->close();
-        return true;
-    case CommandId::EndDisplay:
-        if (!reader.reading())
-            return false;
-        cancelOpen();
-        return true;
-    default:
-        return false;
     }
 }

@@ -11,7 +11,7 @@
 
 #include "app/DeliveryReader.h"
 #include "app/RecentFileList.h"
-#include "commands/CommandTarget.h"
+#include "commands/CommandHandlers.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentHost.h"
 #include "settings/AppSettings.h"
@@ -23,7 +23,7 @@ class QFileDialog;
 // The application: reads the settings, creates the one document and the main window, opens
 // files from the command line, the open command and the recent-file list, and shows the
 // document's messages.
-class CQuillonApp : public QObject, public DocumentHost, public CommandTarget {
+class CQuillonApp : public QObject, public DocumentHost, public CommandHandlers {
 public:
     // profile keeps the recent-file list; images decodes for every view (by default on a
     // thread pool); reads run on threads of their own by default.
@@ -57,9 +57,6 @@ public:
     std::optional<OptionChoice> runOptionsDialog(const OptionValues& shown) override;
     OptionValues savedOptions() const override;
     void saveOptions(const OptionValues& options) override;
-
-    bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId id) override;
 
     AppSettings settings;
     // Replaceable for tests: how a message is shown (as information, or as a warning that

@@ -7,3 +7,17 @@ int slideShowIntervalMilliseconds(int seconds) {
     constexpr int longestSeconds = INT_MAX / 1000;
     return std::clamp(seconds, 1, longestSeconds) * 1000;
 }
+
+SlideShow::SlideShow(CQuillonDoc& document, const AppSettings& settings, QObject* parent)
+    : QObject(parent), document(document), settings(settings) {
+    connect(&timer, &QTimer::timeout, this, &SlideShow::tick);
+}
+
+void SlideShow::start() {
+    timer.start(slideShowIntervalMilliseconds(settings.photoSlideInterval));
+}
+
+void SlideShow::tick() {
+    if (!document.nextPhoto(nullptr))
+        timer.stop();
+}

@@ -23,6 +23,9 @@ CConstInfoView::CConstInfoView(CQuillonDoc& document, QWidget* parent)
     : QWidget(parent), document(document), number(makeText(this, Qt::AlignRight | Qt::AlignTop)),
       title(makeText(this, Qt::AlignHCenter | Qt::AlignTop)),
       parties(makeText(this, Qt::AlignLeft | Qt::AlignTop)) {
+    for (const CommandId id : offInFullWindowViews)
+        disable(id);
+    disable(CommandId::FilePrint); // nothing to print here, either
     document.addView(*this);
 }
 
@@ -57,12 +60,4 @@ void CConstInfoView::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT endRequested();
-}
-
-bool CConstInfoView::updateCommand(CommandId id, CommandState& state) {
-    // Nothing to print here, either.
-    if (!isOffInFullWindowViews(id) && id != CommandId::FilePrint)
-        return false;
-    state.enabled = false;
-    return true;
 }

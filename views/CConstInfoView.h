@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "commands/CommandTarget.h"
+#include "commands/CommandHandlers.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 
@@ -12,17 +12,15 @@ class QLabel;
 // the construction number, the name with its period, the orderer and contractor. The texts
 // change only with the initial update after an open or a new document. A click anywhere
 // returns.
-class CConstInfoView : public QWidget, public DocumentView, public CommandTarget {
+class CConstInfoView : public QWidget, public DocumentView, public CommandHandlers {
     Q_OBJECT
 
 public:
     explicit CConstInfoView(CQuillonDoc& document, QWidget* parent = nullptr);
     ~CConstInfoView() override;
 
-    void onUpdate(DocumentView* sender, UpdateHint hint) override;
     // Disables the layout, open, print, tree and options commands.
-    bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId) override { return false; }
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
     QLabel& numberText() const { return *number; }
     QLabel& titleText() const { return *title; }

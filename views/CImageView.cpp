@@ -13,6 +13,8 @@ CImageView::CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* pare
                    control->showCaption(caption);
            }),
       sharpen(this, [this] { requestImage(); }) {
+    for (const CommandId id : offInFullWindowViews)
+        disable(id);
     document.addView(*this);
 }
 
@@ -101,11 +103,4 @@ void CImageView::print() {
     if (canPrint())
         printOnePage(this,
                      [this](QPainter& painter, const QRect& page) { printPage(painter, page); });
-}
-
-bool CImageView::updateCommand(CommandId id, CommandState& state) {
-    if (!isOffInFullWindowViews(id))
-        return ImageViewCommands::updateCommand(id, state);
-    state.enabled = false;
-    return true;
 }

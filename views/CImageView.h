@@ -20,9 +20,8 @@ public:
     CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* parent = nullptr);
     ~CImageView() override;
 
-    void onUpdate(DocumentView* sender, UpdateHint hint) override;
     // Print and reload; the layout, open, options and tree commands are disabled.
-    bool updateCommand(CommandId id, CommandState& state) override;
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
     void reload() override;
     // Only what is shown: an image, or the caption of a file that cannot be.

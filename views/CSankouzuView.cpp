@@ -20,6 +20,8 @@ CSankouzuView::CSankouzuView(CQuillonDoc& document, ImageLoader& images, QWidget
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Always there: a bar that came and went would change the width the squares follow.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    add(
+        CommandId::Reload, [] { return true; }, [this] { reload(); });
     document.addView(*this);
 }
 
@@ -178,18 +180,4 @@ void CSankouzuView::reload() {
     for (Item& item : items)
         item.slot.forget();
     onUpdate(nullptr, UpdateHint::HINT_PHOTO_CHANGED);
-}
-
-bool CSankouzuView::updateCommand(CommandId id, CommandState& state) {
-    if (id != CommandId::Reload)
-        return false;
-    state.enabled = true;
-    return true;
-}
-
-bool CSankouzuView::executeCommand(CommandId id) {
-    if (id != CommandId::Reload)
-        return false;
-    reload();
-    return true;
 }

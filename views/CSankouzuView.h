@@ -4,7 +4,7 @@
 
 #include <QAbstractScrollArea>
 
-#include "commands/CommandTarget.h"
+#include "commands/CommandHandlers.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
@@ -17,17 +17,15 @@
 // a square as wide as the view. A missing drawing shows which medium holds it, a damaged one
 // says it cannot be shown; a click chooses the drawing it shows, a double click on a shown
 // drawing asks for it enlarged. F5 while it is active reads its drawings again.
-class CSankouzuView : public QAbstractScrollArea, public DocumentView, public CommandTarget {
+class CSankouzuView : public QAbstractScrollArea, public DocumentView, public CommandHandlers {
     Q_OBJECT
 
 public:
     CSankouzuView(CQuillonDoc& document, ImageLoader& images, QWidget* parent = nullptr);
     ~CSankouzuView() override;
 
+    // F5 reloads the drawings.
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
-    // Reload.
-    bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId id) override;
 
     void reload();
     int itemCount() const { return static_cast<int>(items.size()); }

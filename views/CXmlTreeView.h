@@ -4,7 +4,7 @@
 
 #include <QTreeWidget>
 
-#include "commands/CommandTarget.h"
+#include "commands/CommandHandlers.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 
@@ -12,7 +12,7 @@
 // item (click, ↑ ↓, or Enter) makes the document browse that node; focus alone chooses
 // nothing. In browse mode 0 the tree follows the current photo to its deepest node, and
 // highlights none for a photo without classification. It handles no command of its own.
-class CXmlTreeView : public QTreeWidget, public DocumentView, public CommandTarget {
+class CXmlTreeView : public QTreeWidget, public DocumentView, public CommandHandlers {
     Q_OBJECT
 
 public:
@@ -20,8 +20,6 @@ public:
     ~CXmlTreeView() override;
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
-    bool updateCommand(CommandId, CommandState&) override { return false; }
-    bool executeCommand(CommandId) override { return false; }
 
     // The item that stands for node, or null.
     QTreeWidgetItem* itemOf(const CategoryNode* node) const;

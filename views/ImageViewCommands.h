@@ -1,16 +1,19 @@
 #pragma once
 
-#include "commands/CommandTarget.h"
+#include <array>
+
+#include "commands/CommandHandlers.h"
 
 // The layout, open, options and tree commands, which a full-window view disables while it is
 // active.
-bool isOffInFullWindowViews(CommandId id);
+inline constexpr std::array offInFullWindowViews{CommandId::FourPhotos, CommandId::OnePhoto,
+                                                 CommandId::FileOpen, CommandId::Options,
+                                                 CommandId::ToggleTree};
 
 // The commands of a view that shows photos: print what it shows, and reload it (F5).
-class ImageViewCommands : public CommandTarget {
+class ImageViewCommands : public CommandHandlers {
 public:
-    bool updateCommand(CommandId id, CommandState& state) override;
-    bool executeCommand(CommandId id) override;
+    ImageViewCommands();
 
     virtual bool canPrint() const { return true; }
     // Asks for a printer, then prints what the view shows.

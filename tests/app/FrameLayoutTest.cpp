@@ -109,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(test.app.document().selectDrawing(0, nullptr));
         QVERIFY(test.run(CommandId::EnlargePhoto));
         QVERIFY(test.run(CommandId::StartSlideShow));
-        test.frame().slideTick();
+        test.frame().slideShow().tick();
         QCOMPARE(test.app.document().currentIndex(), 1);
         QCOMPARE(test.app.document().imageTarget(),
                  ImageTarget::Photo); // the photo, no longer the drawing
@@ -117,9 +117,9 @@ private Q_SLOTS:
         // Esc returns first and leaves the slideshow running; a second Esc stops it.
         QVERIFY(test.run(CommandId::EndDisplay));
         QVERIFY(!test.layout().showsFullWindow());
-        QVERIFY(test.frame().slideShowRunning());
+        QVERIFY(test.frame().slideShow().running());
         QVERIFY(test.run(CommandId::EndDisplay));
-        QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.frame().slideShow().running());
     }
 
     void theLeftColumnKeepsItsWidthAndTheTreeRowComesBackHalf() {

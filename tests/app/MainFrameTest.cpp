@@ -116,16 +116,16 @@ private Q_SLOTS:
         QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
         CMainFrame& frame = test.frame();
         QVERIFY(test.commands().execute(CommandId::StartSlideShow));
-        QVERIFY(frame.slideShowRunning());
-        QCOMPARE(frame.slideShowInterval(), 10000);
+        QVERIFY(frame.slideShow().running());
+        QCOMPARE(frame.slideShow().interval(), 10000);
         QVERIFY(!test.enabled(CommandId::StartSlideShow));
         QVERIFY(test.enabled(CommandId::EndDisplay));
-        frame.slideTick();
-        frame.slideTick();
+        frame.slideShow().tick();
+        frame.slideShow().tick();
         QCOMPARE(test.app.document().currentIndex(), 2);
-        QVERIFY(frame.slideShowRunning()); // the last photo is shown for a whole interval
-        frame.slideTick();
-        QVERIFY(!frame.slideShowRunning());
+        QVERIFY(frame.slideShow().running()); // the last photo is shown for a whole interval
+        frame.slideShow().tick();
+        QVERIFY(!frame.slideShow().running());
         QCOMPARE(test.app.document().currentIndex(), 2);
     }
 
@@ -133,9 +133,9 @@ private Q_SLOTS:
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
         QVERIFY(!test.commands().execute(CommandId::EndDisplay)); // nothing to end
-        test.frame().startSlideShow();
+        test.frame().slideShow().start();
         QVERIFY(test.commands().execute(CommandId::EndDisplay));
-        QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.frame().slideShow().running());
         QCOMPARE(test.app.document().currentIndex(), 0);
     }
 
@@ -153,8 +153,8 @@ private Q_SLOTS:
         writeScratchFile("TESSEL.ini", "[Option]\nPhotoSlideInterval=3\n");
         QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 2)}));
         test.app.settings.photoSlideInterval = 7;
-        test.frame().startSlideShow();
-        QCOMPARE(test.frame().slideShowInterval(), 7000);
+        test.frame().slideShow().start();
+        QCOMPARE(test.frame().slideShow().interval(), 7000);
     }
 
     void aFileOnTheCommandLineThatCannotBeOpenedEndsTheProgram() {
@@ -215,7 +215,7 @@ private Q_SLOTS:
         test.app.document().loadPhotoXml = [](const std::string&, PhotoDataSet&) { return -1; };
         QVERIFY(!test.open(writeDelivery("next.xml", 2)));
         QCOMPARE(test.messages, QStringList{"next.xmlのロードに失敗しました。"});
-        QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.frame().slideShow().running());
         QVERIFY(!test.frame().clientArea().showsFullWindow());
         QVERIFY(!test.enabled(CommandId::NextPhoto));
         QVERIFY(!test.enabled(CommandId::FilePrint));
@@ -237,11 +237,11 @@ private Q_SLOTS:
         QVERIFY(test.commands().execute(CommandId::StartSlideShow));
         test.reads->held = true;
         test.app.openDocumentFile(writeDelivery("first.xml", 2));
-        QVERIFY(!test.frame().slideShowRunning());
+        QVERIFY(!test.frame().slideShow().running());
         QVERIFY(!test.enabled(CommandId::NextPhoto)); // the delivery is about to go
         QVERIFY(!test.enabled(CommandId::FilePrint));
         QVERIFY(test.enabled(CommandId::FileOpen));
-        test.frame().slideTick(); // a tick already on its way steps what is still shown
+        test.frame().slideShow().tick(); // a tick already on its way steps what is still shown
         QCOMPARE(test.app.document().currentIndex(), 1);
         QCOMPARE(test.app.document().photoOrder().size(), 3u);
 
@@ -268,7 +268,7 @@ private Q_SLOTS:
             QString::fromStdString(writeScratchFile("EMPTY.XML", "<photodata/>").string());
         QVERIFY(test.open(empty));
         QCOMPARE(test.frame().readStopNotice(), QString("EMPTY.XML には写真がありません"));
-        QVERIFY(!test.frame().slideShowRunning()); // nothing to step to
+        QVERIFY(!test.frame().slideShow().running()); // nothing to step to
 
         const QString index =
             QString::fromStdString(writeScratchFile("INDEX_C.XML", "<constdata/>").string());
