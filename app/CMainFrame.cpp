@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/PositionLabel.h"
 #include "app/SlideShow.h"
 #include "media/DeliveryLocation.h"
 #include "views/CConstInfoView.h"
@@ -29,7 +30,7 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
       documentCommands(document), readingCommands([this] { Q_EMIT readCancelled(); }),
       active(new ActiveView(this)), commandSet(new CommandSet(this, [this] { return route(); })),
       slides(new SlideShow(document, settings, this)) {
-    setWindowTitle("TESSEL"); // never the open file's name
+    setWindowTitle("TESSEL"); // the works' name joins it once a delivery gives one
     setWindowIcon(QIcon(":/res/tessel.svg"));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->availableSize() * 3 / 4); // the platform's default size is too small
@@ -172,6 +173,9 @@ void CMainFrame::buildToolBars() {
 void CMainFrame::buildStatusBar() {
     // Shown whenever no command's prompt covers it.
     statusBar()->addWidget(new QLabel("レディ"), 1);
+    position = new PositionLabel(document);
+    statusBar()->addPermanentWidget(position);
+    slides->runningChanged = [this](bool running) { position->showSlideShowRunning(running); };
     // Permanent, so that no prompt hides that the file was not read to its end.
     readStop = new QLabel;
     readStop->setTextFormat(Qt::PlainText);
@@ -182,8 +186,20 @@ void CMainFrame::showReadStopNotice(const QString& notice) {
     readStop->setText(notice);
 }
 
+QString CMainFrame::positionText() const {
+    return position->text();
+}
+
 QString CMainFrame::readStopNotice() const {
     return readStop->text();
+}
+
+int CMainFrame::pageSize() const {
+    return document.fourPhotoLayout() ? 4 : 1;
+}
+
+int CMainFrame::lastPhotoIndex() const {
+    return static_cast<int>(document.photoOrder().size()) - 1;
 }
 
 bool CMainFrame::canStep() const {
@@ -200,6 +216,16 @@ void CMainFrame::addNavigationCommands() {
     add(
         CommandId::NextPhoto, [this] { return canStep() && !document.isLastPhoto(); },
         [this] { document.nextPhoto(nullptr); });
+    const auto atFirst = [this] { return canStep() && !document.isFirstPhoto(); };
+    const auto atLast = [this] { return canStep() && !document.isLastPhoto(); };
+    add(CommandId::FirstPhoto, atFirst, [this] { document.goToPhoto(0, nullptr); });
+    add(CommandId::LastPhoto, atLast, [this] { document.goToPhoto(lastPhotoIndex(), nullptr); });
+    add(CommandId::PreviousPage, atFirst,
+        [this] { document.goToPhoto(std::max(document.currentIndex() - pageSize(), 0), nullptr); });
+    add(CommandId::NextPage, atLast, [this] {
+        document.goToPhoto(std::min(document.currentIndex() + pageSize(), lastPhotoIndex()),
+                           nullptr);
+    });
     add(
         CommandId::StartSlideShow,
         [this] {

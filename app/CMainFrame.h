@@ -19,6 +19,7 @@
 #include "settings/AppSettings.h"
 #include "views/CPhotoView.h"
 
+class PositionLabel;
 class QLabel;
 class QMimeData;
 class QToolBar;
@@ -48,6 +49,8 @@ public:
     QAction* recentFilePlaceholder() const { return recentPlaceholder; }
 
     SlideShow& slideShow() { return *slides; }
+    // Where the current photo stands, as the status bar says it.
+    QString positionText() const;
     // Returns from a full-window view to the split display, or else stops the slideshow.
     void endDisplay();
     // The split display with the photos active, whatever full-window view was shown.
@@ -83,6 +86,9 @@ private:
     void addDisplayCommands();
     // Photos can be stepped through in what is shown.
     bool canStep() const;
+    // How far Page Up and Page Down step: a page of four, or one photo.
+    int pageSize() const;
+    int lastPhotoIndex() const;
     void activateNextPane(int step);
     // The photo XML file of what is dragged over the window, if it may be opened now.
     QString droppedDelivery(const QMimeData* data);
@@ -104,6 +110,7 @@ private:
     QToolBar* mainBar = nullptr;
     QToolBar* photoBar = nullptr;
     QLabel* readStop = nullptr;
+    PositionLabel* position = nullptr;
     bool reading = false;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};

@@ -84,11 +84,11 @@ OptionChoice COptionDlg::values() const {
 bool COptionDlg::checkInterval() {
     const auto scanned = scanUnsigned(interval->text());
     if (!scanned) {
-        showMessage("Please enter a positive integer.", QMessageBox::NoIcon);
+        showMessage("正の整数を入力してください。", QMessageBox::NoIcon);
         return false;
     }
     if (*scanned < shortestInterval || *scanned > longestInterval) {
-        showMessage(QString("Please enter an integer between %1 and %2.")
+        showMessage(QString("%1 から %2 までの整数を入力してください。")
                         .arg(shortestInterval)
                         .arg(longestInterval),
                     QMessageBox::Warning);

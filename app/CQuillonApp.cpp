@@ -11,6 +11,7 @@
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
 #include "app/WindowPlacement.h"
+#include "document/BrowsePosition.h"
 #include "document/SystemErrorText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
@@ -105,6 +106,7 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     mainFrame->showReadStopNotice(notice);
     images->lookOnOtherDiscs(otherDiscs);
     doc->sendInitialUpdate();
+    mainFrame->setWindowTitle(QString::fromStdString(windowTitleFor(*doc)));
 }
 
 void CQuillonApp::OnFileOpen() {
@@ -126,6 +128,7 @@ void CQuillonApp::showNewDocument() {
     mainFrame->slideShow().stop();
     mainFrame->showReadStopNotice({});
     doc->sendInitialUpdate();
+    mainFrame->setWindowTitle(QString::fromStdString(windowTitleFor(*doc)));
 }
 
 void CQuillonApp::OnAppAbout() {

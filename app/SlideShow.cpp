@@ -15,9 +15,17 @@ SlideShow::SlideShow(CQuillonDoc& document, const AppSettings& settings, QObject
 
 void SlideShow::start() {
     timer.start(slideShowIntervalMilliseconds(settings.photoSlideInterval));
+    runningChanged(true);
+}
+
+void SlideShow::stop() {
+    if (!timer.isActive())
+        return;
+    timer.stop();
+    runningChanged(false);
 }
 
 void SlideShow::tick() {
     if (!document.nextPhoto(nullptr))
-        timer.stop();
+        stop();
 }

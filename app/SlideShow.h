@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 #include <QTimer>
 
@@ -19,11 +21,13 @@ public:
     SlideShow(CQuillonDoc& document, const AppSettings& settings, QObject* parent = nullptr);
 
     void start();
-    void stop() { timer.stop(); }
+    void stop();
     // One step; the last photo is shown for a whole interval before the show stops.
     void tick();
     bool running() const { return timer.isActive(); }
     int interval() const { return timer.interval(); }
+    // Told whenever the show starts or stops.
+    std::function<void(bool running)> runningChanged = [](bool) {};
 
 private:
     CQuillonDoc& document;

@@ -23,4 +23,8 @@ enum class CommandId {
     StartSlideShow = 32798,
     Reload = 32801,
     EnlargePhoto = 32805,
+    FirstPhoto = 32810,
+    LastPhoto = 32811,
+    PreviousPage = 32812,
+    NextPage = 32813,
 };

@@ -47,6 +47,14 @@ const CommandInfo commands[] = {
      nullptr, false},
     {C::PreviousPane, nullptr, Qt::SHIFT | Qt::Key_F6, "前のウィンドウに切り替える\n前のペイン",
      nullptr, false},
+    {C::FirstPhoto, nullptr, QKeyCombination(Qt::Key_Home), "最初の写真を表示する\n最初へ", nullptr,
+     false},
+    {C::LastPhoto, nullptr, QKeyCombination(Qt::Key_End), "最後の写真を表示する\n最後へ", nullptr,
+     false},
+    {C::PreviousPage, nullptr, QKeyCombination(Qt::Key_PageUp), "前のページを表示する\n前のページ",
+     nullptr, false},
+    {C::NextPage, nullptr, QKeyCombination(Qt::Key_PageDown), "次のページを表示する\n次のページ",
+     nullptr, false},
 };
 
 } // namespace

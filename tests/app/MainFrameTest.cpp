@@ -129,6 +129,36 @@ private Q_SLOTS:
         QCOMPARE(test.app.document().currentIndex(), 2);
     }
 
+    void theTitleThePositionAndThePageKeysSayAndMoveWhereOneIs() {
+        TestApp test;
+        std::string xml = testDeliveryXml(
+            {{"1"}, {"2"}, {"3"}, {"4"}, {"5"}, {"6"}, {"7"}, {"8"}, {"9"}, {"10"}});
+        xml.insert(xml.find("<photodata>") + 11,
+                   "<工事情報><工事名称>道路改良工事</工事名称></工事情報>");
+        const QString path = QString::fromStdString(writeScratchFile("PHOTO.XML", xml).string());
+        QVERIFY(test.app.InitInstance({"tessel", path}));
+        QCOMPARE(test.frame().windowTitle(), QString("道路改良工事 — TESSEL"));
+        test.app.document().OnTogglePhotoLayout(); // a page of four
+        const struct {
+            CommandId key;
+            int index;
+        } steps[] = {{CommandId::NextPage, 4},   {CommandId::NextPage, 8},
+                     {CommandId::NextPage, 9},   {CommandId::PreviousPage, 5},
+                     {CommandId::FirstPhoto, 0}, {CommandId::LastPhoto, 9}};
+        for (const auto& step : steps) {
+            QVERIFY(test.commands().execute(step.key));
+            QCOMPARE(test.app.document().currentIndex(), step.index);
+        }
+        QVERIFY(!test.enabled(CommandId::NextPage)); // at the last photo
+        QCOMPARE(test.frame().positionText(), QString("写真 10 / 10"));
+        QVERIFY(test.commands().execute(CommandId::FirstPhoto));
+        test.frame().slideShow().start();
+        QCOMPARE(test.frame().positionText(), QString("写真 1 / 10　自動送り中"));
+        QVERIFY(test.commands().execute(CommandId::FileNew));
+        QCOMPARE(test.frame().positionText(), QString());
+        QCOMPARE(test.frame().windowTitle(), QString("TESSEL"));
+    }
+
     void escapeStopsTheSlideShow() {
         TestApp test;
         QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));

@@ -73,8 +73,8 @@ private Q_SLOTS:
             QString message; // empty: accepted
             QMessageBox::Icon icon;
         };
-        const QString positive = "Please enter a positive integer.";
-        const QString range = "Please enter an integer between 1 and 100.";
+        const QString positive = "正の整数を入力してください。";
+        const QString range = "1 から 100 までの整数を入力してください。";
         for (const Case& test :
              {Case{"", positive, QMessageBox::NoIcon}, Case{"abc", positive, QMessageBox::NoIcon},
               Case{"0", range, QMessageBox::Warning}, Case{"101", range, QMessageBox::Warning},

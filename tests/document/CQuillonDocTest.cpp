@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/BrowsePosition.h"
 #include "document/PhotoOrder.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
@@ -306,6 +307,15 @@ TEST_F(DocumentTest, OnlyAPlainFileNameMakesAPath) {
         EXPECT_EQ(document.makePhotoPath(name), "") << name;
         EXPECT_EQ(document.makeDrawingPath(name), "") << name;
     }
+}
+
+TEST_F(DocumentTest, ThePositionCountsTheDeliveryAndTheChosenNode) {
+    host.saved.browseMode = BrowseMode::ChosenNode;
+    CQuillonDoc modeOne(host);
+    ASSERT_TRUE(modeOne.OnOpenDocument(write({{"1", "B"}, {"4", "A", "x"}, {"3", "A", "y"}})));
+    EXPECT_EQ(browsePositionText(modeOne), "写真 1 / 3");
+    ASSERT_TRUE(modeOne.selectNode(modeOne.rootNode().findChild("A")->findChild("y"), nullptr));
+    EXPECT_EQ(browsePositionText(modeOne), "写真 2 / 3（y 1 / 1）");
 }
 
 TEST_F(DocumentTest, AnotherOpenDropsTheSelectedNode) {

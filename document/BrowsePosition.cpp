@@ -1,0 +1,53 @@
+#include "document/BrowsePosition.h"
+
+#include <algorithm>
+
+#include "document/CQuillonDoc.h"
+#include "document/PhotoOrder.h"
+
+namespace {
+
+// The key of node under parent, searched depth first; empty when it is not there.
+std::string keyOf(const CategoryNode& parent, const CategoryNode* node) {
+    for (const CategoryEntry& entry : parent.children) {
+        if (entry.child.get() == node)
+            return entry.key;
+        if (std::string key = keyOf(*entry.child, node); !key.empty())
+            return key;
+    }
+    return {};
+}
+
+// The place of photo among all photos of the delivery in serial-number order, from 1.
+std::size_t placeInDelivery(const CQuillonDoc& document, const PhotoRecord* photo) {
+    PhotoList all;
+    all.shareFrom(document.photoData().photos);
+    sortBySerialNumber(all);
+    const auto found = std::find(all.begin(), all.end(), photo);
+    return static_cast<std::size_t>(found - all.begin()) + 1;
+}
+
+std::string fraction(std::size_t place, std::size_t count) {
+    return std::to_string(place) + " / " + std::to_string(count);
+}
+
+} // namespace
+
+std::string browsePositionText(const CQuillonDoc& document) {
+    const PhotoRecord* photo = document.currentPhoto();
+    if (!photo)
+        return {};
+    const std::size_t all = document.photoData().photos.size();
+    const std::size_t inOrder = static_cast<std::size_t>(document.currentIndex()) + 1;
+    if (document.browseMode() != BrowseMode::ChosenNode || !document.selectedNode())
+        return "写真 " + fraction(inOrder, all);
+    return "写真 " + fraction(placeInDelivery(document, photo), all) + "（" +
+           keyOf(document.rootNode(), document.selectedNode()) + " " +
+           fraction(inOrder, document.photoOrder().size()) + "）";
+}
+
+std::string windowTitleFor(const CQuillonDoc& document) {
+    const PhotoDataSet& data = document.photoData();
+    const std::string& name = data.constructionInfo.slots[ConstructionSlot::ConstructionName];
+    return data.hasConstructionInfo && !name.empty() ? name + " — TESSEL" : "TESSEL";
+}
