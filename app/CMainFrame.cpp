@@ -240,6 +240,16 @@ void CMainFrame::addNavigationCommands() {
 
 void CMainFrame::addDisplayCommands() {
     const auto split = [this] { return !layout->showsFullWindow(); };
+    // Print and F5 act from every pane: what a pane leaves, the photos take.
+    add(
+        CommandId::FilePrint, [this] { return photoView().canPrint(); },
+        [this] { photoView().print(); });
+    add(
+        CommandId::Reload, [this] { return document.currentIndex() != -1; },
+        [this] {
+            photoView().reload();
+            layout->drawings().reload();
+        });
     add(
         CommandId::EndDisplay, [this, split] { return !split() || slides->running(); },
         [this] { endDisplay(); });

@@ -3,9 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include "views/CaptionPainter.h"
 #include "views/DrawingColumnLayout.h"
+#include "views/PlainText.h"
 #include "views/UiFont.h"
 
 namespace {
@@ -172,6 +175,39 @@ void CSankouzuView::mouseDoubleClickEvent(QMouseEvent* event) {
     const int item = event->button() == Qt::LeftButton ? itemAt(event->position().toPoint()) : -1;
     if (item != -1 && items[item].bitmap.isLoaded())
         Q_EMIT enlargeRequested();
+}
+
+void CSankouzuView::wheelEvent(QWheelEvent* event) {
+    // A notch of the wheel moves on by one drawing: the column is read drawing by drawing.
+    const int notches = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0) {
+        QAbstractScrollArea::wheelEvent(event); // the fine steps of a touchpad
+        return;
+    }
+    const int pitch = std::max(itemWidth - 10, 1);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - notches * pitch);
+    event->accept();
+}
+
+bool CSankouzuView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    // The drawing's title (参考図タイトル), which the column has no room to show.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int item = itemAt(help->pos());
+    const PhotoRecord* photo = document.currentPhoto();
+    if (item == -1 || !photo) {
+        QToolTip::hideText();
+        return true;
+    }
+    const ReferenceDrawing& drawing =
+        photo->drawings[static_cast<std::size_t>(items[item].drawing)];
+    const QString title = QString::fromStdString(drawing.slots[DrawingSlot::DrawingTitle]);
+    if (title.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), plainTextToolTip(title), viewport());
+    return true;
 }
 
 void CSankouzuView::reload() {

@@ -165,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(second.frame().clientArea().leftColumnWidth(), columns[0]);
     }
 
-    void arrowKeysStepFromEveryPane() {
+    void arrowKeysPrintAndReloadActFromEveryPane() {
         ShownApp test;
         QVERIFY(QTest::qWaitForWindowActive(&test.frame()));
         FrameLayout& layout = test.layout();
@@ -184,6 +184,8 @@ private Q_SLOTS:
         for (const Pane& pane : panes) {
             pane.focus->setFocus();
             QCOMPARE(test.frame().activeView(), pane.view); // the route starts there now
+            QVERIFY(test.enabled(CommandId::FilePrint));    // and Print and F5 act from there
+            QVERIFY(test.enabled(CommandId::Reload));
             QTest::keyClick(window, Qt::Key_Right);
             QCOMPARE(test.app.document().currentIndex(), 1);
             QTest::keyClick(window, Qt::Key_Left);

@@ -3,6 +3,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestImages.h"
@@ -111,6 +113,30 @@ private Q_SLOTS:
         QVERIFY(fixture.document.previousPhoto(nullptr));
         QVERIFY(fixture.view.itemBitmap(0).isLoaded()); // from the cache, at once
         QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
+    }
+
+    void aNotchOfTheWheelMovesOnByOneDrawingAndEachNamesItsTitle() {
+        std::string drawings;
+        for (const char* title : {"平面図", "縦断図", "横断図"})
+            drawings +=
+                std::string("<付加情報><参考図ファイル名>D0</参考図ファイル名><参考図タイトル>") +
+                title + "</参考図タイトル></付加情報>";
+        Fixture fixture(0);
+        fixture.open(
+            writeScratchFile("TITLED.XML", "<photodata><写真情報><シリアル番号>1</シリアル番号>" +
+                                               drawings + "</写真情報></photodata>")
+                .string());
+        fixture.view.show();
+        const QPoint second = fixture.centreOf(1);
+        QHelpEvent help(QEvent::ToolTip, second, fixture.view.viewport()->mapToGlobal(second));
+        QCoreApplication::sendEvent(fixture.view.viewport(), &help);
+        QCOMPARE(QToolTip::text(), QString("縦断図"));
+        QWheelEvent notch(QPointF(100, 100), QPointF(100, 100), {}, QPoint(0, -120), Qt::NoButton,
+                          {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(fixture.view.viewport(), &notch);
+        const int pitch =
+            fixture.view.itemBitmap(1).box().top - fixture.view.itemBitmap(0).box().top;
+        QCOMPARE(fixture.view.verticalScrollBar()->value(), pitch); // the second drawing's turn
     }
 };
 
