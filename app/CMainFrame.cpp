@@ -273,6 +273,12 @@ void CMainFrame::addDisplayCommands() {
         },
         [this] { mainBar->setVisible(mainBar->isHidden()); });
     addChecked(
+        CommandId::FullScreen,
+        [this] {
+            return CommandState{true, isFullScreen()};
+        },
+        [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    addChecked(
         CommandId::ViewStatusBar,
         [this] {
             return CommandState{true, !statusBar()->isHidden()};

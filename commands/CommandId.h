@@ -27,4 +27,5 @@ enum class CommandId {
     LastPhoto = 32811,
     PreviousPage = 32812,
     NextPage = 32813,
+    FullScreen = 32814,
 };

@@ -55,6 +55,8 @@ const CommandInfo commands[] = {
      nullptr, false},
     {C::NextPage, nullptr, QKeyCombination(Qt::Key_PageDown), "次のページを表示する\n次のページ",
      nullptr, false},
+    {C::FullScreen, nullptr, QKeyCombination(Qt::Key_F11), "画面全体に表示する\n全画面表示",
+     nullptr, true},
 };
 
 } // namespace

@@ -32,6 +32,8 @@ public:
             isIndex = localName == "constdata";
         currentName = localName;
         currentSlot = isIndex ? indexSlotOf(localName) : -1;
+        if (localName == "受注者名")
+            info.contractorLabel = "受注者";
     }
     void endElement(std::string_view) override {
         --depth;

@@ -16,6 +16,7 @@ void ConstructionInfo::reset() {
     numberLine.clear();
     titleLine.clear();
     partiesLine.clear();
+    contractorLabel = "請負者";
 }
 
 void ConstructionInfo::composeDisplayLines() {
@@ -49,7 +50,8 @@ std::string ConstructionInfo::composePartiesLine() const {
     std::string line = "発注者：" + slots[ConstructionSlot::OrdererMajor];
     appendIfGiven(line, "　", slots[ConstructionSlot::OrdererMiddle]);
     appendIfGiven(line, "　", slots[ConstructionSlot::OrdererMinor]);
-    line += "\n請負者：" + slots[ConstructionSlot::ContractorName];
+    line.append("\n").append(contractorLabel).append("：");
+    line += slots[ConstructionSlot::ContractorName];
     appendIfGiven(line, "　", slots[ConstructionSlot::ContractorNote]);
     return line;
 }

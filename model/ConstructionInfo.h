@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/DumpSink.h"
 #include "model/ElementTables.h"
@@ -13,6 +14,8 @@ public:
     std::string numberLine;
     std::string titleLine;
     std::string partiesLine;
+    // What the delivery's own element names call the contractor: 受注者 since about 2010.
+    std::string_view contractorLabel = "請負者";
 
     void reset();
     void composeDisplayLines();

@@ -150,6 +150,10 @@ private Q_SLOTS:
             QCOMPARE(test.app.document().currentIndex(), step.index);
         }
         QVERIFY(!test.enabled(CommandId::NextPage)); // at the last photo
+        QVERIFY(test.commands().execute(CommandId::FullScreen));
+        QVERIFY(test.frame().windowState() & Qt::WindowFullScreen);
+        QVERIFY(test.commands().execute(CommandId::FullScreen));
+        QVERIFY(!(test.frame().windowState() & Qt::WindowFullScreen));
         QCOMPARE(test.frame().positionText(), QString("写真 10 / 10"));
         QVERIFY(test.commands().execute(CommandId::FirstPhoto));
         test.frame().slideShow().start();
