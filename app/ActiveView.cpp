@@ -17,8 +17,10 @@ void ActiveView::addView(QWidget& widget, CommandTarget& target) {
 
 void ActiveView::setActive(const QWidget& widget) {
     const int index = viewHolding(&widget);
-    if (index != -1)
-        activeIndex = index;
+    if (index == -1 || index == activeIndex)
+        return;
+    activeIndex = index;
+    activeChanged(this->widget());
 }
 
 QWidget* ActiveView::widget() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <QObject>
@@ -20,6 +21,8 @@ public:
     void setActive(const QWidget& widget);
     QWidget* widget() const;
     CommandTarget* target() const;
+    // Told whenever another view becomes active.
+    std::function<void(QWidget* active)> activeChanged = [](QWidget*) {};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

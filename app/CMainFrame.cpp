@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/ActivePaneFrame.h"
 #include "app/PositionLabel.h"
 #include "app/SlideShow.h"
 #include "media/DeliveryLocation.h"
@@ -82,6 +83,11 @@ void CMainFrame::connectViews() {
     active->addView(layout->drawings(), layout->drawings());
     active->addView(layout->imageView(), layout->imageView());
     active->addView(layout->constInfoView(), layout->constInfoView());
+    // Owned by the pane it frames, as a child.
+    auto* paneFrame =
+        new ActivePaneFrame({&layout->tree(), &layout->drawings(), &layout->photoView()});
+    paneFrame->follow(&layout->photoView());
+    active->activeChanged = [paneFrame](QWidget* view) { paneFrame->follow(view); };
     connect(&layout->photoView(), &CPhotoView::enlargeRequested, this, &CMainFrame::enlargePhoto);
     connect(&layout->drawings(), &CSankouzuView::enlargeRequested, this, &CMainFrame::enlargePhoto);
     connect(&layout->imageView(), &CImageView::endRequested, this, &CMainFrame::endDisplay);

@@ -3,6 +3,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/ActivePaneFrame.h"
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
 #include "views/CConstInfoView.h"
@@ -186,6 +187,10 @@ private Q_SLOTS:
             QCOMPARE(test.frame().activeView(), pane.view); // the route starts there now
             QVERIFY(test.enabled(CommandId::FilePrint));    // and Print and F5 act from there
             QVERIFY(test.enabled(CommandId::Reload));
+            const auto* frame =
+                pane.view->findChild<ActivePaneFrame*>({}, Qt::FindDirectChildrenOnly);
+            QVERIFY(frame && frame->isVisible()); // a frame shows which pane that is
+            QCOMPARE(frame->geometry(), pane.view->rect());
             QTest::keyClick(window, Qt::Key_Right);
             QCOMPARE(test.app.document().currentIndex(), 1);
             QTest::keyClick(window, Qt::Key_Left);
