@@ -1,6 +1,6 @@
 #include "document/BrowsePosition.h"
 
-#include <algorithm>
+#include <cstdint>
 
 #include "document/CQuillonDoc.h"
 #include "document/PhotoOrder.h"
@@ -18,13 +18,23 @@ std::string keyOf(const CategoryNode& parent, const CategoryNode* node) {
     return {};
 }
 
-// The place of photo among all photos of the delivery in serial-number order, from 1.
-std::size_t placeInDelivery(const CQuillonDoc& document, const PhotoRecord* photo) {
-    PhotoList all;
-    all.shareFrom(document.photoData().photos);
-    sortBySerialNumber(all);
-    const auto found = std::find(all.begin(), all.end(), photo);
-    return static_cast<std::size_t>(found - all.begin()) + 1;
+// The place of photo among all photos of the delivery in serial-number order, from 1: those
+// with a smaller number, and those with the same number earlier in the file, come first. One
+// pass, no sorted copy: this runs at every step.
+std::size_t placeInDelivery(const CQuillonDoc& document, const PhotoRecord& photo) {
+    const std::int64_t number = serialNumberValue(photo.slots[PhotoSlot::SerialNumber]);
+    std::size_t place = 1;
+    bool beforeIt = true;
+    for (const PhotoRecord* other : document.photoData().photos) {
+        if (other == &photo) {
+            beforeIt = false;
+            continue;
+        }
+        const std::int64_t otherNumber = serialNumberValue(other->slots[PhotoSlot::SerialNumber]);
+        if (otherNumber < number || (otherNumber == number && beforeIt))
+            ++place;
+    }
+    return place;
 }
 
 std::string fraction(std::size_t place, std::size_t count) {
@@ -41,7 +51,7 @@ std::string browsePositionText(const CQuillonDoc& document) {
     const std::size_t inOrder = static_cast<std::size_t>(document.currentIndex()) + 1;
     if (document.browseMode() != BrowseMode::ChosenNode || !document.selectedNode())
         return "写真 " + fraction(inOrder, all);
-    return "写真 " + fraction(placeInDelivery(document, photo), all) + "（" +
+    return "写真 " + fraction(placeInDelivery(document, *photo), all) + "（" +
            keyOf(document.rootNode(), document.selectedNode()) + " " +
            fraction(inOrder, document.photoOrder().size()) + "）";
 }
