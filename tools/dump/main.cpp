@@ -3,8 +3,6 @@
 // not read to its end (where it stopped goes to standard error) or is an XML file of another
 // kind, 2 when it cannot be opened.
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -29,13 +27,11 @@ int usage() {
 
 // The reader treats a missing file as an empty one; the tool says why it read nothing.
 bool isReadable(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        std::cerr << "tessel-dump: cannot open " << path << ": " << std::strerror(errno) << '\n';
-        return false;
-    }
-    std::fclose(file);
-    return true;
+    int error = 0;
+    if (isReadableFile(path, error))
+        return true;
+    std::cerr << "tessel-dump: cannot open " << path << ": " << std::strerror(error) << '\n';
+    return false;
 }
 
 void printData(const PhotoDataSet& data) {
