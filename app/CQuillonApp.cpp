@@ -99,8 +99,6 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
         return;
     }
     doc->setPathName(path.toStdString());
-    if (doc->currentIndex() == -1)
-        mainFrame->slideShow().stop(); // nothing to step to
     recent.add(path);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(notice);
