@@ -182,6 +182,13 @@ void CMainFrame::buildStatusBar() {
     position = new PositionLabel(document);
     statusBar()->addPermanentWidget(position);
     slides->runningChanged = [this](bool running) { position->showSlideShowRunning(running); };
+    zoom = new QLabel;
+    statusBar()->addPermanentWidget(zoom);
+    zoom->hide();
+    connect(&layout->imageView(), &CImageView::zoomChanged, zoom, [this](const QString& text) {
+        zoom->setText(text);
+        zoom->setVisible(!text.isEmpty());
+    });
     // Permanent, so that no prompt hides that the file was not read to its end.
     readStop = new QLabel;
     readStop->setTextFormat(Qt::PlainText);
@@ -194,6 +201,10 @@ void CMainFrame::showReadStopNotice(const QString& notice) {
 
 QString CMainFrame::positionText() const {
     return position->text();
+}
+
+QString CMainFrame::zoomText() const {
+    return zoom->isVisibleTo(statusBar()) ? zoom->text() : QString();
 }
 
 QString CMainFrame::readStopNotice() const {

@@ -51,6 +51,8 @@ public:
     SlideShow& slideShow() { return *slides; }
     // Where the current photo stands, as the status bar says it.
     QString positionText() const;
+    // The enlarged image's scale, as the status bar says it; empty when none is shown.
+    QString zoomText() const;
     // Returns from a full-window view to the split display, or else stops the slideshow.
     void endDisplay();
     // The split display with the photos active, whatever full-window view was shown.
@@ -111,6 +113,7 @@ private:
     QToolBar* photoBar = nullptr;
     QLabel* readStop = nullptr;
     PositionLabel* position = nullptr;
+    QLabel* zoom = nullptr;
     bool reading = false;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};

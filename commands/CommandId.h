@@ -28,4 +28,8 @@ enum class CommandId {
     PreviousPage = 32812,
     NextPage = 32813,
     FullScreen = 32814,
+    ZoomIn = 32815,
+    ZoomOut = 32816,
+    ActualSize = 32817,
+    ZoomToFit = 32818,
 };

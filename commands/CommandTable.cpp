@@ -57,6 +57,12 @@ const CommandInfo commands[] = {
      nullptr, false},
     {C::FullScreen, nullptr, QKeyCombination(Qt::Key_F11), "画面全体に表示する\n全画面表示",
      nullptr, true},
+    {C::ZoomIn, nullptr, QKeyCombination(Qt::Key_Plus), "画像を拡大する\n拡大", nullptr, false},
+    {C::ZoomOut, nullptr, QKeyCombination(Qt::Key_Minus), "画像を縮小する\n縮小", nullptr, false},
+    {C::ActualSize, nullptr, QKeyCombination(Qt::Key_1),
+     "画像の1画素を画面の1画素で表示する\n等倍表示", nullptr, false},
+    {C::ZoomToFit, nullptr, QKeyCombination(Qt::Key_0), "画像全体を表示する\n全体表示", nullptr,
+     false},
 };
 
 } // namespace

@@ -1,21 +1,58 @@
 #include "views/CImageView.h"
 
+#include <cmath>
+#include <utility>
+
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QWheelEvent>
 
 #include "imaging/FitRules.h"
 #include "views/PrintDialog.h"
 
+namespace {
+
+// One wheel notch, one + or -.
+constexpr double zoomStep = 1.25;
+
+} // namespace
+
 CImageView::CImageView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
     : QWidget(parent), document(document), control(new CPhotoStatic(this)),
+      zoomed(new ZoomedImage(this)),
       slot(images, fittedWithMarginSize,
-           [this](const DecodedFile& file, const QString& caption) {
-               if (!control->showImage(file))
-                   control->showCaption(caption);
-           }),
+           [this](const DecodedFile& file, const QString& caption) { showDecoded(file, caption); }),
       sharpen(this, [this] { requestImage(); }) {
+    // This view decides what a click, a drag and the wheel do, wherever they happen.
+    control->setAttribute(Qt::WA_TransparentForMouseEvents);
+    zoomed->hide();
     for (const CommandId id : offInFullWindowViews)
         disable(id);
+    addZoomCommands();
     document.addView(*this);
+}
+
+void CImageView::addZoomCommands() {
+    const auto canZoom = [this] { return zoomed->holdsImage(); };
+    const auto zoomAroundCentre = [this](double factor) {
+        zoomed->zoomBy(factor, centreOfImage());
+        applyZoom();
+    };
+    add(CommandId::ZoomIn, canZoom, [zoomAroundCentre] { zoomAroundCentre(zoomStep); });
+    add(CommandId::ZoomOut, canZoom, [zoomAroundCentre] { zoomAroundCentre(1 / zoomStep); });
+    add(CommandId::ActualSize, canZoom, [this] {
+        zoomed->showActualSize(centreOfImage());
+        applyZoom();
+    });
+    add(CommandId::ZoomToFit, canZoom, [this] {
+        zoomed->fit();
+        applyZoom();
+    });
+}
+
+QPointF CImageView::centreOfImage() const {
+    return QRectF(zoomed->rect()).center();
 }
 
 CImageView::~CImageView() {
@@ -40,6 +77,8 @@ void CImageView::onUpdate(DocumentView*, UpdateHint hint) {
             return;
         chooseTarget();
         control->clear();
+        zoomed->clear();
+        applyZoom();
         if (isVisible())
             requestImage();
     }
@@ -48,6 +87,33 @@ void CImageView::onUpdate(DocumentView*, UpdateHint hint) {
 void CImageView::clearAll() {
     slot.clear();
     control->clear();
+    zoomed->clear();
+    applyZoom();
+}
+
+void CImageView::showDecoded(const DecodedFile& file, const QString& caption) {
+    if (!control->showImage(file))
+        control->showCaption(caption);
+    zoomed->showFile(file);
+    announceZoom();
+}
+
+void CImageView::applyZoom() {
+    const bool zoomedIn = !zoomed->zoom().isFitted();
+    zoomed->setVisible(zoomedIn);
+    control->setVisible(!zoomedIn);
+    if (zoomedIn)
+        setCursor(dragging ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+    else
+        unsetCursor();
+    announceZoom();
+    if (zoomedIn && isVisible())
+        sharpen.ask();
+}
+
+void CImageView::announceZoom() {
+    const bool shown = isVisible() && zoomed->holdsImage();
+    Q_EMIT zoomChanged(shown ? QString("%1 %").arg(zoomed->zoom().percent()) : QString());
 }
 
 void CImageView::chooseTarget() {
@@ -63,32 +129,82 @@ void CImageView::chooseTarget() {
 void CImageView::requestImage() {
     // What the cache holds (the four-photo view's image) shows at once, the sharper one
     // when it arrives.
-    slot.request(control->imageBox());
+    if (zoomed->zoom().isFitted())
+        slot.request(control->imageBox());
+    else
+        slot.request(zoomed->zoom().decodeSize(), fitInside);
 }
 
 void CImageView::reload() {
     slot.forget();
     control->clear();
+    zoomed->clear();
+    applyZoom();
     requestImage();
 }
 
 void CImageView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     requestImage();
+    announceZoom();
+}
+
+void CImageView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // The next enlargement starts fitted, as designed.
+    zoomed->fit();
+    applyZoom();
 }
 
 void CImageView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     control->setGeometry(10, 10, width() - 20, height() - 20);
+    zoomed->place(control->geometry());
     if (isVisible())
         sharpen.ask(); // a larger window deserves a sharper image, once it has its size
 }
 
 void CImageView::mousePressEvent(QMouseEvent* event) {
-    // Also a press on the photo, which the photo control passes on to the view.
-    QWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressedAt = lastDragPoint = event->position();
+    dragging = false;
+}
+
+void CImageView::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedAt || zoomed->zoom().isFitted())
+        return;
+    const QPointF point = event->position();
+    const int dragDistance = QGuiApplication::styleHints()->startDragDistance();
+    if (!dragging && (point - *pressedAt).manhattanLength() < dragDistance)
+        return;
+    dragging = true;
+    setCursor(Qt::ClosedHandCursor);
+    zoomed->panBy(point - lastDragPoint);
+    lastDragPoint = point;
+}
+
+void CImageView::mouseReleaseEvent(QMouseEvent* event) {
+    // Only the release of a press made here: the release of the double click that enlarged
+    // the photo must not return at once.
+    if (event->button() != Qt::LeftButton || !pressedAt)
+        return;
+    pressedAt.reset();
+    if (!std::exchange(dragging, false))
         Q_EMIT endRequested();
+    else
+        applyZoom();
+}
+
+void CImageView::wheelEvent(QWheelEvent* event) {
+    if (!zoomed->holdsImage()) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // With or without Ctrl, around the pointer; a touchpad's small steps zoom a little.
+    const double notches = event->angleDelta().y() / 120.0;
+    zoomed->zoomBy(std::pow(zoomStep, notches), zoomed->mapFrom(this, event->position()));
+    applyZoom();
 }
 
 bool CImageView::canPrint() const {

@@ -12,7 +12,7 @@ void ImageSlot::clear() {
     file.reset();
 }
 
-void ImageSlot::request(QSize box) {
+void ImageSlot::request(QSize box, SizeRule shownBy) {
     if (!file)
         return;
     ticket = images.request(
@@ -20,7 +20,7 @@ void ImageSlot::request(QSize box) {
         [this](const DecodedFile& decoded) {
             show(decoded, QString::fromStdString(fileCaption(decoded, file->name, file->medium)));
         },
-        rule, file->medium);
+        shownBy ? shownBy : rule, file->medium);
 }
 
 ImageSlot::File ImageSlot::photoFile(const CQuillonDoc& document, const PhotoRecord& photo) {

@@ -34,9 +34,9 @@ public:
     // Shows nothing and waits for nothing.
     void clear();
     bool holdsFile() const { return file.has_value(); }
-    // Asks for the file in a box of device pixels: what the cache holds arrives at once, a
-    // sharper image when it is needed.
-    void request(QSize box);
+    // Asks for the file in a box of device pixels, shown by the slot's rule or another:
+    // what the cache holds arrives at once, a sharper image when it is needed.
+    void request(QSize box, SizeRule shownBy = nullptr);
     // Makes the next request read the file from the media again.
     void forget();
 

@@ -1,7 +1,9 @@
 #include "views/CImageView.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestImages.h"
@@ -24,11 +26,28 @@ struct Fixture : ViewFixture<CImageView> {
     }
 
     static void writeDrawing() { writeImageFile("DRA/D0", filledImage(64, 48, Qt::red), "png"); }
+    // The image point the zoomed view shows at its own point (x, y), read back from a photo
+    // whose pixels tell where they are.
+    QPoint imagePointShownAt(int x, int y) {
+        const QColor shown = view.zoomedImage().grab().toImage().pixelColor(x, y);
+        return QPoint(shown.red() + 256 * (shown.blue() >> 4),
+                      shown.green() + 256 * (shown.blue() & 15));
+    }
     QColor centre() {
         const QImage shown = view.photoControl().grab().toImage();
         return shown.pixelColor(shown.width() / 2, shown.height() / 2);
     }
 };
+
+// 1600 × 1200, each pixel's colour its own coordinates.
+QImage positionImage() {
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) << 4 | (y / 256)));
+    }
+    return image;
+}
 
 } // namespace
 
@@ -73,6 +92,68 @@ private Q_SLOTS:
         QVERIFY(shown.pixelColor(390, 3) != QColor(Qt::blue));
     }
 
+    void zoomingAndPanningShowTheImagePointsExpected() {
+        Fixture fixture(false);
+        writeImageFile("PIC/" + testPhotoFileName(0), positionImage(), "png");
+        fixture.view.reload();
+        fixture.settle();
+        QVERIFY(fixture.view.executeCommand(CommandId::ActualSize));
+        QCoreApplication::processEvents(); // idle: the image is asked for at 100 %
+        fixture.settle();
+        QVERIFY(fixture.view.zoomedImage().holdsWholeImage());
+        // One image pixel per device pixel, around the point shown at the view's centre.
+        const QPoint topLeft = fixture.imagePointShownAt(0, 0);
+        QCOMPARE(fixture.imagePointShownAt(779, 579) - topLeft, QPoint(779, 579));
+        QVERIFY((topLeft - QPoint(410, 310)).manhattanLength() <= 8);
+        QCOMPARE(fixture.view.zoomedImage().zoom().percent(), 100);
+        // The wheel keeps the point under the pointer where it is.
+        const QPoint pointer(200, 100);
+        const QPoint underPointer = fixture.imagePointShownAt(190, 90);
+        QWheelEvent notch(pointer, fixture.view.mapToGlobal(pointer), {}, QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&fixture.view, &notch);
+        QCOMPARE(fixture.view.zoomedImage().zoom().percent(), 125);
+        QVERIFY((fixture.imagePointShownAt(190, 90) - underPointer).manhattanLength() <= 2);
+        // A drag pans and does not return; panning decodes nothing.
+        const std::size_t decodes = fixture.decoder->decodedFiles.size();
+        QSignalSpy end(&fixture.view, &CImageView::endRequested);
+        const QPoint before = fixture.imagePointShownAt(300, 300);
+        QTest::mousePress(&fixture.view, Qt::LeftButton, {}, QPoint(500, 400));
+        QTest::mouseMove(&fixture.view, QPoint(400, 350));
+        QTest::mouseRelease(&fixture.view, Qt::LeftButton, {}, QPoint(400, 350));
+        QVERIFY((fixture.imagePointShownAt(200, 250) - before).manhattanLength() <= 2);
+        QCOMPARE(end.count(), 0);
+        fixture.settle();
+        QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
+    }
+
+    void zoomStepsStopAtFullSizeAndAtTheFitAndDecodeWhatIsShown() {
+        // A 4000 × 3000 photo in 780 × 580: fitted at 19 %.
+        ImageZoom zoom;
+        zoom.setViewport(QSizeF(780, 580));
+        zoom.showImage(QSize(4000, 3000));
+        QCOMPARE(zoom.percent(), 19);
+        const QPointF centre(390, 290);
+        const struct {
+            double factor;
+            int percent;
+            QSize decoded;
+        } steps[] = {{1.25, 24, QSize(1000, 750)},   {2.0, 48, QSize(2000, 1500)},
+                     {1.25, 60, QSize(4000, 3000)},  {2.0, 100, QSize(4000, 3000)},
+                     {100, 1600, QSize(4000, 3000)}, {0.01, 100, QSize(4000, 3000)},
+                     {0.5, 50, QSize(2000, 1500)},   {0.25, 19, QSize(1000, 750)}};
+        for (const auto& step : steps) {
+            zoom.zoomBy(step.factor, centre);
+            QCOMPARE(zoom.percent(), step.percent);
+            QCOMPARE(zoom.decodeSize(), step.decoded);
+        }
+        QVERIFY(zoom.isFitted());
+        // A scan of 20,000 × 14,000 at 100 % is decoded at no more than 40 megapixels.
+        zoom.showImage(QSize(20000, 14000));
+        zoom.showActualSize(centre);
+        QCOMPARE(zoom.decodeSize(), QSize(7559, 5291));
+    }
+
     void aNewDocumentLeavesNothingToShowPrintOrReload() {
         Fixture fixture;
         QVERIFY(fixture.view.canPrint());
@@ -101,10 +182,10 @@ private Q_SLOTS:
     void aClickReturnsAndTheFrameCommandsAreOff() {
         Fixture fixture;
         QSignalSpy end(&fixture.view, &CImageView::endRequested);
-        QTest::mouseClick(&fixture.view, Qt::LeftButton, {}, QPoint(3, 3)); // beside the photo
-        QTest::mouseClick(&fixture.view.photoControl(), Qt::LeftButton, {}, QPoint(300, 300));
-        QTest::mouseClick(&fixture.view, Qt::RightButton, {}, QPoint(3, 3)); // only the left
-        QTest::mouseClick(&fixture.view.photoControl(), Qt::MiddleButton, {}, QPoint(300, 300));
+        QTest::mouseClick(&fixture.view, Qt::LeftButton, {}, QPoint(3, 3));     // beside the photo
+        QTest::mouseClick(&fixture.view, Qt::LeftButton, {}, QPoint(300, 300)); // on the photo
+        QTest::mouseClick(&fixture.view, Qt::RightButton, {}, QPoint(3, 3));    // only the left
+        QTest::mouseClick(&fixture.view, Qt::MiddleButton, {}, QPoint(300, 300));
         QCOMPARE(end.count(), 2);
         for (const CommandId id : {CommandId::FourPhotos, CommandId::OnePhoto, CommandId::FileOpen,
                                    CommandId::Options, CommandId::ToggleTree}) {

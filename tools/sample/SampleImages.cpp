@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QStringList>
 
 #include "tools/sample/FaxTiff.h"
 #include "views/UiFont.h"
@@ -46,6 +47,27 @@ void addTexture(QImage& image, int seed) {
     }
 }
 
+// A site blackboard in the lower left, an eighth of the photo wide, as real photos carry it: its
+// lines are what an inspector zooms in to read.
+void drawBlackboard(QPainter& painter, const QRect& photo, int serialNumber) {
+    const int width = photo.width() / 8;
+    const int height = width * 3 / 4;
+    const QRect board(photo.left() + width / 8, photo.bottom() - height - width / 8, width, height);
+    painter.fillRect(board, QColor(30, 70, 45));
+    painter.setPen(Qt::white);
+    painter.setFont(uiFont(std::max(1, height / 9)));
+    const QStringList lines{"工事名　サンプル道路改良工事", "工種　掘削工",
+                            QString("測点　No.%1+5.0").arg(serialNumber),
+                            QString("設計値　%1 mm").arg(1500 + serialNumber),
+                            QString("実測値　%1 mm").arg(1502 + serialNumber)};
+    const int lineHeight = height / int(lines.size());
+    for (int line = 0; line < lines.size(); ++line) {
+        const QRect row(board.left() + width / 20, board.top() + line * lineHeight, width,
+                        lineHeight);
+        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, lines[line]);
+    }
+}
+
 } // namespace
 
 bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size,
@@ -58,6 +80,7 @@ bool writeSamplePhoto(const QString& path, int serialNumber, const QString& titl
     painter.setPen(Qt::black);
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     drawCentredLines(painter, image.rect(), QString("No. %1").arg(serialNumber), title);
+    drawBlackboard(painter, image.rect(), serialNumber);
     painter.end();
     return QImageWriter(path, "jpeg").write(image);
 }
