@@ -1,6 +1,7 @@
 #include "app/FrameLayout.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QSplitter>
 
 #include "views/CConstInfoView.h"

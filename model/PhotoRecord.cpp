@@ -12,17 +12,20 @@ void PhotoRecord::composeDisplayTexts() {
 }
 
 std::string PhotoRecord::composeCaptionText() const {
-    // The classification path and the title, empty levels skipped.
+    // The classification path, empty levels skipped, and the title on a line of its own.
     std::string caption;
     for (PhotoSlot slot : {PhotoSlot::MajorCategory, PhotoSlot::PhotoCategory, PhotoSlot::WorkType,
-                           PhotoSlot::WorkKind, PhotoSlot::WorkDetail, PhotoSlot::Title}) {
+                           PhotoSlot::WorkKind, PhotoSlot::WorkDetail}) {
         if (slots[slot].empty())
             continue;
         if (!caption.empty())
             caption += '/';
         caption += slots[slot];
     }
-    return caption;
+    const std::string& title = slots[PhotoSlot::Title];
+    if (!caption.empty() && !title.empty())
+        caption += '\n';
+    return caption + title;
 }
 
 std::string PhotoRecord::composeDetailText() const {

@@ -18,7 +18,7 @@ public:
     std::vector<ReferenceDrawing> drawings;
     std::vector<std::string> controlValueReserves;
     std::vector<std::string> photoInfoReserves;
-    std::string captionText;
+    std::string captionText; // the classification path, then the title on a line of its own
     std::string detailText;
     // The element the file named the contractor's remark with: 請負者説明文 or 受注者説明文.
     std::string_view contractorRemarkName = elementName(PhotoSlot::ContractorRemark);

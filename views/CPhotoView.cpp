@@ -7,16 +7,8 @@
 #include "views/PhotoViewLayout.h"
 #include "views/PlainText.h"
 #include "views/PrintDialog.h"
-#include "views/UiFont.h"
 
 namespace {
-
-QLabel* makeText(QWidget* parent) {
-    QLabel* label = makePlainTextLabel(parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -25,8 +17,8 @@ QString text(const std::string& utf8) {
 } // namespace
 
 CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* parent)
-    : QWidget(parent), document(document), preloader(images, this), heading(makeText(this)),
-      description(makeText(this)), sharpen(this, [this] { sharpenImages(); }) {
+    : QWidget(parent), document(document), preloader(images, this), heading(new FittedText(this)),
+      description(new FittedText(this)), sharpen(this, [this] { sharpenImages(); }) {
     slots.reserve(4); // a slot's deliveries find it where it was made
     for (int position = 0; position < 4; ++position) {
         auto* control = new CPhotoStatic(this);
@@ -197,14 +189,14 @@ void CPhotoView::resizeEvent(QResizeEvent* event) {
 void CPhotoView::layoutControls(int width, int height) {
     const bool four = document.fourPhotoLayout();
     const PhotoViewLayout layout = photoViewLayout(width, height, four);
-    heading->setFont(uiFont(layout.headingFontHeight));
+    heading->setDesignedFontHeight(layout.headingFontHeight);
     heading->setGeometry(layout.heading);
     for (int position = 0; position < 4; ++position) {
         photoControl(position).setGeometry(layout.cells[position]);
         if (position > 0)
             photoControl(position).setVisible(four);
     }
-    description->setFont(uiFont(layout.descriptionFontHeight));
+    description->setDesignedFontHeight(layout.descriptionFontHeight);
     description->setGeometry(layout.description);
 }
 

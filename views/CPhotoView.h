@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include <QLabel>
 #include <QWidget>
 
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
 #include "views/CPhotoStatic.h"
+#include "views/FittedText.h"
 #include "views/ImageSlot.h"
 #include "views/ImageViewCommands.h"
 #include "views/Preloader.h"
@@ -17,10 +17,10 @@
 class QPainter;
 
 // The main view: the current photo alone or in its page of four, its classification and
-// title above, its shooting details below. A click makes a photo current; a double click on
-// a shown image asks for it enlarged. Images come from the shared image pipeline: the page
-// appears at once with its texts, each photo when its image is ready, and the page the next
-// step will show is read ahead.
+// title above (the title on its own line), its shooting details below. A click makes a photo
+// current; a double click on a shown image asks for it enlarged. Images come from the shared image
+// pipeline: the page appears at once with its texts, each photo when its image is ready, and the
+// page the next step will show is read ahead.
 class CPhotoView : public QWidget, public DocumentView, public ImageViewCommands {
     Q_OBJECT
 
@@ -76,8 +76,8 @@ private:
     std::array<CPhotoStatic*, 4> photoControls{}; // owned by Qt as children
     std::array<Cell, 4> cells;
     std::vector<ImageSlot> slots; // one for each place
-    QLabel* heading;
-    QLabel* description;
+    FittedText* heading;
+    FittedText* description;
     WhenIdle sharpen; // after a resize, once the size has settled for this event round
     int lastIndex = -1;
 };

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QSplitter>
 #include <QTest>
 #include <QToolBar>

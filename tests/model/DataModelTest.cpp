@@ -69,13 +69,13 @@ TEST(ConstructionLines, PartiesLine) {
               "発注者：国土交通省　関東　甲事務所\n請負者：㈱髙橋建設　JV");
 }
 
-TEST(PhotoTexts, CaptionIsThePathAndTitleWithEmptyLevelsSkipped) {
+TEST(PhotoTexts, CaptionIsThePathThenTheTitleOnItsOwnLineWithEmptyLevelsSkipped) {
     using S = PhotoSlot;
     EXPECT_EQ(photo({{S::Title, "完成"}}).captionText, "完成");
     EXPECT_EQ(photo({}).captionText, "");
     EXPECT_EQ(
         photo({{S::MajorCategory, "工事"}, {S::WorkType, "土工"}, {S::Title, "掘削"}}).captionText,
-        "工事/土工/掘削");
+        "工事/土工\n掘削");
 }
 
 TEST(PhotoTexts, DetailListsLabelledValues) {

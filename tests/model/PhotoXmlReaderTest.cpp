@@ -77,7 +77,7 @@ TEST(PhotoXmlReaderSections, ReadsAModernDeliveryWithoutItsDtd) {
     EXPECT_EQ(photo.slots[PhotoSlot::FileName], "P0000001.JPG");
     EXPECT_EQ(photo.slots[PhotoSlot::WorkDetail], "土砂掘削");
     EXPECT_EQ(photo.slots[PhotoSlot::ShotDate], "2020-05-01");
-    EXPECT_EQ(photo.captionText, "工事/施工状況写真/道路土工/掘削工/土砂掘削/掘削状況");
+    EXPECT_EQ(photo.captionText, "工事/施工状況写真/道路土工/掘削工/土砂掘削\n掘削状況");
     EXPECT_EQ(photo.detailText, "撮影箇所：No.3+20\n撮影年月日：2020-05-01\n施工管理値：幅 3.0m");
     ASSERT_EQ(photo.drawings.size(), 1u);
     EXPECT_EQ(photo.drawings[0].slots[DrawingSlot::DrawingTitle], "平面図");

@@ -1,6 +1,5 @@
 #include "views/CPhotoView.h"
 
-#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSignalSpy>
@@ -78,10 +77,10 @@ private Q_SLOTS:
     void aViewOf600By440PlacesItsPartsAsDesigned() {
         Fixture fixture(writeDelivery(4), true);
         CPhotoView& view = fixture.view; // 600 × 440
-        const QList<QLabel*> labels = view.findChildren<QLabel*>();
-        QCOMPARE(labels.size(), 2);
-        QLabel* heading = labels[0]->text() == "T1" ? labels[0] : labels[1];
-        QLabel* description = heading == labels[0] ? labels[1] : labels[0];
+        const QList<FittedText*> texts = view.findChildren<FittedText*>();
+        QCOMPARE(texts.size(), 2);
+        FittedText* heading = texts[0]->text() == "T1" ? texts[0] : texts[1];
+        FittedText* description = heading == texts[0] ? texts[1] : texts[0];
         QCOMPARE(heading->geometry(), QRect(10, 10, 580, 40));
         QCOMPARE(heading->font(), uiFont(18)); // font heights are character cell heights
         const QRect cells[] = {
@@ -94,12 +93,32 @@ private Q_SLOTS:
         QCOMPARE(view.photoControl(0).geometry(), QRect(10, 60, 580, 280));
     }
 
+    void aTextTooLongForItsBandEndsInAnEllipsisAndShowsWholeAsTooltip() {
+        FittedText band;
+        band.resize(300, 40);
+        band.setDesignedFontHeight(18);
+        const QString path = "工事/施工状況写真/道路土工/掘削工/土砂掘削/床掘り/埋戻し/締固め";
+        band.setText(path + "\n掘削状況");
+        QCOMPARE(band.shownLines().size(), 2);
+        QVERIFY(band.shownLines()[0].endsWith("…"));
+        QCOMPARE(band.shownLines()[1], QString("掘削状況")); // the title keeps its line
+        QCOMPARE(band.toolTip(), path + "\n掘削状況");
+        // Lines shrink the font down to a readable size; those that still do not fit are
+        // left out, marked at the end of the last one shown.
+        band.setText("a\nb\nc");
+        QCOMPARE(band.shownLines(), QStringList({"a", "b", "c"}));
+        QVERIFY(band.toolTip().isEmpty());
+        band.setText("a\nb\nc\nd\ne");
+        const QStringList shown = band.shownLines();
+        QVERIFY(shown.size() >= 3 && shown.size() < 5);
+        QCOMPARE(shown.back(), QString("abcde").at(shown.size() - 1) + QString("…"));
+        QCOMPARE(band.toolTip(), QString("a\nb\nc\nd\ne"));
+    }
+
     void deliveryTextsAreShownAsTheyStand() {
         const std::string markup = "&lt;b&gt;D13&lt;/b&gt;&amp;lt;";
         Fixture fixture(writeScratchFile("PHOTO.XML", testDeliveryXml({{markup}})).string(), false);
         QCOMPARE(fixture.view.headingText(), QString("T<b>D13</b>&lt;"));
-        for (const QLabel* label : fixture.view.findChildren<QLabel*>())
-            QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(plainTextToolTip("<img src='/x'>"), QString("<p style='white-space:pre'>"
                                                              "&lt;img src='/x'&gt;</p>"));
         QCOMPARE(plainTextToolTip("F1.JPG"), QString("F1.JPG"));
