@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "media/DeliveryLocation.h"
 
@@ -10,7 +11,7 @@ namespace {
 constexpr int wrongArguments = 2;
 
 CommandLine endWith(int status, QString output, QString error = {}) {
-    return {{}, status, std::move(output), std::move(error)};
+    return {{}, status, std::move(output), std::move(error), {}};
 }
 
 } // namespace
@@ -38,8 +39,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return {};
     const auto found = deliveryFileAt(files.first().toStdString());
     const QString file = found ? QString::fromStdString(*found) : QString();
-    if (file.isEmpty())
-        return endWith(wrongArguments, {},
-                       files.first() + ": 写真XMLファイルも納品フォルダーも見つかりません\n");
-    return {file, std::nullopt, {}, {}};
+    if (file.isEmpty()) {
+        const QString reason = "写真XMLファイルも納品フォルダーも見つかりません";
+        CommandLine missing = endWith(wrongArguments, {}, files.first() + ": " + reason + "\n");
+        missing.errorForWindow =
+            QFileInfo(files.first()).absoluteFilePath() + " を開けませんでした。\n" + reason;
+        return missing;
+    }
+    return {file, std::nullopt, {}, {}, {}};
 }

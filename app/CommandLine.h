@@ -12,6 +12,9 @@ struct CommandLine {
     std::optional<int> exitStatus;
     QString output;
     QString error;
+    // Said in a message box as well when a display is at hand: started from a file manager,
+    // nobody reads standard error.
+    QString errorForWindow;
 };
 
 // tessel [--help] [--version] [FILE | FOLDER]: a photo XML file, a delivery folder or the root

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 
 #include "app/ApplicationSetup.h"
@@ -19,6 +20,15 @@ CommandLine readCommandLine(int argc, char** argv) {
     return parseCommandLine(QCoreApplication::arguments());
 }
 
+void showInMessageBox(int argc, char** argv, const QString& text) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    QMessageBox box(QMessageBox::Information, "TESSEL", text, QMessageBox::Ok);
+    box.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -27,6 +37,8 @@ int main(int argc, char** argv) {
     if (commandLine.exitStatus) {
         std::fputs(qPrintable(commandLine.output), stdout);
         std::fputs(qPrintable(commandLine.error), stderr);
+        if (!commandLine.errorForWindow.isEmpty())
+            showInMessageBox(argc, argv, commandLine.errorForWindow);
         return *commandLine.exitStatus;
     }
     QApplication application(argc, argv);

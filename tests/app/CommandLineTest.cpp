@@ -49,6 +49,11 @@ private Q_SLOTS:
             QVERIFY(!line.error.isEmpty());
             QVERIFY(line.fileToOpen.isEmpty());
         }
+        // A path that names no delivery is also said where a file manager's user sees it.
+        QVERIFY(parseCommandLine({"tessel", "--bogus"}).errorForWindow.isEmpty());
+        QCOMPARE(parseCommandLine({"tessel", scratch("missing.xml")}).errorForWindow,
+                 scratch("missing.xml") + " を開けませんでした。\n"
+                                          "写真XMLファイルも納品フォルダーも見つかりません");
     }
 
     void qtsOwnTextsAreJapanese() {
