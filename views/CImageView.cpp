@@ -13,8 +13,9 @@
 
 namespace {
 
-// One wheel notch, one + or -.
-constexpr double zoomStep = 1.25;
+// One wheel notch, one + or -: three steps double the scale, so that 200 % and 400 % are met
+// on the way from 100 %.
+const double zoomStep = std::cbrt(2.0);
 
 } // namespace
 

@@ -14,12 +14,12 @@ bool crosses(double from, double to, double mark) {
     return (from < mark && to > mark) || (from > mark && to < mark);
 }
 
-// Where a centre may lie on one axis so that the image covers the viewport, or is centred
-// when it is smaller.
+// Where a centre may lie on one axis: an image larger than the view covers it, a smaller one
+// is centred in it.
 double keptInView(double centre, double imageLength, double viewLength, double scale) {
-    const double half = viewLength / 2 / scale;
     if (imageLength * scale <= viewLength)
         return imageLength / 2;
+    const double half = viewLength / 2 / scale;
     return std::clamp(centre, half, imageLength - half);
 }
 
