@@ -27,12 +27,18 @@ double keptInView(double centre, double imageLength, double viewLength, double s
 
 void ImageZoom::showImage(QSize wholeImage) {
     image = QSizeF(wholeImage);
-    fitted = true;
+    fit();
 }
 
 void ImageZoom::setViewport(QSizeF size) {
     viewport = size;
+    anchor.reset();
     keepImageInView();
+}
+
+void ImageZoom::fit() {
+    fitted = true;
+    anchor.reset();
 }
 
 QRectF ImageZoom::fittedRect() const {
@@ -73,9 +79,12 @@ void ImageZoom::showActualSize(QPointF point) {
 void ImageZoom::zoomTo(double to, QPointF point) {
     if (image.isEmpty())
         return;
-    const QRectF shown = imageRect();
-    // The image point under point, which stays there.
-    const QPointF fixed = (point - shown.topLeft()) / scale();
+    // The image point under point stays there as far as the image's edges allow. Steps at
+    // the same point keep to the point first chosen, so that one held back by an edge comes
+    // back under the pointer once the image is large enough.
+    if (!anchor || anchor->inView != point)
+        anchor = Anchor{point, (point - imageRect().topLeft()) / scale()};
+    const QPointF fixed = anchor->inImage;
     const QPointF fromCentre = point - QPointF(viewport.width(), viewport.height()) / 2;
     zoomScale = to;
     fitted = false;
@@ -86,6 +95,7 @@ void ImageZoom::zoomTo(double to, QPointF point) {
 void ImageZoom::panBy(QPointF delta) {
     if (fitted)
         return;
+    anchor.reset();
     centre -= delta / zoomScale;
     keepImageInView();
 }

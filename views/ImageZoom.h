@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
@@ -23,7 +25,7 @@ public:
     // The scale in percent, as the status bar shows it.
     int percent() const;
 
-    void fit() { fitted = true; }
+    void fit();
     // Scales by factor, keeping the image point under point where it is. A step that crosses
     // 100 % stops there; one that reaches the fitted scale from above fits.
     void zoomBy(double factor, QPointF point);
@@ -50,4 +52,9 @@ private:
     bool fitted = true;
     double zoomScale = 1.0;
     QPointF centre; // the image point at the viewport's centre, while zoomed
+    struct Anchor {
+        QPointF inView;
+        QPointF inImage;
+    };
+    std::optional<Anchor> anchor; // where the last zoom steps held the image
 };

@@ -148,6 +148,16 @@ private Q_SLOTS:
             QCOMPARE(zoom.decodeSize(), step.decoded);
         }
         QVERIFY(zoom.isFitted());
+        // Zooming near an edge of a wide view: the image is centred while narrower than the
+        // view, yet the point first under the pointer returns there at 100 %.
+        ImageZoom wide;
+        wide.setViewport(QSizeF(1580, 904));
+        wide.showImage(QSize(4000, 3000));
+        const QPointF nearEdge(278, 837);
+        const QPointF underPointer = (nearEdge - wide.imageRect().topLeft()) / wide.scale();
+        while (wide.percent() < 100)
+            wide.zoomBy(1.26, nearEdge);
+        QCOMPARE(wide.imageRect().topLeft() + underPointer, nearEdge);
         // A scan of 20,000 × 14,000 at 100 % is decoded at no more than 40 megapixels.
         zoom.showImage(QSize(20000, 14000));
         zoom.showActualSize(centre);
