@@ -60,6 +60,9 @@ private Q_SLOTS:
         setUpApplication(*QCoreApplication::instance());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("キャンセル"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString("開く"));
+        // Where Qt's translation leaves the print dialog in English, ours fills in.
+        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"),
+                 QString("両面印刷"));
     }
 
     void helpAndVersionEndWithStatusZero() {
