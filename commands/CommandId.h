@@ -32,4 +32,8 @@ enum class CommandId {
     ZoomOut = 32816,
     ActualSize = 32817,
     ZoomToFit = 32818,
+    PanLeft = 32819,
+    PanRight = 32820,
+    PanUp = 32821,
+    PanDown = 32822,
 };

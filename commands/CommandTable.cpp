@@ -63,6 +63,14 @@ const CommandInfo commands[] = {
      "画像の1画素を画面の1画素で表示する\n等倍表示", nullptr, false},
     {C::ZoomToFit, nullptr, QKeyCombination(Qt::Key_0), "画像全体を表示する\n全体表示", nullptr,
      false},
+    {C::PanLeft, nullptr, Qt::SHIFT | Qt::Key_Left, "拡大した画像の左側を表示する\n左へ", nullptr,
+     false},
+    {C::PanRight, nullptr, Qt::SHIFT | Qt::Key_Right, "拡大した画像の右側を表示する\n右へ", nullptr,
+     false},
+    {C::PanUp, nullptr, Qt::SHIFT | Qt::Key_Up, "拡大した画像の上側を表示する\n上へ", nullptr,
+     false},
+    {C::PanDown, nullptr, Qt::SHIFT | Qt::Key_Down, "拡大した画像の下側を表示する\n下へ", nullptr,
+     false},
 };
 
 } // namespace

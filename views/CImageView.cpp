@@ -50,6 +50,16 @@ void CImageView::addZoomCommands() {
         zoomed->fit();
         applyZoom();
     });
+    // An eighth of the view a key press, towards the side the key names.
+    const auto canPan = [this] { return zoomed->holdsImage() && !zoomed->zoom().isFitted(); };
+    const auto pan = [this](double towardsRight, double towardsBottom) {
+        zoomed->panBy(QPointF(-towardsRight * zoomed->width(), -towardsBottom * zoomed->height()) /
+                      8);
+    };
+    add(CommandId::PanLeft, canPan, [pan] { pan(-1, 0); });
+    add(CommandId::PanRight, canPan, [pan] { pan(1, 0); });
+    add(CommandId::PanUp, canPan, [pan] { pan(0, -1); });
+    add(CommandId::PanDown, canPan, [pan] { pan(0, 1); });
 }
 
 QPointF CImageView::centreOfImage() const {

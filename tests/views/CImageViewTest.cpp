@@ -123,6 +123,9 @@ private Q_SLOTS:
         QTest::mouseRelease(&fixture.view, Qt::LeftButton, {}, QPoint(400, 350));
         QVERIFY((fixture.imagePointShownAt(200, 250) - before).manhattanLength() <= 2);
         QCOMPARE(end.count(), 0);
+        // Shift+→ shows more of the right side: an eighth of the view.
+        QVERIFY(fixture.view.executeCommand(CommandId::PanRight));
+        QVERIFY((fixture.imagePointShownAt(200 - 780 / 8, 250) - before).manhattanLength() <= 2);
         fixture.settle();
         QCOMPARE(fixture.decoder->decodedFiles.size(), decodes);
     }
