@@ -185,10 +185,12 @@ void CMainFrame::buildStatusBar() {
     zoom = new QLabel;
     statusBar()->addPermanentWidget(zoom);
     zoom->hide();
-    connect(&layout->imageView(), &CImageView::zoomChanged, zoom, [this](const QString& text) {
-        zoom->setText(text);
-        zoom->setVisible(!text.isEmpty());
-    });
+    // Not through this: the enlarged view also says so while the window is destroyed.
+    connect(&layout->imageView(), &CImageView::zoomChanged, zoom,
+            [label = zoom](const QString& text) {
+                label->setText(text);
+                label->setVisible(!text.isEmpty());
+            });
     // Permanent, so that no prompt hides that the file was not read to its end.
     readStop = new QLabel;
     readStop->setTextFormat(Qt::PlainText);

@@ -4,15 +4,11 @@
 
 #include "document/PhotoOrder.h"
 #include "document/SystemErrorText.h"
+#include "media/DeliveryFiles.h"
 #include "model/LibxmlSetup.h"
 #include "model/PhotoXmlReader.h"
 
 namespace {
-
-std::string folderOf(const std::string& filePath) {
-    const std::size_t slash = filePath.rfind('/');
-    return slash == std::string::npos ? std::string() : filePath.substr(0, slash + 1);
-}
 
 std::string fileNameOf(const std::string& filePath) {
     return filePath.substr(filePath.rfind('/') + 1);
@@ -66,9 +62,9 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
     }
     updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
     data = std::move(read.data);
-    const std::string folder = folderOf(read.path);
-    photoDirectory = folder + "./PIC/";
-    drawingDirectory = folder + "./DRA/";
+    const DeliveryFolders folders = deliveryFoldersOf(read.path);
+    photoDirectory = folders.photos;
+    drawingDirectory = folders.drawings;
     rebuildTree();
     rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
     position = order.empty() ? -1 : 0;
@@ -133,18 +129,12 @@ void prepareDocumentReading() {
     configureLibxml();
 }
 
-bool isPlainFileName(std::string_view name) {
-    // The separators of both platforms: a delivery made on Windows writes a backslash.
-    constexpr std::string_view forbidden("/\\\0", 3);
-    return name != "." && name != ".." && name.find_first_of(forbidden) == std::string_view::npos;
-}
-
 std::string CQuillonDoc::makePhotoPath(std::string_view fileName) const {
-    return isPlainFileName(fileName) ? photoDirectory + std::string(fileName) : std::string();
+    return fileInFolder(photoDirectory, fileName);
 }
 
 std::string CQuillonDoc::makeDrawingPath(std::string_view fileName) const {
-    return isPlainFileName(fileName) ? drawingDirectory + std::string(fileName) : std::string();
+    return fileInFolder(drawingDirectory, fileName);
 }
 
 bool CQuillonDoc::goToPhoto(int newPosition, DocumentView* sender) {

@@ -18,10 +18,6 @@ void prepareDocumentReading();
 // What enlarging shows: nothing (no file open), the current photo, or the drawing chosen.
 enum class ImageTarget { None, Photo, Drawing };
 
-// A name the delivery gives a file is one file name: no path separator, no "." or "..", no
-// NUL. Anything else could open a file from outside the delivery.
-bool isPlainFileName(std::string_view name);
-
 // The one document: the data of the open photo XML file, its classification tree, the
 // browsing order and the current photo. It never calls a view; it announces each change by
 // an update hint to every registered view but the sender. It writes nothing.

@@ -65,6 +65,7 @@ OpenedDelivery readDelivery(const std::string& path, const PhotoXmlLoader& load,
     const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
     if (index) {
         completeConstructionInfo(read.data, *indexPath, *index);
+        read.mediumNumber = index->label.mediumNumber;
         read.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
     }
     return read;

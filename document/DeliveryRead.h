@@ -27,6 +27,8 @@ struct OpenedDelivery {
     PhotoDataSet data;
     // The other discs of the delivery; null when no INDEX_C.XML stands beside it.
     std::shared_ptr<const DiscSearch> otherDiscs;
+    // This disc's メディア番号 in its INDEX_C.XML; empty without one.
+    std::string mediumNumber;
     // For the status bar, until the next open: where reading stopped in a damaged file, or
     // that the file holds no photo, so that neither is taken for a complete delivery.
     std::string notice;

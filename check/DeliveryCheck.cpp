@@ -1,0 +1,213 @@
+#include "check/DeliveryCheck.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <thread>
+#include <unistd.h>
+
+#include "check/FileRules.h"
+#include "check/RecordRules.h"
+#include "check/RuleTable.h"
+#include "check/TextRules.h"
+
+namespace {
+
+using Findings = std::vector<Finding>;
+
+// One photo or drawing file to probe.
+struct FileJob {
+    int position;
+    bool drawing;
+    std::string name;
+    std::string path;
+    std::string medium;
+};
+
+std::string upperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    return upper;
+}
+
+std::string mediumOf(const PhotoRecord& photo) {
+    const std::string& medium = photo.slots[PhotoSlot::MediaNumber];
+    return medium.empty() ? "1" : medium;
+}
+
+std::vector<FileJob> fileJobs(const CheckInput& input) {
+    std::vector<FileJob> jobs;
+    int position = 0;
+    for (const PhotoRecord* photo : input.data.photos) {
+        const auto add = [&](const std::string& folder, const std::string& name, bool drawing) {
+            const std::string path = fileInFolder(folder, name);
+            if (!name.empty() && !path.empty())
+                jobs.push_back({position, drawing, name, path, mediumOf(*photo)});
+        };
+        add(input.folders.photos, photo->slots[PhotoSlot::FileName], false);
+        for (const ReferenceDrawing& drawing : photo->drawings)
+            add(input.folders.drawings, drawing.slots[DrawingSlot::DrawingFileName], true);
+        ++position;
+    }
+    return jobs;
+}
+
+// Probing is reading from a disc: it yields to the images on screen.
+void lowerThisThreadsPriority() {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+}
+
+FileFacts probeOnMedia(const FileJob& job, const CheckInput& input, const FileProbe& probe) {
+    FileFacts facts = probe.probe(job.path);
+    if (facts.exists || job.medium == input.thisMedium || !input.elsewhere)
+        return facts;
+    const auto other = input.elsewhere(job.path, job.medium);
+    return other ? probe.probe(*other) : facts;
+}
+
+std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInput& input,
+                                const FileProbe& probe, CheckProgress& progress, unsigned threads) {
+    std::vector<FileFacts> facts(jobs.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        lowerThisThreadsPriority();
+        for (std::size_t job; !progress.cancelled && (job = next++) < jobs.size();) {
+            facts[job] = probeOnMedia(jobs[job], input, probe);
+            ++progress.filesDone;
+        }
+    };
+    const unsigned count = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
+    {
+        std::vector<std::jthread> workers; // joined at the end of this block
+        for (unsigned worker = 0; worker < std::min<std::size_t>(count, jobs.size()); ++worker)
+            workers.emplace_back(work);
+    }
+    return facts;
+}
+
+Findings findingsOfFile(const FileJob& job, const FileFacts& facts, const CheckInput& input,
+                        const PhotoRecord& photo) {
+    const std::string prefix = job.drawing ? "drawing" : "file";
+    if (facts.exists)
+        return fileFindings(facts, job.name, prefix,
+                            job.drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate]);
+    if (job.medium == input.thisMedium)
+        return {makeFinding(prefix + "-missing",
+                            "この媒体（メディア番号 " + input.thisMedium + "）にありません")};
+    return {makeFinding(prefix + "-other-medium", "メディア番号 " + job.medium +
+                                                      " の媒体にあります（読み込まれていません）")};
+}
+
+// The photos that share a key with another: each is told which others share it.
+void reportShared(const std::vector<std::string>& keys, std::string_view rule,
+                  std::string_view what, std::vector<Findings>& perPhoto) {
+    std::map<std::string, std::vector<int>> positions;
+    for (int position = 0; position < int(keys.size()); ++position) {
+        if (!keys[position].empty())
+            positions[keys[position]].push_back(position);
+    }
+    for (const auto& [key, shared] : positions) {
+        for (const int position : shared) {
+            std::string others;
+            for (const int other : shared) {
+                if (other != position)
+                    others += (others.empty() ? "" : "、") + std::to_string(other + 1);
+            }
+            if (!others.empty())
+                perPhoto[position].push_back(makeFinding(
+                    rule, std::string(what) + "がファイル中 " + others + " 番目の写真と同じです"));
+        }
+    }
+}
+
+void reportDuplicates(const PhotoList& photos, std::vector<Findings>& perPhoto) {
+    std::vector<std::string> serials;
+    std::vector<std::string> names;
+    for (const PhotoRecord* photo : photos) {
+        const std::string& serial = photo->slots[PhotoSlot::SerialNumber];
+        // 0012 and 12 are the same number.
+        serials.push_back(isPositiveNumber(serial) ? serial.substr(serial.find_first_not_of('0'))
+                                                   : serial);
+        // One file on a disc read without regard to case.
+        names.push_back(upperAscii(photo->slots[PhotoSlot::FileName]));
+    }
+    reportShared(serials, "serial-duplicate", "シリアル番号", perPhoto);
+    reportShared(names, "file-name-duplicate", "写真ファイル名", perPhoto);
+}
+
+Findings strayFiles(const CheckInput& input) {
+    std::set<std::string> named[2];
+    for (const PhotoRecord* photo : input.data.photos) {
+        named[0].insert(upperAscii(photo->slots[PhotoSlot::FileName]));
+        for (const ReferenceDrawing& drawing : photo->drawings)
+            named[1].insert(upperAscii(drawing.slots[DrawingSlot::DrawingFileName]));
+    }
+    Findings found;
+    const std::string folders[] = {input.folders.photos, input.folders.drawings};
+    for (int kind = 0; kind < 2; ++kind) {
+        for (const std::string& file : filesInMediaFolder(folders[kind])) {
+            if (named[kind].count(upperAscii(file)))
+                continue;
+            found.push_back(makeFinding(kind ? "drawing-unlisted" : "file-unlisted",
+                                        "写真管理ファイルのどの記録も指していないファイルです"));
+            found.back().fileName = file;
+        }
+    }
+    return found;
+}
+
+WorksPeriod worksPeriodOf(const PhotoDataSet& data) {
+    const auto& slots = data.constructionInfo.slots;
+    return {slots[ConstructionSlot::PeriodStart], slots[ConstructionSlot::PeriodEnd]};
+}
+
+void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
+    for (Finding& finding : findings) {
+        finding.position = position;
+        finding.serial = photo.slots[PhotoSlot::SerialNumber];
+        if (finding.fileName.empty())
+            finding.fileName = photo.slots[PhotoSlot::FileName];
+    }
+}
+
+} // namespace
+
+CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, CheckProgress& progress,
+                          unsigned threads) {
+    const PhotoList& photos = input.data.photos;
+    std::vector<Findings> perPhoto(photos.size());
+    const WorksPeriod period = worksPeriodOf(input.data);
+    for (std::size_t position = 0; position < photos.size(); ++position)
+        perPhoto[position] = recordFindings(photos[position], period);
+    reportDuplicates(photos, perPhoto);
+
+    const std::vector<FileJob> jobs = fileJobs(input);
+    progress.filesTotal = jobs.size();
+    const std::vector<FileFacts> facts = probeAll(jobs, input, probe, progress, threads);
+    CheckResult result;
+    result.complete = !progress.cancelled;
+    for (std::size_t job = 0; result.complete && job < jobs.size(); ++job) {
+        const PhotoRecord& photo = photos[std::size_t(jobs[job].position)];
+        Findings found = findingsOfFile(jobs[job], facts[job], input, photo);
+        for (Finding& finding : found)
+            finding.fileName = jobs[job].name;
+        perPhoto[std::size_t(jobs[job].position)].insert(
+            perPhoto[std::size_t(jobs[job].position)].end(), found.begin(), found.end());
+    }
+
+    if (const auto& error = input.data.readError)
+        result.findings.push_back(makeFinding(
+            "xml-damaged", std::to_string(error->line) + " 行目で読み込みが止まりました（" +
+                               error->message + "）。それより後の写真は検査していません"));
+    for (std::size_t position = 0; position < photos.size(); ++position) {
+        placeOnPhoto(perPhoto[position], photos[position], int(position));
+        result.findings.insert(result.findings.end(), perPhoto[position].begin(),
+                               perPhoto[position].end());
+    }
+    const Findings stray = strayFiles(input);
+    result.findings.insert(result.findings.end(), stray.begin(), stray.end());
+    return result;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "check/FileProbe.h"
+#include "check/Finding.h"
+#include "media/DeliveryFiles.h"
+#include "model/PhotoDataSet.h"
+
+// One delivery as it was read, for the check.
+struct CheckInput {
+    const PhotoDataSet& data;
+    DeliveryFolders folders;
+    // This disc's メディア番号 in its INDEX_C.XML; "1" when the disc names none.
+    std::string thisMedium = "1";
+    // Where a file missing here stands on the mounted disc of the delivery numbered medium.
+    std::function<std::optional<std::string>(const std::string& path, const std::string& medium)>
+        elsewhere;
+};
+
+// How far a check has come, and a way to stop it, shared with whoever shows it.
+struct CheckProgress {
+    std::atomic<std::size_t> filesDone{0};
+    std::atomic<std::size_t> filesTotal{0};
+    std::atomic<bool> cancelled{false};
+};
+
+struct CheckResult {
+    // In file order: the delivery's own findings first, then each photo's, stray files last.
+    std::vector<Finding> findings;
+    bool complete = true; // false when cancelled
+};
+
+// Runs every rule on the delivery. The files are probed on worker threads (threads 0: one per
+// core) that yield to the rest of the program; the text rules run on the calling thread.
+CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, CheckProgress& progress,
+                          unsigned threads = 0);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/FileProbe.h"
+#include "check/Finding.h"
+
+// What the probe of one file that exists tells wrong of it: its content against its
+// extension, whether it decodes whole, and for a photo (shotDate given) its EXIF date and
+// pixel count. prefix: "file" for a photo, "drawing" for a drawing.
+std::vector<Finding> fileFindings(const FileFacts& facts, std::string_view name,
+                                  std::string_view prefix, const std::string* shotDate);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "check/Finding.h"
+
+// Every rule of the check: its stable id, its level and what it finds.
+struct RuleInfo {
+    std::string_view id;
+    Level level;
+    std::string_view summary; // Japanese, for the report's legend and --help
+};
+
+std::span<const RuleInfo> ruleTable();
+// The rule of id; an unknown id is a programming error and throws.
+const RuleInfo& ruleInfo(std::string_view id);
+
+// A finding of rule id, at the rule's level.
+Finding makeFinding(std::string_view id, std::string message);

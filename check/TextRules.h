@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+// The forms the standard asks texts of the photo XML file to take.
+
+// A positive integer in half-width digits ("0012" is 12).
+bool isPositiveNumber(std::string_view text);
+// A real date written CCYY-MM-DD (2024-02-29 is one, 2023-02-29 is not).
+bool isRealDate(std::string_view text);
+// prefix, seven digits, a dot and an extension of upper-case letters: P0000001.JPG.
+bool followsFileNameRule(std::string_view name, char prefix);
+// The extension after the last dot, as written; empty without one.
+std::string_view extensionOf(std::string_view name);

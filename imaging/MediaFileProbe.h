@@ -1,0 +1,18 @@
+#pragma once
+
+#include "check/FileProbe.h"
+
+// The check's look at a photo or drawing file on the media: found without regard to case,
+// its format recognised by content, its size and decodability from a decode at the smallest
+// scale the format allows, a JPEG's end marker, and the EXIF date read by Exiv2 (after the
+// metadata limit has refused a hostile file). Reads only; safe on several threads at once.
+class MediaFileProbe : public FileProbe {
+public:
+    MediaFileProbe();
+    FileFacts probe(const std::string& path) const override;
+};
+
+// What a JPEG's metadata says of when it was taken, for the check: the day of EXIF
+// DateTimeOriginal as CCYY-MM-DD. Nothing without one, or when the metadata is beyond the
+// limit or cannot be read.
+std::optional<std::string> exifShotDate(const std::string& path);

@@ -1,0 +1,128 @@
+// tessel-check [--csv FILE | --json] PATH: checks a delivery (a photo XML file, a delivery
+// folder or a disc root) and prints what is wrong with it. Exits with 0 when it found no
+// エラー, 1 when it did, 2 when the delivery cannot be opened.
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include <QCoreApplication>
+
+#include "check/DeliveryCheck.h"
+#include "check/FindingFormats.h"
+#include "check/RuleTable.h"
+#include "document/DeliveryRead.h"
+#include "imaging/MediaFileProbe.h"
+#include "media/DeliveryLocation.h"
+#include "media/MountPoints.h"
+#include "model/PhotoXmlReader.h"
+
+namespace {
+
+constexpr int cannotOpen = 2;
+
+struct Options {
+    std::string path;
+    std::string csvFile;
+    bool json = false;
+    bool help = false;
+};
+
+std::string helpText() {
+    std::string text =
+        "使い方: tessel-check [--csv ファイル | --json] PATH\n"
+        "電子納品の写真（PATH: 写真XMLファイル、納品フォルダー、ディスクのルート）を検査し、\n"
+        "見つけたことを一行ずつ出します: "
+        "レベル、規則、シリアル番号、ファイル名、内容（タブ区切り）。\n"
+        "最後に件数の行（エラー 3 件、注意 12 件、情報 1 件）。\n"
+        "  --csv ファイル  同じものを CSV（UTF-8、BOM 付き、見出し行あり）でファイルに書く\n"
+        "  --json          一件ずつ JSON で出す（JSON Lines）\n"
+        "終了ステータス: 0 エラーなし、1 エラーあり、2 開けない\n\n規則:\n";
+    for (const RuleInfo& rule : ruleTable())
+        text += "  " + std::string(levelName(rule.level)) + "\t" + std::string(rule.id) + "\t" +
+                std::string(rule.summary) + "\n";
+    return text;
+}
+
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help")
+            options.help = true;
+        else if (argument == "--json")
+            options.json = true;
+        else if (argument == "--csv" && i + 1 < argc)
+            options.csvFile = argv[++i];
+        else if (!argument.starts_with("--") && options.path.empty())
+            options.path = argument;
+        else
+            return false;
+    }
+    return options.help || !options.path.empty();
+}
+
+int failOpen(const std::string& path, std::string_view why) {
+    std::cerr << "tessel-check: " << path << ": " << why << '\n';
+    return cannotOpen;
+}
+
+void report(const std::vector<Finding>& findings, const Options& options) {
+    for (const Finding& finding : findings)
+        std::cout << (options.json ? findingJson(finding) : findingLine(finding)) << '\n';
+    if (!options.json)
+        std::cout << summaryLine(findings) << '\n';
+}
+
+int check(const Options& options) {
+    const auto photoXml = deliveryFileAt(options.path);
+    if (!photoXml)
+        return failOpen(options.path, "写真XMLファイルも納品フォルダーも見つかりません");
+    const OpenedDelivery read = readDelivery(
+        *photoXml,
+        [](const std::string& path, PhotoDataSet& data) {
+            return PhotoXmlReader().load(path, data);
+        },
+        systemMountPoints);
+    if (read.outcome != OpenedDelivery::Outcome::Read)
+        return failOpen(*photoXml, read.outcome == OpenedDelivery::Outcome::NotPhotoXml
+                                       ? "写真XMLファイルではありません"
+                                       : "読み込めません");
+    CheckInput input{read.data,
+                     deliveryFoldersOf(*photoXml),
+                     read.mediumNumber.empty() ? "1" : read.mediumNumber,
+                     {}};
+    if (read.otherDiscs)
+        input.elsewhere = [discs = read.otherDiscs](const std::string& path,
+                                                    const std::string& medium) {
+            return discs->find(path, medium);
+        };
+    CheckProgress progress;
+    const CheckResult result = checkDelivery(input, MediaFileProbe(), progress);
+    if (!options.csvFile.empty()) {
+        std::ofstream csv(options.csvFile, std::ios::binary | std::ios::trunc);
+        if (!(csv << findingsCsv(result.findings)))
+            return failOpen(options.csvFile, "書き込めません");
+    }
+    report(result.findings, options);
+    const bool errors = std::any_of(result.findings.begin(), result.findings.end(),
+                                    [](const Finding& f) { return f.level == Level::Error; });
+    return errors ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::cerr << "使い方: tessel-check [--csv ファイル | --json] PATH（--help で説明）\n";
+        return cannotOpen;
+    }
+    if (options.help) {
+        std::cout << helpText();
+        return 0;
+    }
+    QCoreApplication application(argc, argv); // for the image format plugins
+    return check(options);
+}
