@@ -10,6 +10,7 @@ endif()
 
 set(expected
     bin/tessel
+    bin/tessel-check
     share/applications/jp.tessel.Tessel.desktop
     share/metainfo/jp.tessel.Tessel.metainfo.xml
     share/icons/hicolor/scalable/apps/tessel.svg

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include "tools/sample/SampleDelivery.h"
+#include "tools/sample/SampleExif.h"
 #include "tools/sample/SampleImages.h"
 #include "tools/sample/TextEncoding.h"
 
@@ -75,8 +76,9 @@ bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos,
         if (photo.fileIsNoImage) {
             std::ofstream(path.toStdString()) << "not an image\n";
         } else if (photo.mediaNumber == 1 &&
-                   !writeSamplePhoto(path, photo.serialNumber, QString::fromStdString(photo.title),
-                                     options.photoSize, options.content)) {
+                   (!writeSamplePhoto(path, photo.serialNumber, QString::fromStdString(photo.title),
+                                      options.photoSize, options.content) ||
+                    !writeExifShotDate(path.toStdString(), photo.shotDate))) {
             return false;
         }
         for (const SampleDrawing& drawing : photo.drawings) {

@@ -1,0 +1,54 @@
+#include "imaging/MediaFileProbe.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/ScratchFiles.h"
+#include "tests/support/TestImages.h"
+#include "tools/sample/FaxTiff.h"
+#include "tools/sample/SampleExif.h"
+#include "tools/sample/SampleImages.h"
+
+namespace {
+
+std::string scratch(const std::string& name) {
+    return (scratchFolder() / name).string();
+}
+
+std::string bytesOf(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+} // namespace
+
+TEST(MediaFileProbe, TellsWhatTheCheckAsksOfEachKindOfFile) {
+    const std::string photo = scratch("PIC/P0000001.JPG");
+    writeImageFile("PIC/P0000001.JPG", filledImage(1280, 960, Qt::blue), "jpeg");
+    ASSERT_TRUE(writeExifShotDate(photo, "2024-05-10"));
+    const std::string whole = bytesOf(photo);
+    writeScratchFile("PIC/P0000002.JPG", whole.substr(0, whole.size() / 2)); // cut short
+    writeImageFile("PIC/P0000003.JPG", filledImage(64, 48, Qt::red), "png");
+    std::filesystem::create_directories(scratchFolder() / "DRA");
+    ASSERT_TRUE(writeGroup4Tiff(QString::fromStdString(scratch("DRA/D0000001.TIF")),
+                                filledImage(200, 100, Qt::white)));
+
+    const MediaFileProbe probe;
+    const FileFacts sound = probe.probe(scratch("./pic/p0000001.jpg"));
+    EXPECT_TRUE(sound.exists && sound.decodable && !sound.truncated);
+    EXPECT_EQ(sound.format, FileFormat::Jpeg);
+    EXPECT_EQ(sound.width * sound.height, 1280 * 960);
+    EXPECT_EQ(sound.exifDate, std::optional<std::string>("2024-05-10"));
+
+    const FileFacts cut = probe.probe(scratch("PIC/P0000002.JPG"));
+    EXPECT_TRUE(cut.truncated);
+
+    EXPECT_EQ(probe.probe(scratch("PIC/P0000003.JPG")).format, FileFormat::Other);
+    const FileFacts drawing = probe.probe(scratch("DRA/D0000001.TIF"));
+    EXPECT_EQ(drawing.format, FileFormat::Tiff);
+    EXPECT_TRUE(drawing.decodable);
+    EXPECT_FALSE(probe.probe(scratch("PIC/P0000009.JPG")).exists);
+}
