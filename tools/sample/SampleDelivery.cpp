@@ -52,6 +52,40 @@ std::vector<SampleDrawing> drawingsAt(int index) {
     return {};
 }
 
+// The classifications the check finds nothing wrong with: 工事, and a 工種 where one is due.
+std::vector<const Classification*> cleanClassifications() {
+    std::vector<const Classification*> clean;
+    for (const Classification& kind : classifications) {
+        const std::string category = kind.levels[1];
+        const bool needsWorkType = category != "着手前及び完成写真" && category != "その他";
+        if (std::string(kind.levels[0]) == "工事" && (!needsWorkType || *kind.levels[2]))
+            clean.push_back(&kind);
+    }
+    return clean;
+}
+
+// Inside the works period (2024-04-01 to 2025-03-31), the 15th of a month.
+std::string dateInPeriod(int index) {
+    const int month = (index + 3) % 12 + 1;
+    return (month >= 4 ? "2024-" : "2025-") + std::string(month < 10 ? "0" : "") +
+           std::to_string(month) + "-15";
+}
+
+SamplePhoto cleanPhotoAt(int index, int count) {
+    static const std::vector<const Classification*> clean = cleanClassifications();
+    const Classification& kind = *clean[std::size_t(index) % clean.size()];
+    SamplePhoto photo;
+    photo.serialNumber = serialNumberAt(index, count);
+    photo.fileName = numbered("P", index + 1, "JPG");
+    for (const char* level : kind.levels)
+        photo.levels.emplace_back(level);
+    photo.title = kind.title;
+    photo.shotLocation = "No." + std::to_string(index % 40);
+    photo.shotDate = dateInPeriod(index);
+    photo.drawings = drawingsAt(index);
+    return photo;
+}
+
 SamplePhoto samplePhotoAt(int index, int count) {
     const Classification& kind = classifications[index % std::size(classifications)];
     SamplePhoto photo;
@@ -67,7 +101,8 @@ SamplePhoto samplePhotoAt(int index, int count) {
     if (index % 4 == 1)
         photo.controlValue = "設計 3.00m 実測 3.02m";
     photo.drawings = drawingsAt(index);
-    photo.fileIsNoImage = index == noImageIndex;
+    if (index == noImageIndex)
+        photo.file = FilePlant::NoImage;
     return photo;
 }
 
@@ -115,7 +150,7 @@ void appendPhoto(std::string& xml, const SamplePhoto& photo, DeliveryStyle style
     static const char* levelNames[] = {"写真-大分類", "写真区分", "工種", "種別", "細別"};
     open(xml, 1, "写真情報");
     open(xml, 2, "写真ファイル情報");
-    element(xml, 3, "シリアル番号", std::to_string(photo.serialNumber));
+    element(xml, 3, "シリアル番号", photo.serialText.value_or(std::to_string(photo.serialNumber)));
     element(xml, 3, "写真ファイル名", photo.fileName);
     element(xml, 3, "メディア番号", std::to_string(photo.mediaNumber));
     close(xml, 2, "写真ファイル情報");
@@ -137,17 +172,18 @@ void appendPhoto(std::string& xml, const SamplePhoto& photo, DeliveryStyle style
     element(xml, 2, "施工管理値", photo.controlValue);
     if (style == DeliveryStyle::Modern && !photo.controlValue.empty())
         element(xml, 2, "受注者説明文", "出来形確認済み");
-    element(xml, 2, "代表写真", "0");
+    element(xml, 2, "代表写真", photo.representative);
     close(xml, 1, "写真情報");
 }
 
 } // namespace
 
-std::vector<SamplePhoto> makeSamplePhotos(int count) {
+std::vector<SamplePhoto> makeSamplePhotos(int count, SampleKind kind) {
     std::vector<SamplePhoto> photos;
     photos.reserve(static_cast<std::size_t>(count));
     for (int index = 0; index < count; ++index)
-        photos.push_back(samplePhotoAt(index, count));
+        photos.push_back(kind == SampleKind::Viewer ? samplePhotoAt(index, count)
+                                                    : cleanPhotoAt(index, count));
     return photos;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,13 +9,28 @@
 // medium, a photo file that is no image, serial numbers out of file order, and the Windows
 // characters of code page 932.
 
+// How a photo's or drawing's file is written: sound, or with a fault planted for the check.
+enum class FilePlant {
+    Sound,
+    NotWritten,
+    NoImage,     // a text file
+    Undecodable, // a JPEG header and garbage
+    Truncated,   // a JPEG cut in half
+    Png,         // a PNG under the name given
+    NoExif,      // a JPEG without DateTimeOriginal
+    OtherExif,   // a JPEG whose DateTimeOriginal is another day
+    FewPixels,   // 640 × 480
+};
+
 struct SampleDrawing {
     std::string fileName;
     std::string title;
+    FilePlant file = FilePlant::Sound;
 };
 
 struct SamplePhoto {
     int serialNumber = 0;
+    std::optional<std::string> serialText; // written instead of serialNumber
     std::string fileName;
     int mediaNumber = 1;
     std::vector<std::string> levels; // 写真-大分類 to 細別; empty texts are left out
@@ -22,11 +38,17 @@ struct SamplePhoto {
     std::string shotLocation;
     std::string shotDate;
     std::string controlValue;
+    std::string representative = "0";
     std::vector<SampleDrawing> drawings;
-    bool fileIsNoImage = false; // the file exists but holds no image
+    FilePlant file = FilePlant::Sound;
 };
 
-std::vector<SamplePhoto> makeSamplePhotos(int count);
+// What a delivery is made for: the viewer's tests (every oddity real deliveries show, among
+// them a photo file that is no image and photos on a second medium), a clean one the check
+// finds nothing wrong with, or a clean one with one fault planted per photo (see plantFaults).
+enum class SampleKind { Viewer, Clean, Flawed };
+
+std::vector<SamplePhoto> makeSamplePhotos(int count, SampleKind kind = SampleKind::Viewer);
 
 // Older deliveries keep the construction information in the photo XML file's 工事情報; modern
 // ones (since about 2006) keep it in INDEX_C.XML at the root of the disc, beside the PHOTO

@@ -1,6 +1,9 @@
-// tessel-make-sample [--photos N] [--size WxH] [--textured] [--modern] [--xml-only] FOLDER
+// tessel-make-sample [--photos N] [--size WxH] [--textured] [--modern] [--xml-only]
+//                    [--clean | --flaws] FOLDER
 // Writes a sample delivery: PHOTO.XML in Shift_JIS, photos in PIC/, drawings in DRA/. A
-// modern one is a disc: INDEX_C.XML in FOLDER, the delivery in FOLDER/PHOTO.
+// modern one is a disc: INDEX_C.XML in FOLDER, the delivery in FOLDER/PHOTO. A clean one
+// gives the check nothing to report; a flawed one plants one fault per photo and lists them,
+// rule and file name, in FLAWS.TSV beside PHOTO.XML.
 
 #include <cstdio>
 #include <fstream>
@@ -12,9 +15,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "tools/sample/PlantedFiles.h"
 #include "tools/sample/SampleDelivery.h"
-#include "tools/sample/SampleExif.h"
-#include "tools/sample/SampleImages.h"
+#include "tools/sample/SampleFlaws.h"
 #include "tools/sample/TextEncoding.h"
 
 namespace {
@@ -25,6 +28,7 @@ struct Options {
     bool xmlOnly = false;
     PhotoContent content = PhotoContent::Flat;
     DeliveryStyle style = DeliveryStyle::Older;
+    SampleKind kind = SampleKind::Viewer;
     QString folder;
 };
 
@@ -52,6 +56,10 @@ bool parseOptions(const QStringList& arguments, Options& options) {
             options.content = PhotoContent::Textured;
         else if (argument == "--modern")
             options.style = DeliveryStyle::Modern;
+        else if (argument == "--clean")
+            options.kind = SampleKind::Clean;
+        else if (argument == "--flaws")
+            options.kind = SampleKind::Flawed;
         else if (!argument.startsWith("--") && options.folder.isEmpty())
             options.folder = argument;
         else
@@ -73,24 +81,32 @@ bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos,
     std::set<std::string> drawingsWritten;
     for (const SamplePhoto& photo : photos) {
         const QString path = folder.filePath("PIC/" + QString::fromStdString(photo.fileName));
-        if (photo.fileIsNoImage) {
-            std::ofstream(path.toStdString()) << "not an image\n";
-        } else if (photo.mediaNumber == 1 &&
-                   (!writeSamplePhoto(path, photo.serialNumber, QString::fromStdString(photo.title),
-                                      options.photoSize, options.content) ||
-                    !writeExifShotDate(path.toStdString(), photo.shotDate))) {
+        // A photo on the second medium is not on this one.
+        if (photo.mediaNumber == 1 &&
+            !writePhotoFile(path, photo, options.photoSize, options.content))
             return false;
-        }
         for (const SampleDrawing& drawing : photo.drawings) {
             if (!drawingsWritten.insert(drawing.fileName).second)
                 continue;
-            const QString drawingPath =
-                folder.filePath("DRA/" + QString::fromStdString(drawing.fileName));
-            if (!writeSampleDrawing(drawingPath, QString::fromStdString(drawing.title)))
+            if (!writeDrawingFile(
+                    folder.filePath("DRA/" + QString::fromStdString(drawing.fileName)), drawing))
                 return false;
         }
     }
     return true;
+}
+
+// The faults that are files of their own, and the list of all faults planted.
+bool writeFlaws(const QDir& folder, const std::vector<PlantedFault>& planted) {
+    std::ofstream list(folder.filePath("FLAWS.TSV").toStdString(), std::ios::trunc);
+    for (const StrayFile& stray : strayFiles()) {
+        std::ofstream(folder.filePath(QString::fromStdString(stray.path)).toStdString()) << "x";
+        list << stray.fault.rule << '\t' << stray.fault.fileName << '\n';
+    }
+    for (const PlantedFault& fault : planted)
+        list << fault.rule << '\t' << fault.fileName << '\n';
+    list << cutShortXml.rule << '\t' << cutShortXml.fileName << '\n';
+    return static_cast<bool>(list);
 }
 
 } // namespace
@@ -102,7 +118,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parseOptions(application.arguments(), options)) {
         std::fputs("usage: tessel-make-sample [--photos N] [--size WxH] [--textured] [--modern] "
-                   "[--xml-only] FOLDER\n",
+                   "[--xml-only] [--clean | --flaws] FOLDER\n",
                    stderr);
         return 2;
     }
@@ -113,11 +129,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tessel-make-sample: cannot create %s\n", qPrintable(options.folder));
         return 1;
     }
-    const std::vector<SamplePhoto> photos = makeSamplePhotos(options.photoCount);
+    std::vector<SamplePhoto> photos = makeSamplePhotos(options.photoCount, options.kind);
+    const bool flawed = options.kind == SampleKind::Flawed;
+    const std::vector<PlantedFault> planted =
+        flawed ? plantFaults(photos) : std::vector<PlantedFault>();
+    std::string xml = samplePhotoXml(photos, "Shift_JIS", options.style);
+    if (flawed)
+        xml.erase(xml.rfind("</photodata>")); // cut short after the last photo
     if ((modern && !writeShiftJis(disc.filePath("INDEX_C.XML"), sampleIndexXml("Shift_JIS"))) ||
-        !writeShiftJis(folder.filePath("PHOTO.XML"),
-                       samplePhotoXml(photos, "Shift_JIS", options.style)) ||
-        (!options.xmlOnly && !writeImages(folder, photos, options))) {
+        !writeShiftJis(folder.filePath("PHOTO.XML"), xml) ||
+        (!options.xmlOnly && !writeImages(folder, photos, options)) ||
+        (flawed && !writeFlaws(folder, planted))) {
         std::fprintf(stderr, "tessel-make-sample: cannot write into %s\n",
                      qPrintable(options.folder));
         return 1;

@@ -1,0 +1,92 @@
+#include "tools/sample/SampleFlaws.h"
+
+#include <functional>
+
+namespace {
+
+using Plant = std::function<void(SamplePhoto& photo, const SamplePhoto& first)>;
+
+struct Flaw {
+    const char* rule;
+    Plant plant;
+};
+
+Plant file(FilePlant plant) {
+    return [plant](SamplePhoto& photo, const SamplePhoto&) { photo.file = plant; };
+}
+
+Plant drawing(const char* name, FilePlant plant = FilePlant::Sound) {
+    return [name, plant](SamplePhoto& photo, const SamplePhoto&) {
+        photo.drawings = {{name, "参考図", plant}};
+    };
+}
+
+const std::vector<Flaw>& flaws() {
+    static const std::vector<Flaw> table = {
+        {"serial-missing", [](SamplePhoto& p, const SamplePhoto&) { p.serialText = ""; }},
+        {"serial-not-number", [](SamplePhoto& p, const SamplePhoto&) { p.serialText = "２"; }},
+        {"serial-duplicate",
+         [](SamplePhoto& p, const SamplePhoto& first) { p.serialNumber = first.serialNumber; }},
+        {"required-missing", [](SamplePhoto& p, const SamplePhoto&) { p.title.clear(); }},
+        {"date-format", [](SamplePhoto& p, const SamplePhoto&) { p.shotDate = "2024/06/15"; }},
+        {"date-outside-period",
+         [](SamplePhoto& p, const SamplePhoto&) { p.shotDate = "2023-12-15"; }},
+        {"flag-value", [](SamplePhoto& p, const SamplePhoto&) { p.representative = "2"; }},
+        {"category-value", [](SamplePhoto& p, const SamplePhoto&) { p.levels[1] = "写真"; }},
+        {"work-type-missing",
+         [](SamplePhoto& p, const SamplePhoto&) {
+             p.levels = {"工事", "施工状況写真"};
+         }},
+        {"file-name-rule", [](SamplePhoto& p, const SamplePhoto&) { p.fileName[0] = 'p'; }},
+        {"file-name-unsafe",
+         [](SamplePhoto& p, const SamplePhoto&) {
+             p.fileName = "../" + p.fileName;
+             p.file = FilePlant::NotWritten;
+         }},
+        {"file-name-duplicate",
+         [](SamplePhoto& p, const SamplePhoto& first) {
+             p.fileName = first.fileName;
+             p.file = FilePlant::NotWritten;
+         }},
+        {"file-missing", file(FilePlant::NotWritten)},
+        {"file-other-medium",
+         [](SamplePhoto& p, const SamplePhoto&) {
+             p.mediaNumber = 2;
+             p.file = FilePlant::NotWritten;
+         }},
+        {"file-undecodable", file(FilePlant::Undecodable)},
+        {"file-truncated", file(FilePlant::Truncated)},
+        {"file-format", file(FilePlant::Png)},
+        {"exif-date-mismatch", file(FilePlant::OtherExif)},
+        {"exif-date-missing", file(FilePlant::NoExif)},
+        {"pixels-range", file(FilePlant::FewPixels)},
+        {"drawing-name-rule", drawing("d0000101.jpg")},
+        {"drawing-name-unsafe", drawing("../D0000102.JPG", FilePlant::NotWritten)},
+        {"drawing-missing", drawing("D0000103.JPG", FilePlant::NotWritten)},
+        {"drawing-undecodable", drawing("D0000104.JPG", FilePlant::Undecodable)},
+        {"drawing-format", drawing("D0000105.TIF", FilePlant::NoImage)},
+    };
+    return table;
+}
+
+} // namespace
+
+std::vector<PlantedFault> plantFaults(std::vector<SamplePhoto>& photos) {
+    std::vector<PlantedFault> planted;
+    for (std::size_t flaw = 0; flaw < flaws().size() && flaw + 1 < photos.size(); ++flaw) {
+        SamplePhoto& photo = photos[flaw + 1];
+        flaws()[flaw].plant(photo, photos.front());
+        const bool onDrawing = std::string_view(flaws()[flaw].rule).starts_with("drawing-");
+        planted.push_back(
+            {flaws()[flaw].rule, onDrawing ? photo.drawings.front().fileName : photo.fileName});
+    }
+    return planted;
+}
+
+const std::vector<StrayFile>& strayFiles() {
+    static const std::vector<StrayFile> files = {
+        {"PIC/Thumbs.db", {"file-unlisted", "Thumbs.db"}},
+        {"DRA/D0009999.JPG", {"drawing-unlisted", "D0009999.JPG"}},
+    };
+    return files;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/sample/SampleDelivery.h"
+
+// One fault planted in a flawed delivery: the rule of the check that must report it, and the
+// file it is reported on (empty for the delivery as a whole).
+struct PlantedFault {
+    std::string rule;
+    std::string fileName;
+};
+
+// Plants one fault in each photo after the first of a clean delivery, as far as there are
+// photos, and says where: the check must find every one.
+std::vector<PlantedFault> plantFaults(std::vector<SamplePhoto>& photos);
+
+// Files a flawed delivery holds that no record names, by their place in the delivery folder.
+struct StrayFile {
+    std::string path;
+    PlantedFault fault;
+};
+const std::vector<StrayFile>& strayFiles();
+// A flawed delivery's photo XML file also stops before its end.
+inline const PlantedFault cutShortXml{"xml-damaged", ""};
