@@ -62,11 +62,14 @@ void checkDate(const PhotoRecord& photo, const WorksPeriod& period, Findings& fo
                                                                " の外です"));
 }
 
-void checkFlag(const PhotoRecord& photo, Findings& found) {
-    const std::string& flag = photo.slots[PhotoSlot::Representative];
-    if (!flag.empty() && flag != "0" && flag != "1")
-        found.push_back(
-            makeFinding("flag-value", "代表写真" + quoted(flag) + "は 0 か 1 ではありません"));
+void checkFlags(const PhotoRecord& photo, Findings& found) {
+    for (const PhotoSlot slot : {PhotoSlot::Representative, PhotoSlot::SubmissionFrequency}) {
+        const std::string& flag = photo.slots[slot];
+        if (!flag.empty() && flag != "0" && flag != "1")
+            found.push_back(makeFinding("flag-value", std::string(elementName(slot)) +
+                                                          quoted(flag) +
+                                                          "は 0 か 1 ではありません"));
+    }
 }
 
 void checkClassification(const PhotoRecord& photo, Findings& found) {
@@ -111,7 +114,7 @@ std::vector<Finding> recordFindings(const PhotoRecord& photo, const WorksPeriod&
     checkSerial(photo, found);
     checkRequired(photo, found);
     checkDate(photo, period, found);
-    checkFlag(photo, found);
+    checkFlags(photo, found);
     checkClassification(photo, found);
     checkFileName(photo.slots[PhotoSlot::FileName], "file", 'P', found);
     for (const ReferenceDrawing& drawing : photo.drawings)

@@ -58,6 +58,7 @@ enum class PhotoSlot {
     Representative,
     ContractorRemark,
     PhotoInfoReserve,
+    SubmissionFrequency,
 };
 
 enum class DrawingSlot {
@@ -80,13 +81,13 @@ inline constexpr std::array<std::string_view, 17> constructionElementNames{
     "発注者-小分類", "発注者コード", "請負者名",   "請負者コード", "請負者備考",
 };
 
-inline constexpr std::array<std::string_view, 21> photoElementNames{
+inline constexpr std::array<std::string_view, 22> photoElementNames{
     "写真情報",       "シリアル番号", "写真ファイル名", "写真ファイル日本語名",
     "メディア番号",   "写真-大分類",  "写真区分",       "工種",
     "種別",           "細別",         "写真タイトル",   "工種区分予備",
     "付加情報",       "撮影箇所",     "撮影年月日",     "施工管理値",
     "施工管理値予備", "状況説明予備", "代表写真",       "請負者説明文",
-    "写真情報予備",
+    "写真情報予備",   "提出頻度写真",
 };
 
 inline constexpr std::array<std::string_view, 6> drawingElementNames{

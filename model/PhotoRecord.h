@@ -14,7 +14,7 @@
 // list entries that hold the record, and the last list to let go destroys it.
 class PhotoRecord {
 public:
-    TextSlots<PhotoSlot, 21> slots;
+    TextSlots<PhotoSlot, 22> slots;
     std::vector<ReferenceDrawing> drawings;
     std::vector<std::string> controlValueReserves;
     std::vector<std::string> photoInfoReserves;

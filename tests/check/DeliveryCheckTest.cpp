@@ -98,6 +98,7 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
          text(S::ShotDate, "2024-03-31"),
          {"date-outside-period", "exif-date-mismatch"}},
         {"flag 2", text(S::Representative, "2"), {"flag-value"}},
+        {"frequency flag 1.0", text(S::SubmissionFrequency, "1.0"), {"flag-value"}},
         {"prefecture's category", text(S::PhotoCategory, "写真"), {"category-value"}},
         {"no work type", text(S::WorkType, ""), {"work-type-missing"}},
         {"lower case", text(S::FileName, "p0000002.jpg"), {"file-name-rule"}},

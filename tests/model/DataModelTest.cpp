@@ -164,12 +164,12 @@ TEST(Dump, WritesEveryRecordInTableOrder) {
     EXPECT_NE(text.find("基礎情報：適用要領基準＝土木202003-01\n"), std::string::npos);
     EXPECT_EQ(text.find("工事情報："), std::string::npos); // no construction section was read
     const auto drawingLine = text.find("付加情報：参考図ファイル名＝D0000001.JPG\n");
-    const auto lastSlot = text.find("写真情報：写真情報予備＝\n");
+    const auto lastSlot = text.find("写真情報：提出頻度写真＝\n");
     const auto reserve = text.find("写真情報：施工管理値予備＝a\n写真情報：施工管理値予備＝b\n");
     EXPECT_NE(text.find("写真情報：シリアル番号＝7\n"), std::string::npos);
     EXPECT_LT(lastSlot, drawingLine);
     EXPECT_LT(drawingLine, text.find("付加情報：付加情報予備＝r\n"));
     EXPECT_LT(drawingLine, reserve);
     EXPECT_NE(reserve, std::string::npos);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7 + 21 + 6 + 1 + 2);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7 + 22 + 6 + 1 + 2);
 }
