@@ -5,10 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
-CC=clang CXX=clang++ BUILD_TARGETS="photo_xml_fuzzer construction_index_fuzzer ini_fuzzer" \
+CC=clang CXX=clang++ BUILD_TARGETS="photo_xml_fuzzer construction_index_fuzzer ini_fuzzer exif_date_fuzzer" \
     scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_FUZZ=ON \
     -DBUILD_TESTING=OFF -DTESSEL_WERROR=ON
-for corpus in photo_xml construction_index ini; do
+for corpus in photo_xml construction_index ini exif_date; do
     mkdir -p "build-fuzz/work/$corpus"
     echo "fuzzing $corpus for $seconds s"
     (cd build-fuzz && "fuzz/${corpus}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
