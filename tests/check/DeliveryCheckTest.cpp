@@ -164,6 +164,28 @@ TEST(DeliveryCheck, FindingsNameThePhotoAndADamagedFileComesFirst) {
     EXPECT_EQ(progress.filesDone, 1u);
 }
 
+TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
+    // Each probe finds the file missing and cancels the check: one thread, one probe.
+    struct CancellingProbe : FileProbe {
+        CheckProgress* progress = nullptr;
+        FileFacts probe(const std::string&) const override {
+            progress->cancelled = true;
+            return {};
+        }
+    } probe;
+    PhotoDataSet data;
+    for (int serial = 1; serial <= 5; ++serial)
+        data.photos.adopt(soundPhoto(serial));
+    CheckProgress progress;
+    probe.progress = &progress;
+    const CheckResult result =
+        checkDelivery({data, {"/x/./PIC/", "/x/./DRA/"}, "1", {}}, probe, progress, 1);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(progress.filesDone, 1u);
+    EXPECT_EQ(progress.filesTotal, 5u);
+    EXPECT_TRUE(result.findings.empty()); // no half-made file findings
+}
+
 TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
     writeScratchFile("PIC/P0000001.JPG", "x");
     writeScratchFile("PIC/Thumbs.db", "x");
