@@ -26,13 +26,6 @@ struct FileJob {
     std::string medium;
 };
 
-std::string upperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-    return upper;
-}
-
 std::string mediumOf(const PhotoRecord& photo) {
     const std::string& medium = photo.slots[PhotoSlot::MediaNumber];
     return medium.empty() ? "1" : medium;

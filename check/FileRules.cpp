@@ -26,9 +26,7 @@ std::string_view formatName(FileFormat format) {
 
 // The format an extension promises; Other for one that promises none of the three.
 FileFormat formatOfExtension(std::string_view extension) {
-    std::string upper(extension);
-    for (char& c : upper)
-        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    const std::string upper = upperAscii(extension);
     if (upper == "JPG" || upper == "JPEG")
         return FileFormat::Jpeg;
     if (upper == "TIF" || upper == "TIFF")

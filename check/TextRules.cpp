@@ -57,3 +57,10 @@ std::string_view extensionOf(std::string_view name) {
     const std::size_t dot = name.rfind('.');
     return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
 }
+
+std::string upperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    return upper;
+}

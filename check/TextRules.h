@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The forms the standard asks texts of the photo XML file to take.
@@ -10,5 +11,7 @@ bool isPositiveNumber(std::string_view text);
 bool isRealDate(std::string_view text);
 // prefix, seven digits, a dot and an extension of upper-case letters: P0000001.JPG.
 bool followsFileNameRule(std::string_view name, char prefix);
+// text with its ASCII letters in upper case: names on a disc read without regard to case.
+std::string upperAscii(std::string_view text);
 // The extension after the last dot, as written; empty without one.
 std::string_view extensionOf(std::string_view name);
