@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -16,11 +18,13 @@
 #include <QToolBar>
 
 #include "app/ActivePaneFrame.h"
+#include "app/CheckControl.h"
 #include "app/PositionLabel.h"
 #include "app/SlideShow.h"
 #include "media/DeliveryLocation.h"
 #include "views/CConstInfoView.h"
 #include "views/CImageView.h"
+#include "views/CPhotoInfoDlg.h"
 #include "views/CPhotoView.h"
 #include "views/CSankouzuView.h"
 #include "views/CXmlTreeView.h"
@@ -42,8 +46,10 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     buildMenus();
     buildToolBars();
     buildStatusBar();
+    check = new CheckControl(document, *this, layout->tree());
     addNavigationCommands();
     addDisplayCommands();
+    addCheckCommands();
     setAcceptDrops(true);
     commandSet->refresh();
 }
@@ -270,7 +276,8 @@ void CMainFrame::addDisplayCommands() {
             layout->drawings().reload();
         });
     add(
-        CommandId::EndDisplay, [this, split] { return !split() || slides->running(); },
+        CommandId::EndDisplay,
+        [this, split] { return !split() || slides->running() || check->running(); },
         [this] { endDisplay(); });
     add(
         CommandId::ShowConstInfo,
@@ -305,6 +312,31 @@ void CMainFrame::addDisplayCommands() {
         [this] { statusBar()->setVisible(statusBar()->isHidden()); });
 }
 
+void CMainFrame::addCheckCommands() {
+    const auto open = [this] { return !document.pathName().empty(); };
+    add(CommandId::CheckDelivery, open, [this] { check->startOrCancel(); });
+    addChecked(
+        CommandId::ShowFindings,
+        [this] {
+            return CommandState{true, !check->dock().isHidden()};
+        },
+        [this] { check->dock().setVisible(check->dock().isHidden()); });
+    showPhotoInfo = [this] { CPhotoInfoDlg(currentPhotoInformation(document), this).exec(); };
+    add(
+        CommandId::PhotoInfo, [this] { return document.currentPhoto() != nullptr; },
+        [this] { showPhotoInfo(); });
+    connect(&layout->photoView(), &CPhotoView::photoMenuRequested, this,
+            &CMainFrame::showPhotoMenu);
+}
+
+void CMainFrame::showPhotoMenu(const QPoint& globalPosition) {
+    QMenu menu;
+    menu.addAction(commandSet->action(CommandId::EnlargePhoto));
+    menu.addAction(commandSet->action(CommandId::PhotoInfo));
+    commandSet->refresh();
+    menu.exec(globalPosition);
+}
+
 void CMainFrame::activateNextPane(int step) {
     QWidget* panes[] = {&layout->tree(), &layout->drawings(), &layout->photoView()};
     const auto current = std::find(std::begin(panes), std::end(panes), active->widget());
@@ -328,9 +360,13 @@ void CMainFrame::showFullWindow(QWidget& view) {
 }
 
 void CMainFrame::endDisplay() {
-    // Esc in a full-window view returns first, even while a slideshow runs.
+    // Esc in a full-window view returns first, even while a slideshow runs; then it stops
+    // the slideshow, then the check.
     if (!layout->showsFullWindow()) {
-        slides->stop();
+        if (slides->running())
+            slides->stop();
+        else
+            check->cancel();
         return;
     }
     showSplitDisplay();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "settings/AppSettings.h"
 #include "views/CPhotoView.h"
 
+class CheckControl;
 class PositionLabel;
 class QLabel;
 class QMimeData;
@@ -49,6 +51,9 @@ public:
     QAction* recentFilePlaceholder() const { return recentPlaceholder; }
 
     SlideShow& slideShow() { return *slides; }
+    CheckControl& deliveryCheck() { return *check; }
+    // Shows the current photo's information in its dialog; replaceable for tests.
+    std::function<void()> showPhotoInfo;
     // Where the current photo stands, as the status bar says it.
     QString positionText() const;
     // The enlarged image's scale, as the status bar says it; empty when none is shown.
@@ -86,6 +91,8 @@ private:
     bool isActive(const QWidget& view) const { return active->widget() == &view; }
     void addNavigationCommands();
     void addDisplayCommands();
+    void addCheckCommands();
+    void showPhotoMenu(const QPoint& globalPosition);
     // Photos can be stepped through in what is shown.
     bool canStep() const;
     // How far Page Up and Page Down step: a page of four, or one photo.
@@ -117,5 +124,6 @@ private:
     bool reading = false;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};
-    SlideShow* slides; // owned by Qt as a child
+    SlideShow* slides;             // owned by Qt as a child
+    CheckControl* check = nullptr; // likewise
 };

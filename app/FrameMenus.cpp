@@ -20,10 +20,11 @@ const std::vector<MenuLayout>& frameMenus() {
         {"写真XML(&X)",
          {command(C::EndDisplay), separator, command(C::ShowConstInfo), separator,
           command(C::PreviousPhoto), command(C::NextPhoto), separator, command(C::EnlargePhoto),
-          command(C::Reload), separator, command(C::StartSlideShow)}},
+          command(C::PhotoInfo), command(C::Reload), separator, command(C::StartSlideShow),
+          separator, command(C::CheckDelivery)}},
         {"表示(&V)",
-         {command(C::FourPhotos), command(C::ToggleTree), separator, command(C::ViewToolBar),
-          command(C::ViewStatusBar), separator, command(C::Options)}},
+         {command(C::FourPhotos), command(C::ToggleTree), command(C::ShowFindings), separator,
+          command(C::ViewToolBar), command(C::ViewStatusBar), separator, command(C::Options)}},
         {"ヘルプ(&H)", {command(C::AppAbout)}},
     };
     return menus;

@@ -168,6 +168,19 @@ void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
 
 } // namespace
 
+CheckInput checkInputFor(const PhotoDataSet& data, const std::string& photoXml,
+                         const std::string& mediumNumber,
+                         std::shared_ptr<const DiscSearch> otherDiscs) {
+    CheckInput input{
+        data, deliveryFoldersOf(photoXml), mediumNumber.empty() ? "1" : mediumNumber, {}};
+    if (otherDiscs)
+        input.elsewhere = [discs = std::move(otherDiscs)](const std::string& path,
+                                                          const std::string& medium) {
+            return discs->find(path, medium);
+        };
+    return input;
+}
+
 CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, CheckProgress& progress,
                           unsigned threads) {
     const PhotoList& photos = input.data.photos;

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "check/FileProbe.h"
 #include "check/Finding.h"
 #include "media/DeliveryFiles.h"
+#include "media/DiscSearch.h"
 #include "model/PhotoDataSet.h"
 
 // One delivery as it was read, for the check.
@@ -22,6 +24,12 @@ struct CheckInput {
     std::function<std::optional<std::string>(const std::string& path, const std::string& medium)>
         elsewhere;
 };
+
+// The input for the delivery of the photo XML file at photoXml, read as data, on the disc
+// numbered mediumNumber (empty: medium 1), with the other mounted discs (null: none).
+CheckInput checkInputFor(const PhotoDataSet& data, const std::string& photoXml,
+                         const std::string& mediumNumber,
+                         std::shared_ptr<const DiscSearch> otherDiscs);
 
 // How far a check has come, and a way to stop it, shared with whoever shows it.
 struct CheckProgress {

@@ -43,13 +43,16 @@ std::string findingLine(const Finding& finding) {
            oneLine(finding.message);
 }
 
+std::size_t countOfLevel(const std::vector<Finding>& findings, Level level) {
+    return static_cast<std::size_t>(std::count_if(
+        findings.begin(), findings.end(), [level](const Finding& f) { return f.level == level; }));
+}
+
 std::string summaryLine(const std::vector<Finding>& findings) {
     std::string line;
     for (const Level level : {Level::Error, Level::Caution, Level::Info}) {
-        const auto count = std::count_if(findings.begin(), findings.end(),
-                                         [level](const Finding& f) { return f.level == level; });
         line += (line.empty() ? "" : "、") + std::string(levelName(level)) + " " +
-                std::to_string(count) + " 件";
+                std::to_string(countOfLevel(findings, level)) + " 件";
     }
     return line;
 }

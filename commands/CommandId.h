@@ -36,4 +36,7 @@ enum class CommandId {
     PanRight = 32820,
     PanUp = 32821,
     PanDown = 32822,
+    CheckDelivery = 32823,
+    ShowFindings = 32824,
+    PhotoInfo = 32825,
 };

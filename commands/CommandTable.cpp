@@ -71,6 +71,12 @@ const CommandInfo commands[] = {
      false},
     {C::PanDown, nullptr, Qt::SHIFT | Qt::Key_Down, "拡大した画像の下側を表示する\n下へ", nullptr,
      false},
+    {C::CheckDelivery, "納品チェック(&C)\tF7", QKeyCombination(Qt::Key_F7),
+     "納品された写真と参考図を検査する（もう一度押すと中止）\n納品チェック", nullptr, false},
+    {C::ShowFindings, "チェック結果(&R)", noKey, "チェック結果の表示/非表示\nチェック結果", nullptr,
+     true},
+    {C::PhotoInfo, "写真の情報(&I)\tAlt+Enter", Qt::ALT | Qt::Key_Return,
+     "選択中の写真について写真XMLとファイルの情報を表示する\n写真の情報", nullptr, false},
 };
 
 } // namespace

@@ -65,6 +65,8 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
     const DeliveryFolders folders = deliveryFoldersOf(read.path);
     photoDirectory = folders.photos;
     drawingDirectory = folders.drawings;
+    medium = std::move(read.mediumNumber);
+    discs = std::move(read.otherDiscs);
     rebuildTree();
     rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
     position = order.empty() ? -1 : 0;
@@ -104,6 +106,8 @@ bool CQuillonDoc::OnNewDocument() {
     drawing = nullptr;
     selected = nullptr;
     data.reset();
+    medium.clear();
+    discs.reset();
     tree.clear();
     order.clear();
     position = -1;
@@ -195,6 +199,22 @@ bool CQuillonDoc::selectDrawing(int index, DocumentView* sender) {
     target = ImageTarget::Drawing;
     updateAllViews(sender, UpdateHint::HINT_DRAWING_SELECTED);
     return true;
+}
+
+bool CQuillonDoc::goToPhotoInFile(int filePosition, DocumentView* sender) {
+    if (filePosition < 0 || static_cast<std::size_t>(filePosition) >= data.photos.size())
+        return false;
+    const PhotoRecord& photo = data.photos[static_cast<std::size_t>(filePosition)];
+    if (mode == BrowseMode::ChosenNode)
+        selectNode(tree.deepestNodeOf(photo), sender);
+    const auto isPhoto = [&](const PhotoRecord* entry) { return entry == &photo; };
+    if (std::none_of(order.begin(), order.end(), isPhoto)) {
+        // A photo without classification belongs to no node: browse the whole file for it.
+        rebuildOrder(data.photos);
+        selected = nullptr;
+    }
+    const auto found = std::find_if(order.begin(), order.end(), isPhoto);
+    return goToPhoto(static_cast<int>(found - order.begin()), sender);
 }
 
 void CQuillonDoc::OnTogglePhotoLayout() {

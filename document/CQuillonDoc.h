@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,9 @@ public:
     bool isLastPhoto() const;
     bool selectNode(CategoryNode* node, DocumentView* sender);
     bool selectDrawing(int index, DocumentView* sender);
+    // Makes the photo at filePosition (its place in the file, from 0) current. In browse mode 1
+    // its deepest node is chosen first, so that stepping goes on among its neighbours.
+    bool goToPhotoInFile(int filePosition, DocumentView* sender);
 
     // The path of the open file, recorded by the application after a successful open.
     const std::string& pathName() const { return path; }
@@ -86,6 +90,10 @@ public:
     bool fourPhotoLayout() const { return fourPhotos; }
     const std::string& photoFolder() const { return photoDirectory; }
     const std::string& drawingFolder() const { return drawingDirectory; }
+    // This disc's メディア番号 in its INDEX_C.XML (empty without one) and the other mounted
+    // discs of the delivery (null without INDEX_C.XML): where the check looks for files.
+    const std::string& mediumNumber() const { return medium; }
+    const std::shared_ptr<const DiscSearch>& otherDiscs() const { return discs; }
 
 private:
     void rebuildTree();
@@ -110,4 +118,6 @@ private:
     bool fourPhotos = false;
     std::string photoDirectory;
     std::string drawingDirectory;
+    std::string medium;
+    std::shared_ptr<const DiscSearch> discs;
 };

@@ -1,5 +1,6 @@
 #include "document/CategoryNode.h"
 
+#include <algorithm>
 #include <utility>
 
 PhotoSlot classificationSlot(int level) {
@@ -53,4 +54,26 @@ const CategoryNode* CategoryNode::deepestNodeOf(const PhotoRecord& photo) const 
             deepest = node;
     }
     return deepest;
+}
+
+CategoryNode* CategoryNode::deepestNodeOf(const PhotoRecord& photo) {
+    return const_cast<CategoryNode*>(std::as_const(*this).deepestNodeOf(photo));
+}
+
+std::unordered_map<const CategoryNode*, int>
+countPerNode(const CategoryNode& root, const std::function<bool(const PhotoRecord&)>& counts) {
+    std::unordered_map<const CategoryNode*, int> found;
+    const std::function<void(const CategoryNode&)> visit = [&](const CategoryNode& node) {
+        for (const CategoryEntry& entry : node.children) {
+            const int count = static_cast<int>(
+                std::count_if(entry.child->photos.begin(), entry.child->photos.end(),
+                              [&](const PhotoRecord* photo) { return counts(*photo); }));
+            if (count > 0) {
+                found[entry.child.get()] = count;
+                visit(*entry.child); // no photo that counts lies deeper otherwise
+            }
+        }
+    };
+    visit(root);
+    return found;
 }

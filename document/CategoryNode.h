@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "model/PhotoList.h"
@@ -34,10 +36,16 @@ public:
     // The deepest node under this root that holds photo: its keys followed down from level 1.
     // Null for a photo without classification.
     const CategoryNode* deepestNodeOf(const PhotoRecord& photo) const;
+    CategoryNode* deepestNodeOf(const PhotoRecord& photo);
 
 private:
     void placePhoto(PhotoRecord& photo, int level);
 };
+
+// For each node under root (root itself left out) that holds photos for which counts is
+// true, how many it holds: the tree shows where findings or matches gather.
+std::unordered_map<const CategoryNode*, int>
+countPerNode(const CategoryNode& root, const std::function<bool(const PhotoRecord&)>& counts);
 
 // The photo text that gives the key of a level from 1 to 5.
 PhotoSlot classificationSlot(int level);

@@ -1,21 +1,18 @@
 #include "imaging/MediaFileProbe.h"
 
 #include <algorithm>
-#include <mutex>
 
 #include <QByteArray>
 #include <QFile>
 
 #include <exiv2/exiv2.hpp>
 
+#include "imaging/Exiv2Reading.h"
 #include "imaging/ImageDecoder.h"
-#include "imaging/JpegMetadata.h"
 #include "media/MediaLookup.h"
 
 namespace {
 
-// As the decoder: a JPEG carrying more metadata than this is refused before Exiv2 reads it.
-constexpr std::size_t metadataLimit = 4 * 1024 * 1024;
 // An end-of-image marker followed by a little padding still ends the file.
 constexpr qint64 tailToSearch = 1024;
 
@@ -38,43 +35,19 @@ bool endsWithEndOfImage(QFile& file) {
     return file.read(tailToSearch).contains("\xFF\xD9");
 }
 
-// The day of an EXIF date "CCYY:MM:DD HH:MM:SS".
-std::optional<std::string> dayOf(const std::string& exifDate) {
-    if (exifDate.size() < 10 || exifDate[4] != ':' || exifDate[7] != ':')
-        return std::nullopt;
-    return exifDate.substr(0, 4) + '-' + exifDate.substr(5, 2) + '-' + exifDate.substr(8, 2);
-}
-
-void initialiseExiv2() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        // Its XMP parser must be set up once before threads use it; its warnings on damaged
-        // files are the check's to report, not standard error's.
-        Exiv2::XmpParser::initialize();
-        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-    });
-}
-
 } // namespace
 
 std::optional<std::string> exifShotDate(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly) || jpegMetadataBytes(file, metadataLimit) > metadataLimit)
+    const auto image = readJpegMetadata(path);
+    if (!image)
         return std::nullopt;
-    initialiseExiv2();
-    try {
-        auto image = Exiv2::ImageFactory::open(path);
-        image->readMetadata();
-        const Exiv2::ExifData& exif = image->exifData();
-        const auto date = exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
-        return date == exif.end() ? std::nullopt : dayOf(date->toString());
-    } catch (const std::exception&) {
-        return std::nullopt; // metadata that cannot be read says no date
-    }
+    const Exiv2::ExifData& exif = image->exifData();
+    const auto date = exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
+    return date == exif.end() ? std::nullopt : exifDay(date->toString());
 }
 
 MediaFileProbe::MediaFileProbe() {
-    initialiseExiv2();
+    prepareExiv2();
 }
 
 FileFacts MediaFileProbe::probe(const std::string& path) const {

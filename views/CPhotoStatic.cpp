@@ -1,5 +1,6 @@
 #include "views/CPhotoStatic.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -103,4 +104,8 @@ void CPhotoStatic::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     releaseEndsDoubleClick = true;
     Q_EMIT doubleClicked();
+}
+
+void CPhotoStatic::contextMenuEvent(QContextMenuEvent* event) {
+    Q_EMIT menuRequested(event->globalPos());
 }

@@ -33,11 +33,14 @@ public:
 Q_SIGNALS:
     void clicked();
     void doubleClicked();
+    // The context menu was asked for (right click, the menu key) at globalPosition.
+    void menuRequested(const QPoint& globalPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void paintImage(QPainter& painter);

@@ -32,6 +32,12 @@ CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* pare
                 [this, position] { photoClicked(position); });
         connect(control, &CPhotoStatic::doubleClicked, this,
                 [this, position] { photoDoubleClicked(position); });
+        // The menu acts on the photo it was asked on: that photo becomes current first.
+        connect(control, &CPhotoStatic::menuRequested, this, [this, position](const QPoint& where) {
+            photoClicked(position);
+            if (cells[position].photo)
+                Q_EMIT photoMenuRequested(where);
+        });
     }
     setFocusPolicy(Qt::StrongFocus); // a pane F6, Tab and clicks move to
     document.addView(*this);

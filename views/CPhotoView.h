@@ -44,6 +44,8 @@ public:
 
 Q_SIGNALS:
     void enlargeRequested();
+    // The context menu of the current photo was asked for at globalPosition.
+    void photoMenuRequested(const QPoint& globalPosition);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include "views/NodeBadgeDelegate.h"
 #include "views/PlainText.h"
 
 CXmlTreeView::CXmlTreeView(CQuillonDoc& document, QWidget* parent)
@@ -10,6 +11,7 @@ CXmlTreeView::CXmlTreeView(CQuillonDoc& document, QWidget* parent)
     // The closed folder, and the open folder while the item is selected.
     folder.addFile(":/res/folder-closed.svg", QSize(16, 16), QIcon::Normal);
     folder.addFile(":/res/folder-open.svg", QSize(16, 16), QIcon::Selected);
+    setItemDelegate(new NodeBadgeDelegate(this));
     setHeaderHidden(true);
     setIconSize(QSize(16, 16));
     // A long 細別 is read whole, with a scroll bar, never cut short.
@@ -38,6 +40,9 @@ void CXmlTreeView::onUpdate(DocumentView*, UpdateHint hint) {
         break;
     case UpdateHint::HINT_PHOTO_CHANGED:
         followCurrentPhoto();
+        break;
+    case UpdateHint::HINT_NODE_SELECTED:
+        showSelectedNode(); // chosen elsewhere, as from the check's findings
         break;
     default:
         break;
@@ -85,6 +90,31 @@ void CXmlTreeView::followCurrentPhoto() {
     syncing = false;
     if (item)
         scrollToItem(item);
+}
+
+void CXmlTreeView::showSelectedNode() {
+    QTreeWidgetItem* item = itemOf(document.selectedNode());
+    if (!item)
+        return;
+    syncing = true;
+    setCurrentItem(item);
+    syncing = false;
+    scrollToItem(item);
+}
+
+void CXmlTreeView::showErrorCounts(const std::unordered_map<const CategoryNode*, int>& counts) {
+    for (const auto& [node, item] : items) {
+        const auto found = counts.find(node);
+        const int count = found == counts.end() ? 0 : found->second;
+        const QString key = item->text(0);
+        item->setData(0, NodeBadgeDelegate::badgeTextRole,
+                      count ? QString("(%1)").arg(count) : QString());
+        item->setData(0, NodeBadgeDelegate::badgeColourRole, QColor(Qt::red));
+        item->setToolTip(
+            0, plainTextToolTip(
+                   count ? QString("%1\nエラーのある写真 %2 枚").arg(key, QString::number(count))
+                         : key));
+    }
 }
 
 void CXmlTreeView::chosen(QTreeWidgetItem* item) {

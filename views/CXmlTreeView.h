@@ -21,6 +21,10 @@ public:
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
+    // Marks each node of counts, in red, with how many of its photos have errors; a node not
+    // in counts is not marked.
+    void showErrorCounts(const std::unordered_map<const CategoryNode*, int>& counts);
+
     // The item that stands for node, or null.
     QTreeWidgetItem* itemOf(const CategoryNode* node) const;
 
@@ -33,6 +37,7 @@ private:
     void fillItems(QTreeWidgetItem* parent, const CategoryNode& node);
     void removeItems();
     void followCurrentPhoto();
+    void showSelectedNode();
     void chosen(QTreeWidgetItem* item);
     void clickedOn(QTreeWidgetItem* item);
 

@@ -90,15 +90,8 @@ int check(const Options& options) {
         return failOpen(*photoXml, read.outcome == OpenedDelivery::Outcome::NotPhotoXml
                                        ? "写真XMLファイルではありません"
                                        : "読み込めません");
-    CheckInput input{read.data,
-                     deliveryFoldersOf(*photoXml),
-                     read.mediumNumber.empty() ? "1" : read.mediumNumber,
-                     {}};
-    if (read.otherDiscs)
-        input.elsewhere = [discs = read.otherDiscs](const std::string& path,
-                                                    const std::string& medium) {
-            return discs->find(path, medium);
-        };
+    const CheckInput input =
+        checkInputFor(read.data, *photoXml, read.mediumNumber, read.otherDiscs);
     CheckProgress progress;
     const CheckResult result = checkDelivery(input, MediaFileProbe(), progress);
     if (!options.csvFile.empty()) {

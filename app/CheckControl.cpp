@@ -1,0 +1,91 @@
+#include "app/CheckControl.h"
+
+#include <unordered_set>
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QStatusBar>
+
+#include "check/FindingFormats.h"
+#include "views/CFindingsView.h"
+#include "views/CXmlTreeView.h"
+#include "views/CheckRun.h"
+
+CheckControl::CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree)
+    : QObject(&window), document(document), tree(tree), checks(new CheckRun(document, this)),
+      pane(new CFindingsView(document)), findingsDock(new QDockWidget(pane->title(), &window)),
+      progressBar(new QProgressBar), status(new QLabel) {
+    findingsDock->setObjectName("findingsDock");
+    findingsDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    findingsDock->setWidget(pane);
+    window.addDockWidget(Qt::BottomDockWidgetArea, findingsDock);
+    findingsDock->hide(); // until a check has something to show
+    connect(pane, &CFindingsView::titleChanged, findingsDock, &QDockWidget::setWindowTitle);
+
+    progressBar->setMaximumWidth(160);
+    progressBar->setTextVisible(false);
+    progressBar->hide();
+    window.statusBar()->addPermanentWidget(progressBar);
+    window.statusBar()->addPermanentWidget(status);
+    connect(checks, &CheckRun::started, this, [this] { showProgress(0, 0); });
+    connect(checks, &CheckRun::progressed, this, &CheckControl::showProgress);
+    connect(checks, &CheckRun::finished, this, &CheckControl::showResult);
+    connect(checks, &CheckRun::cancelled, this, &CheckControl::clearStatus);
+    connect(checks, &CheckRun::cleared, this, [this] {
+        clearStatus();
+        pane->clear();
+    });
+}
+
+void CheckControl::startOrCancel() {
+    if (checks->running())
+        checks->cancel();
+    else
+        checks->start();
+}
+
+void CheckControl::cancel() {
+    checks->cancel();
+}
+
+bool CheckControl::running() const {
+    return checks->running();
+}
+
+QString CheckControl::statusText() const {
+    return status->text();
+}
+
+void CheckControl::showProgress(std::size_t done, std::size_t total) {
+    progressBar->setRange(0, static_cast<int>(total)); // 0 to 0: busy, the count still unknown
+    progressBar->setValue(static_cast<int>(done));
+    progressBar->show();
+    status->setText(QString("チェック中 %1 / %2").arg(done).arg(total));
+}
+
+void CheckControl::showResult() {
+    progressBar->hide();
+    status->setText(QString::fromStdString(summaryLine(checks->findings())));
+    pane->showFindings(checks->findings());
+    findingsDock->show();
+    markFaultyNodes();
+}
+
+void CheckControl::clearStatus() {
+    progressBar->hide();
+    status->clear();
+}
+
+void CheckControl::markFaultyNodes() {
+    const PhotoList& photos = document.photoData().photos;
+    std::unordered_set<const PhotoRecord*> faulty;
+    for (const Finding& finding : checks->findings()) {
+        if (finding.level == Level::Error && finding.position >= 0 &&
+            static_cast<std::size_t>(finding.position) < photos.size())
+            faulty.insert(&photos[static_cast<std::size_t>(finding.position)]);
+    }
+    tree.showErrorCounts(countPerNode(
+        document.rootNode(), [&](const PhotoRecord& photo) { return faulty.contains(&photo); }));
+}

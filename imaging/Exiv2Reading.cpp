@@ -1,0 +1,46 @@
+#include "imaging/Exiv2Reading.h"
+
+#include <mutex>
+
+#include <QFile>
+
+#include <exiv2/exiv2.hpp>
+
+#include "imaging/JpegMetadata.h"
+
+namespace {
+
+// As the decoder: a JPEG carrying more metadata than this is refused before Exiv2 reads it.
+constexpr std::size_t metadataLimit = 4 * 1024 * 1024;
+
+} // namespace
+
+void prepareExiv2() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Its XMP parser must be set up once before threads use it; its warnings on damaged
+        // files are ours to report, not standard error's.
+        Exiv2::XmpParser::initialize();
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    });
+}
+
+std::unique_ptr<Exiv2::Image> readJpegMetadata(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly) || jpegMetadataBytes(file, metadataLimit) > metadataLimit)
+        return nullptr;
+    prepareExiv2();
+    try {
+        auto image = Exiv2::ImageFactory::open(path);
+        image->readMetadata();
+        return std::unique_ptr<Exiv2::Image>(image.release());
+    } catch (const std::exception&) {
+        return nullptr; // metadata that cannot be read says nothing
+    }
+}
+
+std::optional<std::string> exifDay(const std::string& exifDate) {
+    if (exifDate.size() < 10 || exifDate[4] != ':' || exifDate[7] != ':')
+        return std::nullopt;
+    return exifDate.substr(0, 4) + '-' + exifDate.substr(5, 2) + '-' + exifDate.substr(8, 2);
+}

@@ -1,0 +1,193 @@
+#include "views/CFindingsView.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "check/FindingFormats.h"
+#include "views/PlainText.h"
+
+namespace {
+
+enum Column { LevelColumn, RuleColumn, SerialColumn, FileColumn, MessageColumn };
+constexpr int findingRole = Qt::UserRole; // the finding's index in what is shown
+constexpr int sortKeyRole = Qt::UserRole + 1;
+constexpr Level levels[] = {Level::Error, Level::Caution, Level::Info};
+
+// Sorts levels by weight and serial numbers by value, the rest as text.
+class FindingItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const QVariant mine = data(column, sortKeyRole);
+        const QVariant theirs = other.data(column, sortKeyRole);
+        if (mine.isValid() && theirs.isValid())
+            return mine.toLongLong() < theirs.toLongLong();
+        return text(column) < other.text(column);
+    }
+};
+
+QIcon levelIcon(Level level, const QStyle* style) {
+    switch (level) {
+    case Level::Error:
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case Level::Caution:
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    case Level::Info:
+        break;
+    }
+    return style->standardIcon(QStyle::SP_MessageBoxInformation);
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTreeWidgetItem* makeRow(const Finding& finding, int index, const QStyle* style) {
+    auto* item = new FindingItem;
+    const QString texts[] = {qs(levelName(finding.level)), qs(finding.ruleId), qs(finding.serial),
+                             qs(finding.fileName), qs(finding.message)};
+    for (int column = LevelColumn; column <= MessageColumn; ++column) {
+        item->setText(column, texts[column]);
+        item->setToolTip(column, plainTextToolTip(texts[column]));
+    }
+    item->setIcon(LevelColumn, levelIcon(finding.level, style));
+    item->setData(LevelColumn, sortKeyRole, static_cast<int>(finding.level));
+    bool isNumber = false;
+    const qlonglong serial = texts[SerialColumn].toLongLong(&isNumber);
+    item->setData(SerialColumn, sortKeyRole, isNumber ? serial : -1);
+    item->setData(LevelColumn, findingRole, index);
+    return item;
+}
+
+// The drawing of photo whose file a drawing's finding names, or -1.
+int drawingIndexOf(const Finding& finding, const PhotoRecord& photo) {
+    if (!finding.ruleId.starts_with("drawing-"))
+        return -1;
+    const auto& drawings = photo.drawings;
+    const auto found = std::find_if(drawings.begin(), drawings.end(), [&](const auto& drawing) {
+        return drawing.slots[DrawingSlot::DrawingFileName] == finding.fileName;
+    });
+    return found == drawings.end() ? -1 : static_cast<int>(found - drawings.begin());
+}
+
+} // namespace
+
+CFindingsView::CFindingsView(CQuillonDoc& document, QWidget* parent)
+    : QWidget(parent), document(document), levelFilter(new QComboBox), rows(new QTreeWidget) {
+    levelFilter->addItem("すべてのレベル");
+    for (const Level level : levels)
+        levelFilter->addItem(levelIcon(level, style()), qs(levelName(level)));
+    connect(levelFilter, &QComboBox::currentIndexChanged, this, [this](int index) {
+        filterByLevel(index == 0 ? std::nullopt : std::optional(levels[index - 1]));
+    });
+    auto* save = new QPushButton("CSVに保存...");
+    connect(save, &QPushButton::clicked, this, &CFindingsView::askAndSaveCsv);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(levelFilter);
+    bar->addStretch();
+    bar->addWidget(save);
+
+    rows->setHeaderLabels({"レベル", "規則", "シリアル番号", "ファイル名", "内容"});
+    rows->setRootIsDecorated(false);
+    rows->setUniformRowHeights(true);
+    rows->setSortingEnabled(true);
+    rows->sortByColumn(-1, Qt::AscendingOrder); // file order until a column is chosen
+    rows->header()->setStretchLastSection(true);
+    // Selecting, not focus alone (which makes a row current), chooses.
+    connect(rows, &QTreeWidget::itemSelectionChanged, this,
+            [this] { choose(rows->selectedItems().value(0)); });
+    connect(rows, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { choose(item); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addLayout(bar);
+    layout->addWidget(rows);
+
+    chooseCsvFile = [this] {
+        return QFileDialog::getSaveFileName(this, "CSVに保存", "チェック結果.csv",
+                                            "CSV ファイル (*.csv)");
+    };
+    showError = [this](const QString& text) { QMessageBox::warning(this, "TESSEL", text); };
+}
+
+void CFindingsView::showFindings(const std::vector<Finding>& findings) {
+    shown = findings;
+    checked = true;
+    rows->setUpdatesEnabled(false);
+    rows->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(shown.size()));
+    for (std::size_t index = 0; index < shown.size(); ++index)
+        items.append(makeRow(shown[index], static_cast<int>(index), style()));
+    rows->addTopLevelItems(items);
+    for (int column = LevelColumn; column < MessageColumn; ++column)
+        rows->resizeColumnToContents(column);
+    rows->setUpdatesEnabled(true);
+    filterByLevel(levelFilter->currentIndex() == 0
+                      ? std::nullopt
+                      : std::optional(levels[levelFilter->currentIndex() - 1]));
+    Q_EMIT titleChanged(title());
+}
+
+void CFindingsView::clear() {
+    shown.clear();
+    checked = false;
+    rows->clear();
+    Q_EMIT titleChanged(title());
+}
+
+QString CFindingsView::title() const {
+    if (!checked)
+        return "チェック結果";
+    QStringList counts;
+    for (const Level level : levels)
+        counts << QString("%1 %2").arg(qs(levelName(level))).arg(countOfLevel(shown, level));
+    return "チェック結果 — " + counts.join("・");
+}
+
+void CFindingsView::filterByLevel(std::optional<Level> level) {
+    for (int row = 0; row < rows->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = rows->topLevelItem(row);
+        const auto& finding = shown[item->data(LevelColumn, findingRole).toUInt()];
+        item->setHidden(level && finding.level != *level);
+    }
+}
+
+void CFindingsView::choose(const QTreeWidgetItem* item) {
+    if (!item)
+        return;
+    const Finding& finding = shown[item->data(LevelColumn, findingRole).toUInt()];
+    if (!document.goToPhotoInFile(finding.position, nullptr))
+        return; // a finding of the delivery as a whole, or of a stray file
+    if (const int drawing = drawingIndexOf(finding, *document.currentPhoto()); drawing != -1)
+        document.selectDrawing(drawing, nullptr);
+}
+
+bool CFindingsView::saveCsv(const QString& path) {
+    QSaveFile file(path);
+    const std::string csv = findingsCsv(shown);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) &&
+        file.commit())
+        return true;
+    showError(QString("%1 を保存できませんでした。\n%2").arg(path, file.errorString()));
+    return false;
+}
+
+void CFindingsView::askAndSaveCsv() {
+    const QString path = chooseCsvFile();
+    if (!path.isEmpty())
+        saveCsv(path);
+}

@@ -1,0 +1,63 @@
+#include "views/CPhotoInfoDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "imaging/MediaFileProbe.h"
+
+namespace {
+
+// Texts from the delivery and the file are shown as they stand, never as markup.
+QString html(const std::vector<InfoSection>& sections, QStringList& marked) {
+    QString page;
+    for (const InfoSection& section : sections) {
+        page += "<h3>" + section.title.toHtmlEscaped() + "</h3><table cellspacing='2'>";
+        for (const InfoRow& row : section.rows) {
+            const QString style = row.mismatch ? " style='background:#ffd0d0'" : QString();
+            page += "<tr" + style + "><td><b>" + row.label.toHtmlEscaped() + "</b>　</td><td>" +
+                    row.value.toHtmlEscaped().replace('\n', "<br>") + "</td></tr>";
+            if (row.mismatch)
+                marked << row.label + ": " + row.value;
+        }
+        page += "</table>";
+        if (!section.note.isEmpty())
+            page += "<p>" + section.note.toHtmlEscaped() + "</p>";
+    }
+    return page;
+}
+
+} // namespace
+
+CPhotoInfoDlg::CPhotoInfoDlg(const std::vector<InfoSection>& sections, QWidget* parent)
+    : QDialog(parent), browser(new QTextBrowser) {
+    setWindowTitle("写真の情報");
+    browser->setOpenLinks(false);
+    browser->setHtml(html(sections, marked));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    resize(560, 640);
+}
+
+QString CPhotoInfoDlg::text() const {
+    return browser->toPlainText();
+}
+
+std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document) {
+    const PhotoRecord& photo = *document.currentPhoto();
+    PhotoFileInfo file;
+    file.path = document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
+    if (!file.path.empty())
+        file.facts = MediaFileProbe().probe(file.path);
+    if (file.facts.exists) {
+        file.size = QFileInfo(QString::fromStdString(file.facts.foundAt)).size();
+        if (file.facts.format == FileFormat::Jpeg)
+            file.metadata = readPhotoMetadata(file.facts.foundAt);
+        file.path = file.facts.foundAt;
+    }
+    return photoInfoSections(photo, file);
+}

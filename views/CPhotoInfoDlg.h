@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+#include <QDialog>
+
+#include "views/PhotoInformation.h"
+
+class QTextBrowser;
+
+// "写真の情報": what the delivery and the file say about one photo, read-only and selectable
+// for copying; values the two disagree on are marked.
+class CPhotoInfoDlg : public QDialog {
+public:
+    CPhotoInfoDlg(const std::vector<InfoSection>& sections, QWidget* parent = nullptr);
+
+    // The whole text, as copying all of it gives it.
+    QString text() const;
+    // The rows marked as disagreeing, as "label: value".
+    QStringList mismatches() const { return marked; }
+
+private:
+    QTextBrowser* browser;
+    QStringList marked;
+};
+
+// The information of the document's current photo, its file looked at now.
+std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document);

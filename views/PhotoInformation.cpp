@@ -1,0 +1,105 @@
+#include "views/PhotoInformation.h"
+
+#include <QLocale>
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString formatName(FileFormat format) {
+    switch (format) {
+    case FileFormat::Jpeg:
+        return "JPEG";
+    case FileFormat::Tiff:
+        return "TIFF";
+    case FileFormat::Svg:
+        return "SVG";
+    case FileFormat::Unknown:
+    case FileFormat::Other:
+        break;
+    }
+    return "画像ではありません";
+}
+
+// The XML's shooting day and the camera's disagree.
+bool datesDiffer(const PhotoRecord& photo, const PhotoMetadata& metadata) {
+    const std::string& shot = photo.slots[PhotoSlot::ShotDate];
+    return metadata.shotDay && !shot.empty() && *metadata.shotDay != shot;
+}
+
+InfoSection deliverySection(const PhotoRecord& photo, bool dateMismatch) {
+    InfoSection section{"写真XML", {}, {}};
+    for (int index = 0; index < photo.slots.count; ++index) {
+        const auto slot = static_cast<PhotoSlot>(index);
+        const std::string& value = photo.slots[slot];
+        if (value.empty())
+            continue;
+        const std::string_view label =
+            slot == PhotoSlot::ContractorRemark ? photo.contractorRemarkName : elementName(slot);
+        section.rows.push_back({qs(label), qs(value), dateMismatch && slot == PhotoSlot::ShotDate});
+    }
+    return section;
+}
+
+InfoSection fileSection(const PhotoFileInfo& file) {
+    InfoSection section{"ファイル", {}, {}};
+    if (file.path.empty()) {
+        section.note = "ファイル名が不正です（開きません）。";
+        return section;
+    }
+    section.rows.push_back({"場所", qs(file.path)});
+    const FileFacts& facts = file.facts;
+    if (!facts.exists) {
+        section.note = "この媒体にありません。";
+        return section;
+    }
+    section.rows.push_back(
+        {"大きさ", QLocale(QLocale::Japanese).toString(qint64(file.size)) + " バイト"});
+    section.rows.push_back({"形式", formatName(facts.format)});
+    if (facts.width > 0)
+        section.rows.push_back({"画素数", QString("%1 × %2").arg(facts.width).arg(facts.height)});
+    if (!facts.decodable)
+        section.note = "画像を表示できません（壊れているか、画像ではありません）。";
+    else if (facts.truncated)
+        section.note = "ファイルが途中で切れています（JPEG の終わりの印がありません）。";
+    return section;
+}
+
+InfoSection exifSection(const PhotoMetadata& metadata, bool dateMismatch) {
+    InfoSection section{"EXIF", {}, {}};
+    for (const MetadataItem& item : metadata.exif)
+        section.rows.push_back(
+            {qs(item.label), qs(item.value), dateMismatch && item.label.starts_with("撮影日時")});
+    if (section.rows.empty())
+        section.note = "EXIF の情報はありません。";
+    else if (dateMismatch)
+        section.note = "撮影日時が写真XMLの撮影年月日と異なります。";
+    return section;
+}
+
+InfoSection blackboardSection(const PhotoMetadata& metadata) {
+    InfoSection section{"電子小黒板", {}, {}};
+    for (const MetadataItem& item : metadata.blackboard)
+        section.rows.push_back({qs(item.label), qs(item.value)});
+    if (metadata.tamperCheckValue)
+        section.note = "改ざん検知値があります。TESSEL はこれを検証しません。"
+                       "検証には認定された確認ツールが必要です。";
+    else if (!section.rows.empty())
+        section.note = "改ざん検知値はありません。";
+    return section;
+}
+
+} // namespace
+
+std::vector<InfoSection> photoInfoSections(const PhotoRecord& photo, const PhotoFileInfo& file) {
+    const bool dateMismatch = datesDiffer(photo, file.metadata);
+    std::vector<InfoSection> sections{deliverySection(photo, dateMismatch), fileSection(file)};
+    if (file.facts.format == FileFormat::Jpeg) {
+        sections.push_back(exifSection(file.metadata, dateMismatch));
+        if (!file.metadata.blackboard.empty() || file.metadata.tamperCheckValue)
+            sections.push_back(blackboardSection(file.metadata));
+    }
+    return sections;
+}

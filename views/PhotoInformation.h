@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "check/FileProbe.h"
+#include "document/CQuillonDoc.h"
+#include "imaging/PhotoMetadata.h"
+
+// One line of a photo's information; mismatch marks a value the file and the delivery
+// disagree on.
+struct InfoRow {
+    QString label;
+    QString value;
+    bool mismatch = false;
+};
+
+struct InfoSection {
+    QString title;
+    std::vector<InfoRow> rows;
+    QString note; // said under the rows
+};
+
+// What is known of a photo's file: where it was looked for, and what was found there.
+struct PhotoFileInfo {
+    std::string path; // as the delivery names it on this medium
+    FileFacts facts;
+    std::int64_t size = 0;
+    PhotoMetadata metadata;
+};
+
+// The photo's information, section by section: the delivery's values, the file, its EXIF
+// and the electronic blackboard's items.
+std::vector<InfoSection> photoInfoSections(const PhotoRecord& photo, const PhotoFileInfo& file);
