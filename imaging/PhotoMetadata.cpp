@@ -123,8 +123,19 @@ bool isHash(std::string_view name) {
     return lower.find("hash") != std::string::npos;
 }
 
+// A struct or an array of structs: its members follow as data of their own.
+bool isContainer(const Exiv2::Xmpdatum& datum) {
+    if (datum.typeId() != Exiv2::xmpText)
+        return false;
+    const auto& value = static_cast<const Exiv2::XmpValue&>(datum.value());
+    return value.xmpStruct() != Exiv2::XmpValue::xsNone ||
+           value.xmpArrayType() != Exiv2::XmpValue::xaNone;
+}
+
 void addBlackboard(const Exiv2::XmpData& xmp, PhotoMetadata& metadata) {
     for (const Exiv2::Xmpdatum& datum : xmp) {
+        if (isContainer(datum))
+            continue;
         std::string space;
         try {
             space = Exiv2::XmpProperties::ns(datum.groupName());

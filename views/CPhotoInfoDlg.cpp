@@ -13,15 +13,15 @@ namespace {
 QString html(const std::vector<InfoSection>& sections, QStringList& marked) {
     QString page;
     for (const InfoSection& section : sections) {
-        page += "<h3>" + section.title.toHtmlEscaped() + "</h3><table cellspacing='2'>";
+        page += "<h3>" + section.title.toHtmlEscaped() + "</h3>";
         for (const InfoRow& row : section.rows) {
+            // One line each, so that a copied line reads "label：value".
             const QString style = row.mismatch ? " style='background:#ffd0d0'" : QString();
-            page += "<tr" + style + "><td><b>" + row.label.toHtmlEscaped() + "</b>　</td><td>" +
-                    row.value.toHtmlEscaped().replace('\n', "<br>") + "</td></tr>";
+            page += "<div" + style + "><b>" + row.label.toHtmlEscaped() + "</b>：" +
+                    row.value.toHtmlEscaped().replace('\n', "<br>") + "</div>";
             if (row.mismatch)
-                marked << row.label + ": " + row.value;
+                marked << row.label + "：" + row.value;
         }
-        page += "</table>";
         if (!section.note.isEmpty())
             page += "<p>" + section.note.toHtmlEscaped() + "</p>";
     }

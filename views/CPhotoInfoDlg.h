@@ -16,7 +16,7 @@ public:
 
     // The whole text, as copying all of it gives it.
     QString text() const;
-    // The rows marked as disagreeing, as "label: value".
+    // The rows marked as disagreeing, as "label：value".
     QStringList mismatches() const { return marked; }
 
 private:

@@ -372,3 +372,25 @@ TEST_F(DocumentTest, OptionsSaveAndRebuildOnlyWhenTheModeChanged) {
     EXPECT_EQ(host.saved.slideInterval, 7u);
     EXPECT_EQ(host.saves, 4);
 }
+
+TEST_F(DocumentTest, APhotoOfTheFileIsReachedInBothModes) {
+    const auto photos =
+        std::vector<TestPhoto>{{"1", "B"}, {"30", "A", "x"}, {"10", "A", "y"}, {"20", ""}};
+    open(photos);
+    ASSERT_TRUE(document.goToPhotoInFile(2, nullptr)); // "10", the second in the order
+    EXPECT_EQ(currentSerial(), "10");
+    EXPECT_EQ(document.currentIndex(), 1);
+    EXPECT_FALSE(document.goToPhotoInFile(4, nullptr));
+
+    host.saved.browseMode = BrowseMode::ChosenNode;
+    CQuillonDoc modeOne(host);
+    ASSERT_TRUE(modeOne.OnOpenDocument(write(photos)));
+    ASSERT_TRUE(modeOne.selectNode(modeOne.rootNode().findChild("B"), nullptr));
+    ASSERT_TRUE(modeOne.goToPhotoInFile(1, nullptr)); // "30": its node A/x is chosen first
+    EXPECT_EQ(modeOne.selectedNode(), modeOne.rootNode().findChild("A")->findChild("x"));
+    EXPECT_EQ(modeOne.currentPhoto()->slots[PhotoSlot::SerialNumber], "30");
+    ASSERT_TRUE(modeOne.goToPhotoInFile(3, nullptr)); // "20" has no node: the whole file
+    EXPECT_EQ(modeOne.selectedNode(), nullptr);
+    EXPECT_EQ(modeOne.photoOrder().size(), 4u);
+    EXPECT_EQ(modeOne.currentPhoto()->slots[PhotoSlot::SerialNumber], "20");
+}

@@ -113,3 +113,18 @@ TEST_F(ClassifiedPhotos, NoPhotosGiveARootWithoutChildren) {
     classify();
     EXPECT_TRUE(root.children.empty());
 }
+
+TEST_F(ClassifiedPhotos, CountsGatherUpTheTreeAndSkipEmptyNodes) {
+    PhotoRecord& faulty = add({"X", "P", "", "", ""});
+    add({"X", "R", "", "", ""});
+    PhotoRecord& alsoFaulty = add({"X", "P", "K", "", ""});
+    add({"Y", "Q", "", "", ""});
+    classify();
+    const auto counts = countPerNode(
+        root, [&](const PhotoRecord& photo) { return &photo == &faulty || &photo == &alsoFaulty; });
+    const CategoryNode& x = *root.children[0].child;
+    EXPECT_EQ(counts.at(&x), 2);
+    EXPECT_EQ(counts.at(x.children[0].child.get()), 2);                    // P
+    EXPECT_EQ(counts.at(x.children[0].child->children[0].child.get()), 1); // K
+    EXPECT_EQ(counts.size(), 3u); // neither R nor Y, nor the root
+}

@@ -1,5 +1,7 @@
 #include "imaging/MediaFileProbe.h"
+#include "imaging/PhotoMetadata.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,4 +53,29 @@ TEST(MediaFileProbe, TellsWhatTheCheckAsksOfEachKindOfFile) {
     EXPECT_EQ(drawing.format, FileFormat::Tiff);
     EXPECT_TRUE(drawing.decodable);
     EXPECT_FALSE(probe.probe(scratch("PIC/P0000009.JPG")).exists);
+}
+
+TEST(PhotoMetadata, ReadsTheCameraAndTheElectronicBlackboard) {
+    const std::string photo = scratch("PIC/P0000001.JPG");
+    writeImageFile("PIC/P0000001.JPG", filledImage(64, 48, Qt::blue), "jpeg");
+    EXPECT_TRUE(readPhotoMetadata(photo).exif.empty()); // nothing written yet
+    ASSERT_TRUE(writeCameraMetadata(photo, "2024-05-10", sampleBlackboard(12)));
+
+    const PhotoMetadata metadata = readPhotoMetadata(photo);
+    const auto value = [](const std::vector<MetadataItem>& items, const std::string& label) {
+        const auto found = std::find_if(items.begin(), items.end(), [&](const MetadataItem& item) {
+            return item.label == label;
+        });
+        return found == items.end() ? std::string("(none)") : found->value;
+    };
+    EXPECT_EQ(value(metadata.exif, "機種"), "Sample Camera");
+    EXPECT_EQ(value(metadata.exif, "露出時間"), "1/250 秒");
+    EXPECT_EQ(value(metadata.exif, "絞り値"), "F5.6");
+    EXPECT_EQ(metadata.shotDay, std::optional<std::string>("2024-05-10"));
+    EXPECT_EQ(value(metadata.blackboard, "工事名"), "サンプル道路改良工事");
+    EXPECT_EQ(value(metadata.blackboard, "測点（撮影箇所）"), "No.12+5.0");
+    EXPECT_EQ(value(metadata.blackboard, "設計値 1"), "1512");
+    EXPECT_EQ(value(metadata.blackboard, "実測値 1"), "1514");
+    EXPECT_EQ(metadata.blackboard.size(), 8u); // the measurement's containers are no items
+    EXPECT_FALSE(metadata.tamperCheckValue);
 }

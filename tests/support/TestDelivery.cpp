@@ -13,6 +13,8 @@ std::string testDeliveryXml(const std::vector<TestPhoto>& photos) {
                "</メディア番号><写真-大分類>" + photo.major + "</写真-大分類><写真区分>" +
                photo.category + "</写真区分><写真タイトル>T" + photo.serial +
                "</写真タイトル><撮影箇所>L" + photo.serial + "</撮影箇所>";
+        if (!photo.shotDate.empty())
+            xml += "<撮影年月日>" + photo.shotDate + "</撮影年月日>";
         for (int d = 0; d < photo.drawings; ++d)
             xml += "<付加情報><参考図ファイル名>D" + std::to_string(d) +
                    "</参考図ファイル名></付加情報>";

@@ -18,6 +18,7 @@ struct TestPhoto {
     std::string category;
     int drawings;
     std::string mediaNumber = "1";
+    std::string shotDate; // 撮影年月日, written only when given
 };
 
 std::string testPhotoFileName(std::size_t position);

@@ -54,7 +54,7 @@ bool writePhotoFile(const QString& path, const SamplePhoto& photo, QSize size,
     if (photo.file == FilePlant::NoExif)
         return true;
     const std::string day = photo.file == FilePlant::OtherExif ? "2020-01-01" : photo.shotDate;
-    if (!writeExifShotDate(path.toStdString(), day))
+    if (!writeCameraMetadata(path.toStdString(), day, sampleBlackboard(photo.serialNumber)))
         return false;
     return photo.file != FilePlant::Truncated || cutInHalf(path);
 }

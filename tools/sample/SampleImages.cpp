@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "tools/sample/FaxTiff.h"
+#include "tools/sample/SampleExif.h"
 #include "views/UiFont.h"
 
 namespace {
@@ -56,10 +57,12 @@ void drawBlackboard(QPainter& painter, const QRect& photo, int serialNumber) {
     painter.fillRect(board, QColor(30, 70, 45));
     painter.setPen(Qt::white);
     painter.setFont(uiFont(std::max(1, height / 9)));
-    const QStringList lines{"工事名　サンプル道路改良工事", "工種　掘削工",
-                            QString("測点　No.%1+5.0").arg(serialNumber),
-                            QString("設計値　%1 mm").arg(1500 + serialNumber),
-                            QString("実測値　%1 mm").arg(1502 + serialNumber)};
+    const SampleBlackboard said = sampleBlackboard(serialNumber);
+    const QStringList lines{"工事名　" + QString::fromStdString(said.constructionName),
+                            "工種　" + QString::fromStdString(said.workType),
+                            "測点　" + QString::fromStdString(said.station),
+                            "設計値　" + QString::fromStdString(said.designedValue) + " mm",
+                            "実測値　" + QString::fromStdString(said.measuredValue) + " mm"};
     const int lineHeight = height / int(lines.size());
     for (int line = 0; line < lines.size(); ++line) {
         const QRect row(board.left() + width / 20, board.top() + line * lineHeight, width,
