@@ -1,10 +1,11 @@
 // Stepping through a delivery as a user does, in the offscreen platform: the GUI thread's
 // time for a step inside a page, for a step to a page read ahead, for page steps at key-repeat
-// pace, the peak memory over 1,000 photos, and the time from open to the first page shown.
+// pace, the peak memory over 1,000 photos, the time from open to the first page shown, and
+// the steps again while the check of 5,000 photos runs.
 // Each time is reported beside a baseline measured in the same run: one reduced decode of one
 // photo at the size of a four-photo cell.
 //
-//   step_benchmark [--quick]
+//   step_benchmark [--quick | --during-check]
 
 #include <chrono>
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "tools/sample/SampleImages.h"
 #include "tools/sample/TextEncoding.h"
 #include "views/CPhotoView.h"
+#include "views/CheckRun.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -130,30 +132,45 @@ void report(const char* what, double value, double baseline, const char* target)
                 *target ? "target " : "", target);
 }
 
-void measureSteps(QSize photoSize, int photos) {
-    const std::string delivery = makeDelivery(photos, photoSize);
-    Viewer viewer(delivery);
-    viewer.settle();
-    const QSize cell = viewer.view.photoControl(0).imageBox();
-    const double baseline = baselineDecode(delivery, cell);
-    std::printf("%d×%d photos, cell %d×%d: baseline %.3f ms\n", photoSize.width(),
-                photoSize.height(), cell.width(), cell.height(), baseline);
-
+struct StepTimes {
     double insidePage = 0;
     double insidePageHandling = 0;
     double nextPage = 0;
     double nextPageHandling = 0;
-    const int pages = 10;
-    for (int page = 0; page < pages; ++page) {
+};
+
+// The average times of steps inside a page and to the next page, each from a settled page.
+StepTimes timeSteps(Viewer& viewer, int firstPage, int pages) {
+    StepTimes times;
+    for (int page = firstPage; page < firstPage + pages; ++page) {
         viewer.settle();
-        insidePage += viewer.timedStep(page * 4 + 1, &insidePageHandling);
+        times.insidePage += viewer.timedStep(page * 4 + 1, &times.insidePageHandling) / pages;
         viewer.settle();
-        nextPage += viewer.timedStep(page * 4 + 4, &nextPageHandling);
+        times.nextPage += viewer.timedStep(page * 4 + 4, &times.nextPageHandling) / pages;
     }
-    report("step inside a page, painted", insidePage / pages, baseline, "≤ 0.05×");
-    report("  of which the step before painting", insidePageHandling / pages, baseline, "");
-    report("step to the next page read ahead, painted", nextPage / pages, baseline, "≤ 0.1×");
-    report("  of which the step before painting", nextPageHandling / pages, baseline, "");
+    return times;
+}
+
+double measureBaseline(Viewer& viewer, const std::string& delivery, QSize photoSize) {
+    const QSize cell = viewer.view.photoControl(0).imageBox();
+    const double baseline = baselineDecode(delivery, cell);
+    std::printf("%d×%d photos, cell %d×%d: baseline %.3f ms\n", photoSize.width(),
+                photoSize.height(), cell.width(), cell.height(), baseline);
+    return baseline;
+}
+
+void measureSteps(QSize photoSize, int photos) {
+    const std::string delivery = makeDelivery(photos, photoSize);
+    Viewer viewer(delivery);
+    viewer.settle();
+    const double baseline = measureBaseline(viewer, delivery, photoSize);
+
+    const int pages = 10;
+    const StepTimes times = timeSteps(viewer, 0, pages);
+    report("step inside a page, painted", times.insidePage, baseline, "≤ 0.05×");
+    report("  of which the step before painting", times.insidePageHandling, baseline, "");
+    report("step to the next page read ahead, painted", times.nextPage, baseline, "≤ 0.1×");
+    report("  of which the step before painting", times.nextPageHandling, baseline, "");
 
     // Key repeat: a page step every 33 ms; the GUI thread's busy time per photo shown.
     viewer.settle();
@@ -170,6 +187,34 @@ void measureSteps(QSize photoSize, int photos) {
         }
     }
     report("page steps at key repeat, per photo shown", busy / (steps * 4), baseline, "≤ 1×");
+}
+
+// The same steps while the check of the whole delivery runs on the workers: the viewer must
+// not freeze.
+void measureStepsDuringCheck(QSize photoSize, int photos) {
+    const std::string delivery = makeDelivery(photos, photoSize);
+    Viewer viewer(delivery);
+    viewer.settle();
+    const double baseline = measureBaseline(viewer, delivery, photoSize);
+    const int pages = 10;
+    const StepTimes quiet = timeSteps(viewer, 0, pages);
+    CheckRun check(viewer.document);
+    const auto start = Clock::now();
+    check.start(); // the data is copied on the GUI thread
+    report("starting the check", millisecondsSince(start), baseline, "");
+    const StepTimes during = timeSteps(viewer, pages, pages);
+    const std::size_t probed = check.filesDone();
+    const bool ranThroughout = check.running();
+    check.cancel();
+    std::printf("  a check of %d photos ran %s the steps (%zu files probed meanwhile)\n", photos,
+                ranThroughout ? "throughout" : "NOT throughout", probed);
+    const auto compare = [&](const char* what, double quietTime, double duringTime) {
+        report(what, duringTime, baseline, "");
+        std::printf("  %-52s %8.3f ms  %6.3f× the same step without a check (target ≤ 1.5×)\n", "",
+                    quietTime, duringTime / quietTime);
+    };
+    compare("step inside a page during the check, painted", quiet.insidePage, during.insidePage);
+    compare("step to the next page during the check, painted", quiet.nextPage, during.nextPage);
 }
 
 void measureMemory(QSize photoSize, int photos) {
@@ -216,11 +261,17 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const bool quick = argc > 1 && std::string(argv[1]) == "--quick";
+    const std::string option = argc > 1 ? argv[1] : "";
+    if (option == "--during-check") {
+        measureStepsDuringCheck(QSize(1280, 960), 5000);
+        return 0;
+    }
+    const bool quick = option == "--quick";
     for (const QSize size : {QSize(1280, 960), QSize(4000, 3000)}) {
         measureSteps(size, 200);
         measureOpen(size, quick ? 1000 : 10000);
     }
     measureMemory(QSize(4000, 3000), quick ? 200 : 1000);
+    measureStepsDuringCheck(QSize(1280, 960), 5000);
     return 0;
 }

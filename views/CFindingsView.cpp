@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -101,14 +102,14 @@ CFindingsView::CFindingsView(CQuillonDoc& document, QWidget* parent)
     rows->setHeaderLabels({"レベル", "規則", "シリアル番号", "ファイル名", "内容"});
     rows->setRootIsDecorated(false);
     rows->setUniformRowHeights(true);
-    rows->setSortingEnabled(true);
-    rows->sortByColumn(-1, Qt::AscendingOrder); // file order until a column is chosen
     rows->header()->setStretchLastSection(true);
     // Selecting, not focus alone (which makes a row current), chooses.
     connect(rows, &QTreeWidget::itemSelectionChanged, this,
             [this] { choose(rows->selectedItems().value(0)); });
     connect(rows, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { choose(item); });
+
+    rows->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -126,6 +127,7 @@ void CFindingsView::showFindings(const std::vector<Finding>& findings) {
     shown = findings;
     checked = true;
     rows->setUpdatesEnabled(false);
+    rows->setSortingEnabled(false);
     rows->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(shown.size()));
@@ -134,6 +136,9 @@ void CFindingsView::showFindings(const std::vector<Finding>& findings) {
     rows->addTopLevelItems(items);
     for (int column = LevelColumn; column < MessageColumn; ++column)
         rows->resizeColumnToContents(column);
+    // In file order until a column is chosen.
+    rows->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    rows->setSortingEnabled(true);
     rows->setUpdatesEnabled(true);
     filterByLevel(levelFilter->currentIndex() == 0
                       ? std::nullopt
@@ -173,6 +178,18 @@ void CFindingsView::choose(const QTreeWidgetItem* item) {
         return; // a finding of the delivery as a whole, or of a stray file
     if (const int drawing = drawingIndexOf(finding, *document.currentPhoto()); drawing != -1)
         document.selectDrawing(drawing, nullptr);
+}
+
+bool CFindingsView::eventFilter(QObject* watched, QEvent* event) {
+    // Home, End and the page keys move in the list, not through the photos; ← and → still step
+    // on from the photo a row led to.
+    if (watched == rows && event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown)
+            event->accept();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool CFindingsView::saveCsv(const QString& path) {

@@ -40,6 +40,9 @@ public:
 Q_SIGNALS:
     void titleChanged(const QString& title);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void choose(const QTreeWidgetItem* item);
     void askAndSaveCsv();

@@ -118,6 +118,8 @@ private Q_SLOTS:
         window.runChecks();
         CQuillonDoc& document = window.test.app.document();
         QTreeWidget& list = window.pane().list();
+        QCOMPARE(list.topLevelItem(0)->text(3).toStdString(), // in file order at first
+                 window.control().run().findings().front().fileName);
         list.sortByColumn(2, Qt::DescendingOrder); // by serial number: 3 comes first
         QCOMPARE(list.topLevelItem(0)->text(2), QString("3"));
 
