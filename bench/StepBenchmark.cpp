@@ -151,7 +151,11 @@ StepTimes timeSteps(Viewer& viewer, int firstPage, int pages) {
     return times;
 }
 
-double measureBaseline(Viewer& viewer, const std::string& delivery, QSize photoSize) {
+// Opens a viewer on delivery, waits until its page and the read-ahead are shown, and measures
+// the baseline.
+double settledBaseline(Viewer& viewer, const std::string& delivery, QSize photoSize) {
+    viewer.open(delivery);
+    viewer.settle();
     const QSize cell = viewer.view.photoControl(0).imageBox();
     const double baseline = baselineDecode(delivery, cell);
     std::printf("%d×%d photos, cell %d×%d: baseline %.3f ms\n", photoSize.width(),
@@ -161,9 +165,8 @@ double measureBaseline(Viewer& viewer, const std::string& delivery, QSize photoS
 
 void measureSteps(QSize photoSize, int photos) {
     const std::string delivery = makeDelivery(photos, photoSize);
-    Viewer viewer(delivery);
-    viewer.settle();
-    const double baseline = measureBaseline(viewer, delivery, photoSize);
+    Viewer viewer;
+    const double baseline = settledBaseline(viewer, delivery, photoSize);
 
     const int pages = 10;
     const StepTimes times = timeSteps(viewer, 0, pages);
@@ -193,9 +196,8 @@ void measureSteps(QSize photoSize, int photos) {
 // not freeze.
 void measureStepsDuringCheck(QSize photoSize, int photos) {
     const std::string delivery = makeDelivery(photos, photoSize);
-    Viewer viewer(delivery);
-    viewer.settle();
-    const double baseline = measureBaseline(viewer, delivery, photoSize);
+    Viewer viewer;
+    const double baseline = settledBaseline(viewer, delivery, photoSize);
     const int pages = 10;
     const StepTimes quiet = timeSteps(viewer, 0, pages);
     CheckRun check(viewer.document);

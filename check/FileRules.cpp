@@ -11,19 +11,6 @@ using Findings = std::vector<Finding>;
 constexpr long long fewestPixels = 1'000'000;
 constexpr long long mostPixels = 3'000'000;
 
-std::string_view formatName(FileFormat format) {
-    switch (format) {
-    case FileFormat::Jpeg:
-        return "JPEG";
-    case FileFormat::Tiff:
-        return "TIFF";
-    case FileFormat::Svg:
-        return "SVG";
-    default:
-        return "";
-    }
-}
-
 // The format an extension promises; Other for one that promises none of the three.
 FileFormat formatOfExtension(std::string_view extension) {
     const std::string upper = upperAscii(extension);
@@ -68,6 +55,19 @@ void checkPhotoOnly(const FileFacts& facts, const std::string& shotDate, Finding
 }
 
 } // namespace
+
+std::string_view formatName(FileFormat format) {
+    switch (format) {
+    case FileFormat::Jpeg:
+        return "JPEG";
+    case FileFormat::Tiff:
+        return "TIFF";
+    case FileFormat::Svg:
+        return "SVG";
+    default:
+        return "";
+    }
+}
 
 std::vector<Finding> fileFindings(const FileFacts& facts, std::string_view name,
                                   std::string_view prefix, const std::string* shotDate) {

@@ -7,6 +7,9 @@
 #include "check/FileProbe.h"
 #include "check/Finding.h"
 
+// "JPEG", "TIFF" or "SVG"; empty for any other content.
+std::string_view formatName(FileFormat format);
+
 // What the probe of one file that exists tells wrong of it: its content against its
 // extension, whether it decodes whole, and for a photo (shotDate given) its EXIF date and
 // pixel count. prefix: "file" for a photo, "drawing" for a drawing.

@@ -2,25 +2,12 @@
 
 #include <QLocale>
 
+#include "check/FileRules.h"
+
 namespace {
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString formatName(FileFormat format) {
-    switch (format) {
-    case FileFormat::Jpeg:
-        return "JPEG";
-    case FileFormat::Tiff:
-        return "TIFF";
-    case FileFormat::Svg:
-        return "SVG";
-    case FileFormat::Unknown:
-    case FileFormat::Other:
-        break;
-    }
-    return "画像ではありません";
 }
 
 // The XML's shooting day and the camera's disagree.
@@ -57,7 +44,8 @@ InfoSection fileSection(const PhotoFileInfo& file) {
     }
     section.rows.push_back(
         {"大きさ", QLocale(QLocale::Japanese).toString(qint64(file.size)) + " バイト"});
-    section.rows.push_back({"形式", formatName(facts.format)});
+    const std::string_view format = formatName(facts.format);
+    section.rows.push_back({"形式", format.empty() ? "画像ではありません" : qs(format)});
     if (facts.width > 0)
         section.rows.push_back({"画素数", QString("%1 × %2").arg(facts.width).arg(facts.height)});
     if (!facts.decodable)
