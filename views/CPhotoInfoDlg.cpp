@@ -51,8 +51,16 @@ std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document) {
     const PhotoRecord& photo = *document.currentPhoto();
     PhotoFileInfo file;
     file.path = document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
+    const MediaFileProbe probe;
     if (!file.path.empty())
-        file.facts = MediaFileProbe().probe(file.path);
+        file.facts = probe.probe(file.path);
+    // Where the viewer shows it from: the mounted disc of the delivery that holds it.
+    if (!file.facts.exists && !file.path.empty() && document.otherDiscs()) {
+        const auto elsewhere =
+            document.otherDiscs()->find(file.path, photo.slots[PhotoSlot::MediaNumber]);
+        if (elsewhere)
+            file.facts = probe.probe(*elsewhere);
+    }
     if (file.facts.exists) {
         file.size = QFileInfo(QString::fromStdString(file.facts.foundAt)).size();
         if (file.facts.format == FileFormat::Jpeg)

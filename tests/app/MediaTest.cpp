@@ -6,6 +6,7 @@
 
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
+#include "views/CPhotoInfoDlg.h"
 #include "views/CPhotoStatic.h"
 #include "views/CPhotoView.h"
 
@@ -50,6 +51,10 @@ private Q_SLOTS:
         CPhotoView& view = test.frame().photoView();
         QVERIFY(view.photoControl(0).showsImage());
         QVERIFY(view.photoControl(1).showsImage()); // from the second disc
+        QVERIFY(test.app.document().goToPhoto(1, nullptr));
+        QVERIFY(CPhotoInfoDlg(currentPhotoInformation(test.app.document()))
+                    .text()
+                    .contains("photo/pic/f1.jpg")); // its information, from there too
 
         // Disc 1 taken out: its photo says where it is, the second disc's still shows.
         fs::rename(scratchFolder() / "media/DISC1", scratchFolder() / "media/OUT");
