@@ -67,6 +67,8 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
     drawingDirectory = folders.drawings;
     medium = std::move(read.mediumNumber);
     discs = std::move(read.otherDiscs);
+    searchIndex.reset();
+    searchActive = false;
     rebuildTree();
     rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
     position = order.empty() ? -1 : 0;
@@ -108,6 +110,8 @@ bool CQuillonDoc::OnNewDocument() {
     data.reset();
     medium.clear();
     discs.reset();
+    searchIndex.reset();
+    searchActive = false;
     tree.clear();
     order.clear();
     position = -1;
@@ -176,6 +180,7 @@ bool CQuillonDoc::isLastPhoto() const {
 bool CQuillonDoc::selectNode(CategoryNode* node, DocumentView* sender) {
     if (!node || node->photos.empty())
         return false;
+    searchActive = false;
     rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : node->photos);
     // The node's first photo in file order, wherever the sort put it.
     PhotoRecord& first = node->photos[0];
@@ -207,14 +212,62 @@ bool CQuillonDoc::goToPhotoInFile(int filePosition, DocumentView* sender) {
     const PhotoRecord& photo = data.photos[static_cast<std::size_t>(filePosition)];
     if (mode == BrowseMode::ChosenNode)
         selectNode(tree.deepestNodeOf(photo), sender);
-    const auto isPhoto = [&](const PhotoRecord* entry) { return entry == &photo; };
-    if (std::none_of(order.begin(), order.end(), isPhoto)) {
-        // A photo without classification belongs to no node: browse the whole file for it.
+    if (!placeCurrent(photo)) {
+        // Outside the matches, or without classification in no node: the whole file.
+        searchActive = false;
         rebuildOrder(data.photos);
         selected = nullptr;
+        placeCurrent(photo);
     }
-    const auto found = std::find_if(order.begin(), order.end(), isPhoto);
-    return goToPhoto(static_cast<int>(found - order.begin()), sender);
+    return goToPhoto(position, sender);
+}
+
+bool CQuillonDoc::placeCurrent(const PhotoRecord& photo) {
+    const auto found = std::find_if(order.begin(), order.end(),
+                                    [&](const PhotoRecord* entry) { return entry == &photo; });
+    if (found == order.end())
+        return false;
+    position = static_cast<int>(found - order.begin());
+    current = *found;
+    drawing = nullptr;
+    drawingPosition = -1;
+    target = ImageTarget::Photo;
+    return true;
+}
+
+std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) {
+    if (!searchIndex)
+        searchIndex = std::make_unique<PhotoSearch>(data.photos);
+    const std::vector<PhotoRecord*> found = searchIndex->matches(query);
+    if (found.empty())
+        return 0;
+    const std::size_t from = current ? searchIndex->rankOf(*current) : 0;
+    const auto next = std::find_if(found.begin(), found.end(), [&](const PhotoRecord* photo) {
+        return searchIndex->rankOf(*photo) >= from;
+    });
+    PhotoRecord& chosen = next == found.end() ? *found.front() : **next;
+    order.clear();
+    for (PhotoRecord* photo : found)
+        order.append(*photo);
+    placeCurrent(chosen);
+    searchActive = true;
+    updateAllViews(sender, UpdateHint::HINT_ORDER_CHANGED);
+    return found.size();
+}
+
+void CQuillonDoc::endSearch(DocumentView* sender) {
+    if (!searchActive)
+        return;
+    searchActive = false;
+    PhotoRecord& kept = *current;
+    const bool inNode = mode == BrowseMode::ChosenNode && selected;
+    rebuildOrder(inNode ? selected->photos : data.photos);
+    if (!placeCurrent(kept) && mode == BrowseMode::ChosenNode) {
+        selected = tree.deepestNodeOf(kept); // the node of the photo kept
+        rebuildOrder(selected ? selected->photos : data.photos);
+        placeCurrent(kept);
+    }
+    updateAllViews(sender, UpdateHint::HINT_ORDER_CHANGED);
 }
 
 void CQuillonDoc::OnTogglePhotoLayout() {

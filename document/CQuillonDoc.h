@@ -10,6 +10,7 @@
 #include "document/DeliveryRead.h"
 #include "document/DocumentHost.h"
 #include "document/DocumentView.h"
+#include "document/PhotoSearch.h"
 #include "model/PhotoDataSet.h"
 
 // Sets up the XML reader for the whole process. libxml2 takes the thread that first sets it up
@@ -72,6 +73,14 @@ public:
     // Makes the photo at filePosition (its place in the file, from 0) current. In browse mode 1
     // its deepest node is chosen first, so that stepping goes on among its neighbours.
     bool goToPhotoInFile(int filePosition, DocumentView* sender);
+    // Makes the photos that match query the browsing order, in serial-number order, and the
+    // first of them at or after the current photo current (after the last: the first). With
+    // no match nothing changes. Returns how many matched.
+    std::size_t search(const SearchQuery& query, DocumentView* sender);
+    // Returns to the order the browse mode gives, the current photo kept. Choosing a node, or
+    // a photo outside the matches, ends a search as well.
+    void endSearch(DocumentView* sender);
+    bool searching() const { return searchActive; }
 
     // The path of the open file, recorded by the application after a successful open.
     const std::string& pathName() const { return path; }
@@ -98,6 +107,8 @@ public:
 private:
     void rebuildTree();
     void rebuildOrder(const PhotoList& source);
+    // Makes photo current if the order holds it.
+    bool placeCurrent(const PhotoRecord& photo);
     void showOpenFailure(const std::string& filePath, const std::string& reason);
     bool failLoad(const std::string& message);
 
@@ -120,4 +131,6 @@ private:
     std::string drawingDirectory;
     std::string medium;
     std::shared_ptr<const DiscSearch> discs;
+    std::unique_ptr<PhotoSearch> searchIndex; // made at the first search of a delivery
+    bool searchActive = false;
 };

@@ -7,5 +7,6 @@ enum class UpdateHint {
     HINT_PHOTO_CHANGED = 2,
     HINT_DRAWING_SELECTED = 3,
     HINT_LAYOUT_CHANGED = 4,
+    HINT_ORDER_CHANGED = 5, // a search began, changed or ended; the current photo may be another
     HINT_CLEAR = 255, // an open is about to read a file: views empty themselves
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "model/PhotoList.h"
+
+// What an inspector looks for: words that must all occur (in the title, the five
+// classification levels, 撮影箇所, 施工管理値, the contractor's remark or the file name, compared
+// without regard to case and width) and filters that narrow further.
+struct SearchQuery {
+    std::string text;
+    bool representativeOnly = false; // 代表写真
+    bool submissionOnly = false;     // 提出頻度写真
+    std::string shotFrom;            // 撮影年月日 CCYY-MM-DD, inclusive; empty: no bound
+    std::string shotTo;
+    // Only these photos (those with findings of the check); null: any.
+    const std::unordered_set<const PhotoRecord*>* among = nullptr;
+
+    // Nothing narrows: every photo would match.
+    bool narrowsNothing() const;
+};
+
+// The photos of one delivery made searchable once: their texts folded, in serial-number
+// order. A search then reads each folded text once per word.
+class PhotoSearch {
+public:
+    // photos: the delivery's photos in file order; they must outlive the search.
+    explicit PhotoSearch(const PhotoList& photos);
+
+    // The photos that match, in serial-number order (photos with equal numbers in file order).
+    std::vector<PhotoRecord*> matches(const SearchQuery& query) const;
+    // The place of photo in serial-number order among all the delivery's photos.
+    std::size_t rankOf(const PhotoRecord& photo) const;
+
+private:
+    struct Entry {
+        PhotoRecord* photo;
+        std::string text; // the searched texts, folded, one line each
+    };
+
+    bool passesFilters(const PhotoRecord& photo, const SearchQuery& query) const;
+
+    std::vector<Entry> entries;
+    std::unordered_map<const PhotoRecord*, std::size_t> ranks;
+};
