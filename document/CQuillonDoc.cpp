@@ -67,7 +67,7 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
     drawingDirectory = folders.drawings;
     medium = std::move(read.mediumNumber);
     discs = std::move(read.otherDiscs);
-    searchIndex.reset();
+    searchIndex = std::move(read.search);
     searchActive = false;
     rebuildTree();
     rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
@@ -237,7 +237,7 @@ bool CQuillonDoc::placeCurrent(const PhotoRecord& photo) {
 
 std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) {
     if (!searchIndex)
-        searchIndex = std::make_unique<PhotoSearch>(data.photos);
+        return 0; // no delivery
     const std::vector<PhotoRecord*> found = searchIndex->matches(query);
     if (found.empty())
         return 0;

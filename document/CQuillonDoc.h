@@ -131,6 +131,6 @@ private:
     std::string drawingDirectory;
     std::string medium;
     std::shared_ptr<const DiscSearch> discs;
-    std::unique_ptr<PhotoSearch> searchIndex; // made at the first search of a delivery
+    std::shared_ptr<const PhotoSearch> searchIndex; // made when the delivery was read
     bool searchActive = false;
 };

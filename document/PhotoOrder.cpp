@@ -28,9 +28,8 @@ std::int64_t serialNumberValue(std::string_view text) {
 }
 
 void sortBySerialNumber(PhotoList& photos) {
-    photos.stableSort([](const PhotoRecord& a, const PhotoRecord& b) {
-        return serialNumberValue(a.slots[PhotoSlot::SerialNumber]) <
-               serialNumberValue(b.slots[PhotoSlot::SerialNumber]);
+    photos.stableSortByKey([](const PhotoRecord& photo) {
+        return serialNumberValue(photo.slots[PhotoSlot::SerialNumber]);
     });
 }
 

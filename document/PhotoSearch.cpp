@@ -1,5 +1,8 @@
 #include "document/PhotoSearch.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "document/PhotoOrder.h"
 #include "document/SearchText.h"
 
@@ -12,13 +15,14 @@ constexpr PhotoSlot searchedSlots[] = {
     PhotoSlot::FileName,
 };
 
+// The texts a search reads, one line each, so that no word runs from one into the next.
 std::string searchedText(const PhotoRecord& photo) {
     std::string text;
     for (const PhotoSlot slot : searchedSlots) {
         text += photo.slots[slot];
-        text += '\n'; // no word runs from one text into the next
+        text += '\n';
     }
-    return foldForSearch(text);
+    return text;
 }
 
 } // namespace
@@ -28,15 +32,30 @@ bool SearchQuery::narrowsNothing() const {
            shotFrom.empty() && shotTo.empty() && !among;
 }
 
-PhotoSearch::PhotoSearch(const PhotoList& photos) {
+PhotoSearch::PhotoSearch(const PhotoList& delivery) {
     PhotoList sorted;
-    sorted.shareFrom(photos);
+    sorted.shareFrom(delivery);
     sortBySerialNumber(sorted);
-    entries.reserve(sorted.size());
-    for (PhotoRecord* photo : sorted) {
-        ranks[photo] = entries.size();
-        entries.push_back({photo, searchedText(*photo)});
+    photos.assign(sorted.begin(), sorted.end());
+    textEnds.reserve(photos.size());
+    std::string unfolded;
+    for (const PhotoRecord* photo : photos) {
+        unfolded += searchedText(*photo);
+        textEnds.push_back(unfolded.size());
     }
+    texts = foldForSearch(unfolded);
+    // Folding shortens some characters (ＡＢＣ, ｶﾞ): the ends are found again, line by line.
+    textEnds.clear();
+    std::size_t lines = 0;
+    for (std::size_t at = 0; at < texts.size(); ++at) {
+        if (texts[at] == '\n' && ++lines % std::size(searchedSlots) == 0)
+            textEnds.push_back(at + 1);
+    }
+}
+
+std::string_view PhotoSearch::textOf(std::size_t rank) const {
+    const std::size_t start = rank == 0 ? 0 : textEnds[rank - 1];
+    return std::string_view(texts).substr(start, textEnds[rank] - start);
 }
 
 bool PhotoSearch::passesFilters(const PhotoRecord& photo, const SearchQuery& query) const {
@@ -51,16 +70,18 @@ bool PhotoSearch::passesFilters(const PhotoRecord& photo, const SearchQuery& que
 std::vector<PhotoRecord*> PhotoSearch::matches(const SearchQuery& query) const {
     const std::vector<std::string> words = searchWords(query.text);
     std::vector<PhotoRecord*> found;
-    for (const Entry& entry : entries) {
-        bool all = passesFilters(*entry.photo, query);
+    for (std::size_t rank = 0; rank < photos.size(); ++rank) {
+        const std::string_view text = textOf(rank);
+        bool all = passesFilters(*photos[rank], query);
         for (auto word = words.begin(); all && word != words.end(); ++word)
-            all = entry.text.find(*word) != std::string::npos;
+            all = text.find(*word) != std::string_view::npos;
         if (all)
-            found.push_back(entry.photo);
+            found.push_back(photos[rank]);
     }
     return found;
 }
 
 std::size_t PhotoSearch::rankOf(const PhotoRecord& photo) const {
-    return ranks.at(&photo);
+    return static_cast<std::size_t>(std::find(photos.begin(), photos.end(), &photo) -
+                                    photos.begin());
 }

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -37,13 +37,12 @@ public:
     std::size_t rankOf(const PhotoRecord& photo) const;
 
 private:
-    struct Entry {
-        PhotoRecord* photo;
-        std::string text; // the searched texts, folded, one line each
-    };
-
     bool passesFilters(const PhotoRecord& photo, const SearchQuery& query) const;
+    std::string_view textOf(std::size_t rank) const;
 
-    std::vector<Entry> entries;
-    std::unordered_map<const PhotoRecord*, std::size_t> ranks;
+    std::vector<PhotoRecord*> photos; // in serial-number order
+    // The searched texts of every photo, folded, one after the other in one buffer (one
+    // allocation, not one per photo): photo r's run from textEnds[r - 1] to textEnds[r].
+    std::string texts;
+    std::vector<std::size_t> textEnds;
 };

@@ -82,22 +82,34 @@ char32_t folded(char32_t c) {
 std::string foldForSearch(std::string_view text) {
     std::string out;
     out.reserve(text.size());
+    std::size_t unchangedFrom = 0; // copied whole: most of a Japanese text folds to itself
     for (std::size_t at = 0; at < text.size();) {
+        // Only capitals and the sequences that lead with E3 (the ideographic space) or EF (the
+        // half- and full-width forms) can change; any other byte is passed at a glance.
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (!(byte >= 'A' && byte <= 'Z') && byte != 0xE3 && byte != 0xEF) {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
         auto [c, length] = decodeAt(text, at);
         at += length;
-        const char32_t shown = folded(c);
+        char32_t shown = folded(c);
+        if (shown == c)
+            continue;
         if (at < text.size() && c >= 0xFF66 && c <= 0xFF9D) {
             const auto [mark, markLength] = decodeAt(text, at);
-            if (mark == halfWidthVoiced || mark == halfWidthSemiVoiced) {
-                if (const char32_t kana = joined(shown, mark)) {
-                    append(out, kana);
-                    at += markLength;
-                    continue;
-                }
+            const bool isMark = mark == halfWidthVoiced || mark == halfWidthSemiVoiced;
+            if (const char32_t kana = isMark ? joined(shown, mark) : 0) {
+                shown = kana;
+                at += markLength;
             }
         }
+        out.append(text.substr(unchangedFrom, start - unchangedFrom));
         append(out, shown);
+        unchangedFrom = at;
     }
+    out.append(text.substr(unchangedFrom));
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "model/PhotoRecord.h"
@@ -35,8 +36,9 @@ public:
     auto begin() const { return entries.begin(); }
     auto end() const { return entries.end(); }
 
-    // Reorders the entries; the records and their uses stay the same.
-    template <typename Compare> void stableSort(Compare compare);
+    // Reorders the entries by the key keyOf gives each record, equal keys keeping their order;
+    // the records and their uses stay the same. Each key is made once, not at every compare.
+    template <typename KeyOf> void stableSortByKey(KeyOf keyOf);
 
 private:
     static void release(PhotoRecord* record);
@@ -44,7 +46,14 @@ private:
     std::vector<PhotoRecord*> entries;
 };
 
-template <typename Compare> void PhotoList::stableSort(Compare compare) {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const PhotoRecord* a, const PhotoRecord* b) { return compare(*a, *b); });
+template <typename KeyOf> void PhotoList::stableSortByKey(KeyOf keyOf) {
+    using Key = decltype(keyOf(std::declval<const PhotoRecord&>()));
+    std::vector<std::pair<Key, PhotoRecord*>> keyed;
+    keyed.reserve(entries.size());
+    for (PhotoRecord* entry : entries)
+        keyed.emplace_back(keyOf(*entry), entry);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t index = 0; index < keyed.size(); ++index)
+        entries[index] = keyed[index].second;
 }

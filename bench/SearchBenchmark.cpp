@@ -1,0 +1,72 @@
+// One keystroke of the search over a delivery of 50,000 photos, beside the load of that
+// delivery's photo XML file, measured in the same run; and the folding of every photo's
+// texts, which the open does once on its reading thread.
+//
+//   search_benchmark
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "bench/BenchData.h"
+#include "bench/BenchSupport.h"
+#include "document/CQuillonDoc.h"
+#include "model/PhotoXmlReader.h"
+#include "tools/sample/SampleDelivery.h"
+#include "tools/sample/TextEncoding.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int photoCount = 50'000;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+SearchQuery words(const char* text) {
+    SearchQuery query;
+    query.text = text;
+    return query;
+}
+
+} // namespace
+
+int main() {
+    prepareDocumentReading();
+    const std::string path = benchDataPath("search-" + std::to_string(photoCount) + ".xml");
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << encodeUtf8As(samplePhotoXml(makeSamplePhotos(photoCount), "Shift_JIS"), "CP932");
+    SilentHost host;
+    CQuillonDoc document(host);
+    document.OnOpenDocument(path); // the file into the page cache
+    PhotoDataSet data;
+    auto start = Clock::now();
+    PhotoXmlReader().load(path, data);
+    const double load = millisecondsSince(start);
+    std::printf("load of %d photos: %.1f ms (baseline)\n", photoCount, load);
+    start = Clock::now();
+    const PhotoSearch searchable(data.photos);
+    const double folding = millisecondsSince(start);
+    std::printf("  %-44s %8.2f ms  %6.4f× the load\n", "making them searchable (on the reader)",
+                folding, folding / load);
+    // A query typed on, a keystroke at a time: the cost of each beside the load.
+    const char* typed[] = {"掘", "掘削", "掘削 ", "掘削 n", "掘削 no", "掘削 no.", "掘削 no.1", "ｸｯｻｸ"};
+    double worst = 0;
+    double total = 0;
+    for (const char* query : typed) {
+        start = Clock::now();
+        document.search(words(query), nullptr);
+        const double keystroke = millisecondsSince(start);
+        worst = std::max(worst, keystroke);
+        total += keystroke;
+    }
+    const double average = total / std::size(typed);
+    std::printf("  %-44s %8.2f ms  %6.4f× the load (target ≤ 0.02×)\n", "keystroke, average",
+                average, average / load);
+    std::printf("  %-44s %8.2f ms  %6.4f× the load (target ≤ 0.02×)\n", "keystroke, worst", worst,
+                worst / load);
+    return 0;
+}
