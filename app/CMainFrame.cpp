@@ -23,6 +23,7 @@
 #include "app/SlideShow.h"
 #include "media/DeliveryLocation.h"
 #include "views/CConstInfoView.h"
+#include "views/CFindBar.h"
 #include "views/CImageView.h"
 #include "views/CPhotoInfoDlg.h"
 #include "views/CPhotoView.h"
@@ -46,7 +47,7 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     buildMenus();
     buildToolBars();
     buildStatusBar();
-    check = new CheckControl(document, *this, layout->tree());
+    check = new CheckControl(document, *this, layout->tree(), layout->findBar());
     addNavigationCommands();
     addDisplayCommands();
     addCheckCommands();
@@ -277,7 +278,10 @@ void CMainFrame::addDisplayCommands() {
         });
     add(
         CommandId::EndDisplay,
-        [this, split] { return !split() || slides->running() || check->running(); },
+        [this, split] {
+            return !split() || layout->findBar().isVisible() || slides->running() ||
+                   check->running();
+        },
         [this] { endDisplay(); });
     add(
         CommandId::ShowConstInfo,
@@ -315,6 +319,13 @@ void CMainFrame::addDisplayCommands() {
 void CMainFrame::addCheckCommands() {
     const auto open = [this] { return !document.pathName().empty(); };
     add(CommandId::CheckDelivery, open, [this] { check->startOrCancel(); });
+    add(
+        CommandId::Find, [this, open] { return open() && !layout->showsFullWindow(); },
+        [this] { layout->findBar().open(); });
+    connect(&layout->findBar(), &CFindBar::closed, this, [this] {
+        active->setActive(photoView());
+        photoView().setFocus();
+    });
     addChecked(
         CommandId::ShowFindings,
         [this] {
@@ -360,10 +371,12 @@ void CMainFrame::showFullWindow(QWidget& view) {
 }
 
 void CMainFrame::endDisplay() {
-    // Esc in a full-window view returns first, even while a slideshow runs; then it stops
-    // the slideshow, then the check.
+    // Esc in a full-window view returns first, even while a slideshow runs; then it closes
+    // the find bar, stops the slideshow, then the check.
     if (!layout->showsFullWindow()) {
-        if (slides->running())
+        if (layout->findBar().isVisible())
+            layout->findBar().close();
+        else if (slides->running())
             slides->stop();
         else
             check->cancel();

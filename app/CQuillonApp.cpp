@@ -105,6 +105,18 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     images->lookOnOtherDiscs(otherDiscs);
     doc->sendInitialUpdate();
     mainFrame->setWindowTitle(QString::fromStdString(windowTitleFor(*doc)));
+    prepareSearch();
+}
+
+void CQuillonApp::prepareSearch() {
+    const auto prepare = doc->searchPreparation();
+    const std::uint64_t delivery = doc->deliveryNumber();
+    searchPreparations.start([this, prepare, delivery] {
+        std::shared_ptr<const PhotoSearch> prepared = prepare();
+        QMetaObject::invokeMethod(
+            this, [this, prepared, delivery] { doc->adoptSearch(prepared, delivery); },
+            Qt::QueuedConnection);
+    });
 }
 
 void CQuillonApp::OnFileOpen() {

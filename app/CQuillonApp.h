@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QSettings>
+#include <QThreadPool>
 #include <QString>
 #include <QStringList>
 
@@ -80,6 +81,8 @@ private:
     void showReading(bool reading);
     void finishOpen(OpenedDelivery read);
     void forgetRecentFile(const QString& path);
+    // Folds the new delivery's texts for the search on a worker, after the open.
+    void prepareSearch();
 
     static constexpr const char* lastFolderKey = "OpenDialog/LastFolder";
 
@@ -91,4 +94,5 @@ private:
     std::unique_ptr<CMainFrame> mainFrame;
     // Last: a result still on its way is dropped before the document and the frame go.
     DeliveryReader reader;
+    QThreadPool searchPreparations; // waited for when the application goes
 };

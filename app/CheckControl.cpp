@@ -9,14 +9,17 @@
 #include <QStatusBar>
 
 #include "check/FindingFormats.h"
+#include "views/CFindBar.h"
 #include "views/CFindingsView.h"
 #include "views/CXmlTreeView.h"
 #include "views/CheckRun.h"
 
-CheckControl::CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree)
-    : QObject(&window), document(document), tree(tree), checks(new CheckRun(document, this)),
-      pane(new CFindingsView(document)), findingsDock(new QDockWidget(pane->title(), &window)),
-      progressBar(new QProgressBar), status(new QLabel) {
+CheckControl::CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree,
+                           CFindBar& finder)
+    : QObject(&window), document(document), tree(tree), finder(finder),
+      checks(new CheckRun(document, this)), pane(new CFindingsView(document)),
+      findingsDock(new QDockWidget(pane->title(), &window)), progressBar(new QProgressBar),
+      status(new QLabel) {
     findingsDock->setObjectName("findingsDock");
     findingsDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     findingsDock->setWidget(pane);
@@ -70,7 +73,7 @@ void CheckControl::showResult() {
     status->setText(QString::fromStdString(summaryLine(checks->findings())));
     pane->showFindings(checks->findings());
     findingsDock->show();
-    markFaultyNodes();
+    markPhotos();
 }
 
 void CheckControl::clearStatus() {
@@ -78,14 +81,19 @@ void CheckControl::clearStatus() {
     status->clear();
 }
 
-void CheckControl::markFaultyNodes() {
+void CheckControl::markPhotos() {
     const PhotoList& photos = document.photoData().photos;
     std::unordered_set<const PhotoRecord*> faulty;
+    std::unordered_set<const PhotoRecord*> flagged;
     for (const Finding& finding : checks->findings()) {
-        if (finding.level == Level::Error && finding.position >= 0 &&
-            static_cast<std::size_t>(finding.position) < photos.size())
-            faulty.insert(&photos[static_cast<std::size_t>(finding.position)]);
+        if (finding.position < 0 || static_cast<std::size_t>(finding.position) >= photos.size())
+            continue;
+        const PhotoRecord* photo = &photos[static_cast<std::size_t>(finding.position)];
+        flagged.insert(photo);
+        if (finding.level == Level::Error)
+            faulty.insert(photo);
     }
     tree.showErrorCounts(countPerNode(
         document.rootNode(), [&](const PhotoRecord& photo) { return faulty.contains(&photo); }));
+    finder.setFlaggedPhotos(std::move(flagged));
 }

@@ -4,6 +4,7 @@
 
 #include "document/CQuillonDoc.h"
 
+class CFindBar;
 class CFindingsView;
 class CheckRun;
 class CXmlTreeView;
@@ -13,11 +14,12 @@ class QMainWindow;
 class QProgressBar;
 
 // The check in the window: it runs from F7 on the workers, its progress and then its summary
-// stand in the status bar, its findings in the pane at the bottom ("チェック結果") and, for
-// errors, as counts in the tree. A new delivery drops all of it.
+// stand in the status bar, its findings in the pane at the bottom ("チェック結果"), for errors
+// as counts in the tree, and the photos with findings as a filter of the find bar. A new
+// delivery drops all of it.
 class CheckControl : public QObject {
 public:
-    CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree);
+    CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree, CFindBar& finder);
 
     // Starts a check, or cancels the one under way.
     void startOrCancel();
@@ -33,10 +35,11 @@ private:
     void showProgress(std::size_t done, std::size_t total);
     void showResult();
     void clearStatus();
-    void markFaultyNodes();
+    void markPhotos();
 
     CQuillonDoc& document;
     CXmlTreeView& tree;
+    CFindBar& finder;
     CheckRun* checks;
     CFindingsView* pane;
     QDockWidget* findingsDock;

@@ -3,8 +3,10 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QSplitter>
+#include <QVBoxLayout>
 
 #include "views/CConstInfoView.h"
+#include "views/CFindBar.h"
 #include "views/CImageView.h"
 #include "views/CPhotoView.h"
 #include "views/CSankouzuView.h"
@@ -15,14 +17,21 @@ FrameLayout::FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clien
     : QStackedWidget(parent), outerSplitter(new QSplitter(Qt::Horizontal)),
       leftSplitter(new QSplitter(Qt::Vertical)), treeView(new CXmlTreeView(document)),
       drawingView(new CSankouzuView(document, images)), photos(new CPhotoView(document, images)),
-      image(new CImageView(document, images)), constInfo(new CConstInfoView(document)) {
+      finder(new CFindBar(document)), image(new CImageView(document, images)),
+      constInfo(new CConstInfoView(document)) {
     leftSplitter->addWidget(treeView);
     leftSplitter->addWidget(drawingView);
     const int width = clientSize.width();
     const int height = clientSize.height();
     leftSplitter->setSizes({height / 2, height / 2});
     outerSplitter->addWidget(leftSplitter);
-    outerSplitter->addWidget(photos);
+    auto* photoColumn = new QWidget;
+    auto* column = new QVBoxLayout(photoColumn);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(finder);
+    column->addWidget(photos, 1);
+    outerSplitter->addWidget(photoColumn);
     outerSplitter->setSizes({width / 4, width - width / 4});
     // A wider or narrower window changes the photos' column only.
     outerSplitter->setStretchFactor(0, 0);

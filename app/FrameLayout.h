@@ -5,6 +5,7 @@
 #include "document/CQuillonDoc.h"
 
 class CConstInfoView;
+class CFindBar;
 class CImageView;
 class CPhotoView;
 class CSankouzuView;
@@ -24,6 +25,7 @@ public:
     CXmlTreeView& tree() const { return *treeView; }
     CSankouzuView& drawings() const { return *drawingView; }
     CPhotoView& photoView() const { return *photos; }
+    CFindBar& findBar() const { return *finder; }
     CImageView& imageView() const { return *image; }
     CConstInfoView& constInfoView() const { return *constInfo; }
 
@@ -46,6 +48,7 @@ private:
     CXmlTreeView* treeView; // all views owned by Qt as children
     CSankouzuView* drawingView;
     CPhotoView* photos;
+    CFindBar* finder; // above the photos
     CImageView* image;
     CConstInfoView* constInfo;
     bool treeRowShown = true;

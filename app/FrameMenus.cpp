@@ -21,7 +21,7 @@ const std::vector<MenuLayout>& frameMenus() {
          {command(C::EndDisplay), separator, command(C::ShowConstInfo), separator,
           command(C::PreviousPhoto), command(C::NextPhoto), separator, command(C::EnlargePhoto),
           command(C::PhotoInfo), command(C::Reload), separator, command(C::StartSlideShow),
-          separator, command(C::CheckDelivery)}},
+          separator, command(C::Find), command(C::CheckDelivery)}},
         {"表示(&V)",
          {command(C::FourPhotos), command(C::ToggleTree), command(C::ShowFindings), separator,
           command(C::ViewToolBar), command(C::ViewStatusBar), separator, command(C::Options)}},

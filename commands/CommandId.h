@@ -39,4 +39,5 @@ enum class CommandId {
     CheckDelivery = 32823,
     ShowFindings = 32824,
     PhotoInfo = 32825,
+    Find = 32826,
 };

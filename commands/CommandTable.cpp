@@ -77,6 +77,8 @@ const CommandInfo commands[] = {
      true},
     {C::PhotoInfo, "写真の情報(&I)\tAlt+Enter", Qt::ALT | Qt::Key_Return,
      "選択中の写真について写真XMLとファイルの情報を表示する\n写真の情報", nullptr, false},
+    {C::Find, "検索(&F)\tCtrl+F", Qt::CTRL | Qt::Key_F,
+     "写真をタイトル、分類、撮影箇所などで探す\n検索", nullptr, false},
 };
 
 } // namespace

@@ -49,10 +49,12 @@ std::string browsePositionText(const CQuillonDoc& document) {
         return {};
     const std::size_t all = document.photoData().photos.size();
     const std::size_t inOrder = static_cast<std::size_t>(document.currentIndex()) + 1;
-    if (document.browseMode() != BrowseMode::ChosenNode || !document.selectedNode())
+    const bool inNode = document.browseMode() == BrowseMode::ChosenNode && document.selectedNode();
+    if (!inNode && !document.searching())
         return "写真 " + fraction(inOrder, all);
-    return "写真 " + fraction(placeInDelivery(document, *photo), all) + "（" +
-           keyOf(document.rootNode(), document.selectedNode()) + " " +
+    const std::string narrowedBy =
+        document.searching() ? "検索" : keyOf(document.rootNode(), document.selectedNode());
+    return "写真 " + fraction(placeInDelivery(document, *photo), all) + "（" + narrowedBy + " " +
            fraction(inOrder, document.photoOrder().size()) + "）";
 }
 

@@ -67,7 +67,8 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
     drawingDirectory = folders.drawings;
     medium = std::move(read.mediumNumber);
     discs = std::move(read.otherDiscs);
-    searchIndex = std::move(read.search);
+    searchIndex.reset();
+    ++deliveries;
     searchActive = false;
     rebuildTree();
     rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
@@ -111,6 +112,7 @@ bool CQuillonDoc::OnNewDocument() {
     medium.clear();
     discs.reset();
     searchIndex.reset();
+    ++deliveries;
     searchActive = false;
     tree.clear();
     order.clear();
@@ -237,7 +239,7 @@ bool CQuillonDoc::placeCurrent(const PhotoRecord& photo) {
 
 std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) {
     if (!searchIndex)
-        return 0; // no delivery
+        searchIndex = searchPreparation()();
     const std::vector<PhotoRecord*> found = searchIndex->matches(query);
     if (found.empty())
         return 0;
@@ -253,6 +255,18 @@ std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) 
     searchActive = true;
     updateAllViews(sender, UpdateHint::HINT_ORDER_CHANGED);
     return found.size();
+}
+
+std::function<std::shared_ptr<const PhotoSearch>()> CQuillonDoc::searchPreparation() const {
+    auto photos = std::make_shared<PhotoList>();
+    photos->shareFrom(data.photos);
+    return [photos] { return std::make_shared<const PhotoSearch>(std::move(*photos)); };
+}
+
+void CQuillonDoc::adoptSearch(std::shared_ptr<const PhotoSearch> prepared,
+                              std::uint64_t delivery) {
+    if (delivery == deliveries && !searchIndex)
+        searchIndex = std::move(prepared);
 }
 
 void CQuillonDoc::endSearch(DocumentView* sender) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -81,6 +82,15 @@ public:
     // a photo outside the matches, ends a search as well.
     void endSearch(DocumentView* sender);
     bool searching() const { return searchActive; }
+    // Makes the open delivery searchable: the work of folding every photo's texts, to be done
+    // on another thread (it holds its own share of the records), so that the open does not
+    // wait for it. Its result is taken by adoptSearch.
+    std::function<std::shared_ptr<const PhotoSearch>()> searchPreparation() const;
+    // Takes a search prepared for the delivery numbered delivery; one prepared for another is
+    // dropped. Without one, the first search prepares it on the calling thread.
+    void adoptSearch(std::shared_ptr<const PhotoSearch> prepared, std::uint64_t delivery);
+    // Counts the deliveries taken, so that work begun for one is not taken for the next.
+    std::uint64_t deliveryNumber() const { return deliveries; }
 
     // The path of the open file, recorded by the application after a successful open.
     const std::string& pathName() const { return path; }
@@ -131,6 +141,7 @@ private:
     std::string drawingDirectory;
     std::string medium;
     std::shared_ptr<const DiscSearch> discs;
-    std::shared_ptr<const PhotoSearch> searchIndex; // made when the delivery was read
+    std::shared_ptr<const PhotoSearch> searchIndex;
     bool searchActive = false;
+    std::uint64_t deliveries = 0;
 };

@@ -68,7 +68,5 @@ OpenedDelivery readDelivery(const std::string& path, const PhotoXmlLoader& load,
         read.mediumNumber = index->label.mediumNumber;
         read.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
     }
-    // Here, off the GUI thread: the first keystroke of a search must not fold 50,000 texts.
-    read.search = std::make_shared<const PhotoSearch>(read.data.photos);
     return read;
 }

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "document/PhotoSearch.h"
 #include "media/DiscSearch.h"
 #include "model/PhotoDataSet.h"
 
@@ -28,8 +27,6 @@ struct OpenedDelivery {
     PhotoDataSet data;
     // The other discs of the delivery; null when no INDEX_C.XML stands beside it.
     std::shared_ptr<const DiscSearch> otherDiscs;
-    // The photos made searchable (their records stay the same when data moves).
-    std::shared_ptr<const PhotoSearch> search;
     // This disc's メディア番号 in its INDEX_C.XML; empty without one.
     std::string mediumNumber;
     // For the status bar, until the next open: where reading stopped in a damaged file, or

@@ -32,11 +32,8 @@ bool SearchQuery::narrowsNothing() const {
            shotFrom.empty() && shotTo.empty() && !among;
 }
 
-PhotoSearch::PhotoSearch(const PhotoList& delivery) {
-    PhotoList sorted;
-    sorted.shareFrom(delivery);
-    sortBySerialNumber(sorted);
-    photos.assign(sorted.begin(), sorted.end());
+PhotoSearch::PhotoSearch(PhotoList delivery) : photos(std::move(delivery)) {
+    sortBySerialNumber(photos);
     textEnds.reserve(photos.size());
     std::string unfolded;
     for (const PhotoRecord* photo : photos) {
@@ -72,11 +69,11 @@ std::vector<PhotoRecord*> PhotoSearch::matches(const SearchQuery& query) const {
     std::vector<PhotoRecord*> found;
     for (std::size_t rank = 0; rank < photos.size(); ++rank) {
         const std::string_view text = textOf(rank);
-        bool all = passesFilters(*photos[rank], query);
+        bool all = passesFilters(photos[rank], query);
         for (auto word = words.begin(); all && word != words.end(); ++word)
             all = text.find(*word) != std::string_view::npos;
         if (all)
-            found.push_back(photos[rank]);
+            found.push_back(&photos[rank]);
     }
     return found;
 }

@@ -28,8 +28,9 @@ struct SearchQuery {
 // order. A search then reads each folded text once per word.
 class PhotoSearch {
 public:
-    // photos: the delivery's photos in file order; they must outlive the search.
-    explicit PhotoSearch(const PhotoList& photos);
+    // photos: a share of the delivery's photos, in file order; the search keeps them. Safe to
+    // make on any thread: the records are only read.
+    explicit PhotoSearch(PhotoList photos);
 
     // The photos that match, in serial-number order (photos with equal numbers in file order).
     std::vector<PhotoRecord*> matches(const SearchQuery& query) const;
@@ -40,7 +41,7 @@ private:
     bool passesFilters(const PhotoRecord& photo, const SearchQuery& query) const;
     std::string_view textOf(std::size_t rank) const;
 
-    std::vector<PhotoRecord*> photos; // in serial-number order
+    PhotoList photos; // in serial-number order
     // The searched texts of every photo, folded, one after the other in one buffer (one
     // allocation, not one per photo): photo r's run from textEnds[r - 1] to textEnds[r].
     std::string texts;

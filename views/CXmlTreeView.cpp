@@ -1,5 +1,7 @@
 #include "views/CXmlTreeView.h"
 
+#include <unordered_set>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -37,12 +39,18 @@ void CXmlTreeView::onUpdate(DocumentView*, UpdateHint hint) {
     case UpdateHint::HINT_CLEAR:
         // Before the document destroys the tree the items point into.
         removeItems();
+        errorCounts.clear();
         break;
     case UpdateHint::HINT_PHOTO_CHANGED:
         followCurrentPhoto();
         break;
     case UpdateHint::HINT_NODE_SELECTED:
         showSelectedNode(); // chosen elsewhere, as from the check's findings
+        showBadges();       // a search ends when a node is chosen
+        break;
+    case UpdateHint::HINT_ORDER_CHANGED:
+        followCurrentPhoto();
+        showBadges();
         break;
     default:
         break;
@@ -102,18 +110,34 @@ void CXmlTreeView::showSelectedNode() {
     scrollToItem(item);
 }
 
-void CXmlTreeView::showErrorCounts(const std::unordered_map<const CategoryNode*, int>& counts) {
+void CXmlTreeView::showErrorCounts(std::unordered_map<const CategoryNode*, int> counts) {
+    errorCounts = std::move(counts);
+    showBadges();
+}
+
+void CXmlTreeView::showBadges() {
+    const bool searching = document.searching();
+    std::unordered_map<const CategoryNode*, int> matchCounts;
+    if (searching) {
+        const std::unordered_set<const PhotoRecord*> matches(document.photoOrder().begin(),
+                                                             document.photoOrder().end());
+        matchCounts = countPerNode(document.rootNode(), [&](const PhotoRecord& photo) {
+            return matches.contains(&photo);
+        });
+    }
+    const auto& counts = searching ? matchCounts : errorCounts;
     for (const auto& [node, item] : items) {
         const auto found = counts.find(node);
-        const int count = found == counts.end() ? 0 : found->second;
+        const QString count = found == counts.end() ? QString() : QString::number(found->second);
         const QString key = item->text(0);
         item->setData(0, NodeBadgeDelegate::badgeTextRole,
-                      count ? QString("(%1)").arg(count) : QString());
-        item->setData(0, NodeBadgeDelegate::badgeColourRole, QColor(Qt::red));
-        item->setToolTip(
-            0, plainTextToolTip(
-                   count ? QString("%1\nエラーのある写真 %2 枚").arg(key, QString::number(count))
-                         : key));
+                      count.isEmpty() ? count
+                      : searching     ? count + "件"
+                                      : "(" + count + ")");
+        item->setData(0, NodeBadgeDelegate::badgeColourRole,
+                      QColor(searching ? Qt::blue : Qt::red));
+        const QString what = searching ? "一致する写真 %1 枚" : "エラーのある写真 %1 枚";
+        item->setToolTip(0, plainTextToolTip(count.isEmpty() ? key : key + "\n" + what.arg(count)));
     }
 }
 

@@ -22,8 +22,9 @@ public:
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
     // Marks each node of counts, in red, with how many of its photos have errors; a node not
-    // in counts is not marked.
-    void showErrorCounts(const std::unordered_map<const CategoryNode*, int>& counts);
+    // in counts is not marked. While a search runs, the nodes show how many matches they hold
+    // instead, in blue.
+    void showErrorCounts(std::unordered_map<const CategoryNode*, int> counts);
 
     // The item that stands for node, or null.
     QTreeWidgetItem* itemOf(const CategoryNode* node) const;
@@ -38,6 +39,7 @@ private:
     void removeItems();
     void followCurrentPhoto();
     void showSelectedNode();
+    void showBadges();
     void chosen(QTreeWidgetItem* item);
     void clickedOn(QTreeWidgetItem* item);
 
@@ -45,6 +47,7 @@ private:
     QIcon folder;
     std::unordered_map<const CategoryNode*, QTreeWidgetItem*> items;
     std::unordered_map<const QTreeWidgetItem*, CategoryNode*> nodes;
+    std::unordered_map<const CategoryNode*, int> errorCounts;
     bool syncing = false;  // the view is selecting an item itself
     bool removing = false; // items are being deleted: their nodes may be gone
     QTreeWidgetItem* selectedBeforePress = nullptr;

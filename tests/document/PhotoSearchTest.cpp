@@ -48,7 +48,9 @@ protected:
     }
     std::vector<std::string> found(const SearchQuery& query) {
         std::vector<std::string> serials;
-        for (const PhotoRecord* photo : PhotoSearch(photos).matches(query))
+        PhotoList shared;
+        shared.shareFrom(photos);
+        for (const PhotoRecord* photo : PhotoSearch(std::move(shared)).matches(query))
             serials.push_back(photo->slots[PhotoSlot::SerialNumber]);
         return serials;
     }
