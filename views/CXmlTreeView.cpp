@@ -43,6 +43,8 @@ void CXmlTreeView::onUpdate(DocumentView*, UpdateHint hint) {
         break;
     case UpdateHint::HINT_PHOTO_CHANGED:
         followCurrentPhoto();
+        if (badgesOfSearch != document.searching())
+            showBadges(); // a photo outside the matches was chosen: the search ended
         break;
     case UpdateHint::HINT_NODE_SELECTED:
         showSelectedNode(); // chosen elsewhere, as from the check's findings
@@ -117,6 +119,7 @@ void CXmlTreeView::showErrorCounts(std::unordered_map<const CategoryNode*, int> 
 
 void CXmlTreeView::showBadges() {
     const bool searching = document.searching();
+    badgesOfSearch = searching;
     std::unordered_map<const CategoryNode*, int> matchCounts;
     if (searching) {
         const std::unordered_set<const PhotoRecord*> matches(document.photoOrder().begin(),

@@ -48,7 +48,8 @@ private:
     std::unordered_map<const CategoryNode*, QTreeWidgetItem*> items;
     std::unordered_map<const QTreeWidgetItem*, CategoryNode*> nodes;
     std::unordered_map<const CategoryNode*, int> errorCounts;
-    bool syncing = false;  // the view is selecting an item itself
-    bool removing = false; // items are being deleted: their nodes may be gone
+    bool badgesOfSearch = false; // the badges show a search's matches
+    bool syncing = false;        // the view is selecting an item itself
+    bool removing = false;       // items are being deleted: their nodes may be gone
     QTreeWidgetItem* selectedBeforePress = nullptr;
 };

@@ -16,8 +16,8 @@ QString writeSearchedDelivery() {
 }
 
 QString badgeOf(TestApp& test, const char* key) {
-    const auto found = test.frame().clientArea().tree().findItems(
-        key, Qt::MatchExactly | Qt::MatchRecursive);
+    const auto found =
+        test.frame().clientArea().tree().findItems(key, Qt::MatchExactly | Qt::MatchRecursive);
     return found.value(0)->data(0, NodeBadgeDelegate::badgeTextRole).toString();
 }
 
@@ -47,6 +47,9 @@ private Q_SLOTS:
         QCOMPARE(test.frame().positionText(), QString("写真 3 / 4（検索 1 / 1）"));
         QCOMPARE(badgeOf(test, "A"), QString("1件"));
         QVERIFY(badgeOf(test, "B").isEmpty());
+        QVERIFY(document.goToPhotoInFile(1, nullptr)); // "2", no match: the search ends
+        QVERIFY(badgeOf(test, "A").isEmpty() && bar.countText().isEmpty());
+        bar.textField().setText("l3 "); // again, as another text
 
         bar.textField().setText("t");
         QCOMPARE(document.currentPhoto()->slots[PhotoSlot::SerialNumber], "3"); // kept
