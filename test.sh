@@ -29,9 +29,18 @@ threaded="imaging_tests media_lookup_tests media_tests main_frame_tests check_te
 export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan/suppressions.txt"
 BUILD_TARGETS="$threaded" scripts/build.sh build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTESSEL_WERROR=ON -DTESSEL_THREAD_SANITIZER=ON
+# The sanitizer cannot follow a test that starts another program (it forks): that one runs in
+# the other two builds only.
+forking="theSavedCsvIsWhatTheCommandWrites"
+functionsOf() {
+    if [ "$1" = check_window_tests ]; then
+        "./$1" -functions | sed 's/()$//' | grep -vx "$forking"
+    fi
+}
 for test in $threaded; do
     echo "ThreadSanitizer: $test"
-    (cd build-tsan/tests && "./$test" >"$test.log" 2>&1) || { cat "build-tsan/tests/$test.log"; exit 1; }
+    (cd build-tsan/tests && "./$test" $(functionsOf "$test") >"$test.log" 2>&1) ||
+        { cat "build-tsan/tests/$test.log"; exit 1; }
 done
 
 jobs=$(nproc)
