@@ -1,24 +1,32 @@
 #include "model/PhotoDataSet.h"
 
-PhotoDataSet::PhotoDataSet(const PhotoDataSet& other)
-    : basicInfo(other.basicInfo), hasConstructionInfo(other.hasConstructionInfo),
-      constructionInfo(other.constructionInfo),
-      constructionInfoSource(other.constructionInfoSource), readError(other.readError),
-      rootElement(other.rootElement) {
+PhotoDataSet::PhotoDataSet(const PhotoDataSet& other) {
+    copyAllButPhotos(other);
     photos.deepCopyFrom(other.photos);
 }
 
 PhotoDataSet& PhotoDataSet::operator=(const PhotoDataSet& other) {
     if (this != &other) {
-        basicInfo = other.basicInfo;
-        hasConstructionInfo = other.hasConstructionInfo;
-        constructionInfo = other.constructionInfo;
-        constructionInfoSource = other.constructionInfoSource;
+        copyAllButPhotos(other);
         photos.deepCopyFrom(other.photos);
-        readError = other.readError;
-        rootElement = other.rootElement;
     }
     return *this;
+}
+
+PhotoDataSet PhotoDataSet::sharingRecords() const {
+    PhotoDataSet share;
+    share.copyAllButPhotos(*this);
+    share.photos.shareFrom(photos);
+    return share;
+}
+
+void PhotoDataSet::copyAllButPhotos(const PhotoDataSet& other) {
+    basicInfo = other.basicInfo;
+    hasConstructionInfo = other.hasConstructionInfo;
+    constructionInfo = other.constructionInfo;
+    constructionInfoSource = other.constructionInfoSource;
+    readError = other.readError;
+    rootElement = other.rootElement;
 }
 
 void PhotoDataSet::reset() {

@@ -45,7 +45,13 @@ public:
     PhotoDataSet& operator=(const PhotoDataSet& other);
     PhotoDataSet(PhotoDataSet&&) noexcept = default;
     PhotoDataSet& operator=(PhotoDataSet&&) noexcept = default;
+    // A copy that shares the records with this one, for a reader on another thread: the
+    // records are not changed after reading, and their use counts are atomic.
+    PhotoDataSet sharingRecords() const;
 
     void reset();
     void dump(DumpSink& sink) const;
+
+private:
+    void copyAllButPhotos(const PhotoDataSet& other);
 };

@@ -3,11 +3,11 @@
 #include "check/DeliveryCheck.h"
 #include "imaging/MediaFileProbe.h"
 
-// What one check works on: a copy of the delivery's data, so that the document may change
-// meanwhile, and what the workers report.
+// What one check works on: the delivery's data with a share of its records, so that the
+// document may change meanwhile, and what the workers report.
 struct CheckRun::Job {
     explicit Job(const CQuillonDoc& document)
-        : data(document.photoData()),
+        : data(document.photoData().sharingRecords()),
           input(checkInputFor(data, document.pathName(), document.mediumNumber(),
                               document.otherDiscs())) {}
 
