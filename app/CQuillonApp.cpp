@@ -13,6 +13,7 @@
 #include "app/WindowPlacement.h"
 #include "document/BrowsePosition.h"
 #include "document/SystemErrorText.h"
+#include "views/PlainText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
                          std::unique_ptr<ImagePipeline> images,
@@ -176,8 +177,7 @@ QString CQuillonApp::openDialogFolder() const {
 void CQuillonApp::showMessage(std::string_view text) {
     // A message that interrupts a load is answered with the ordinary pointer.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    messageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-               QMessageBox::Information);
+    messageBox(qStringOf(text), QMessageBox::Information);
     QApplication::restoreOverrideCursor();
 }
 

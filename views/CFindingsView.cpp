@@ -50,14 +50,11 @@ QIcon levelIcon(Level level, const QStyle* style) {
     return style->standardIcon(QStyle::SP_MessageBoxInformation);
 }
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QTreeWidgetItem* makeRow(const Finding& finding, int index, const QStyle* style) {
     auto* item = new FindingItem;
-    const QString texts[] = {qs(levelName(finding.level)), qs(finding.ruleId), qs(finding.serial),
-                             qs(finding.fileName), qs(finding.message)};
+    const QString texts[] = {qStringOf(levelName(finding.level)), qStringOf(finding.ruleId),
+                             qStringOf(finding.serial), qStringOf(finding.fileName),
+                             qStringOf(finding.message)};
     for (int column = LevelColumn; column <= MessageColumn; ++column) {
         item->setText(column, texts[column]);
         item->setToolTip(column, plainTextToolTip(texts[column]));
@@ -88,7 +85,7 @@ CFindingsView::CFindingsView(CQuillonDoc& document, QWidget* parent)
     : QWidget(parent), document(document), levelFilter(new QComboBox), rows(new QTreeWidget) {
     levelFilter->addItem("すべてのレベル");
     for (const Level level : levels)
-        levelFilter->addItem(levelIcon(level, style()), qs(levelName(level)));
+        levelFilter->addItem(levelIcon(level, style()), qStringOf(levelName(level)));
     connect(levelFilter, &QComboBox::currentIndexChanged, this, [this](int index) {
         filterByLevel(index == 0 ? std::nullopt : std::optional(levels[index - 1]));
     });
@@ -158,7 +155,7 @@ QString CFindingsView::title() const {
         return "チェック結果";
     QStringList counts;
     for (const Level level : levels)
-        counts << QString("%1 %2").arg(qs(levelName(level))).arg(countOfLevel(shown, level));
+        counts << QString("%1 %2").arg(qStringOf(levelName(level))).arg(countOfLevel(shown, level));
     return "チェック結果 — " + counts.join("・");
 }
 

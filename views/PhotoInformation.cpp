@@ -3,12 +3,9 @@
 #include <QLocale>
 
 #include "check/FileRules.h"
+#include "views/PlainText.h"
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The XML's shooting day and the camera's disagree.
 bool datesDiffer(const PhotoRecord& photo, const PhotoMetadata& metadata) {
@@ -25,7 +22,8 @@ InfoSection deliverySection(const PhotoRecord& photo, bool dateMismatch) {
             continue;
         const std::string_view label =
             slot == PhotoSlot::ContractorRemark ? photo.contractorRemarkName : elementName(slot);
-        section.rows.push_back({qs(label), qs(value), dateMismatch && slot == PhotoSlot::ShotDate});
+        section.rows.push_back(
+            {qStringOf(label), qStringOf(value), dateMismatch && slot == PhotoSlot::ShotDate});
     }
     return section;
 }
@@ -36,7 +34,7 @@ InfoSection fileSection(const PhotoFileInfo& file) {
         section.note = "ファイル名が不正です（開きません）。";
         return section;
     }
-    section.rows.push_back({"場所", qs(file.path)});
+    section.rows.push_back({"場所", qStringOf(file.path)});
     const FileFacts& facts = file.facts;
     if (!facts.exists) {
         section.note = "この媒体にありません。";
@@ -45,7 +43,7 @@ InfoSection fileSection(const PhotoFileInfo& file) {
     section.rows.push_back(
         {"大きさ", QLocale(QLocale::Japanese).toString(qint64(file.size)) + " バイト"});
     const std::string_view format = formatName(facts.format);
-    section.rows.push_back({"形式", format.empty() ? "画像ではありません" : qs(format)});
+    section.rows.push_back({"形式", format.empty() ? "画像ではありません" : qStringOf(format)});
     if (facts.width > 0)
         section.rows.push_back({"画素数", QString("%1 × %2").arg(facts.width).arg(facts.height)});
     if (!facts.decodable)
@@ -58,8 +56,8 @@ InfoSection fileSection(const PhotoFileInfo& file) {
 InfoSection exifSection(const PhotoMetadata& metadata, bool dateMismatch) {
     InfoSection section{"EXIF", {}, {}};
     for (const MetadataItem& item : metadata.exif)
-        section.rows.push_back(
-            {qs(item.label), qs(item.value), dateMismatch && item.label.starts_with("撮影日時")});
+        section.rows.push_back({qStringOf(item.label), qStringOf(item.value),
+                                dateMismatch && item.label.starts_with("撮影日時")});
     if (section.rows.empty())
         section.note = "EXIF の情報はありません。";
     else if (dateMismatch)
@@ -70,7 +68,7 @@ InfoSection exifSection(const PhotoMetadata& metadata, bool dateMismatch) {
 InfoSection blackboardSection(const PhotoMetadata& metadata) {
     InfoSection section{"電子小黒板", {}, {}};
     for (const MetadataItem& item : metadata.blackboard)
-        section.rows.push_back({qs(item.label), qs(item.value)});
+        section.rows.push_back({qStringOf(item.label), qStringOf(item.value)});
     if (metadata.tamperCheckValue)
         section.note = "改ざん検知値があります。TESSEL はこれを検証しません。"
                        "検証には認定された確認ツールが必要です。";

@@ -14,3 +14,7 @@ QString plainTextToolTip(const QString& text) {
         return text;
     return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
 }
+
+QString qStringOf(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include <QString>
 
 class QLabel;
@@ -12,3 +14,5 @@ class QWidget;
 QLabel* makePlainTextLabel(QWidget* parent);
 // A tooltip showing text as it stands; Qt would take some texts for markup.
 QString plainTextToolTip(const QString& text);
+// A UTF-8 text of the model, as Qt holds it.
+QString qStringOf(std::string_view utf8);
