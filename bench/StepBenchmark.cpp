@@ -151,9 +151,10 @@ StepTimes timeSteps(Viewer& viewer, int firstPage, int pages) {
     return times;
 }
 
-// Opens a viewer on delivery, waits until its page and the read-ahead are shown, and measures
-// the baseline.
-double settledBaseline(Viewer& viewer, const std::string& delivery, QSize photoSize) {
+// Opens a viewer on a delivery of photos of photoSize, waits until its page and the read-ahead
+// are shown, and measures the baseline.
+double settledBaseline(Viewer& viewer, int photos, QSize photoSize) {
+    const std::string delivery = makeDelivery(photos, photoSize);
     viewer.open(delivery);
     viewer.settle();
     const QSize cell = viewer.view.photoControl(0).imageBox();
@@ -164,9 +165,8 @@ double settledBaseline(Viewer& viewer, const std::string& delivery, QSize photoS
 }
 
 void measureSteps(QSize photoSize, int photos) {
-    const std::string delivery = makeDelivery(photos, photoSize);
     Viewer viewer;
-    const double baseline = settledBaseline(viewer, delivery, photoSize);
+    const double baseline = settledBaseline(viewer, photos, photoSize);
 
     const int pages = 10;
     const StepTimes times = timeSteps(viewer, 0, pages);
@@ -195,14 +195,13 @@ void measureSteps(QSize photoSize, int photos) {
 // The same steps while the check of the whole delivery runs on the workers: the viewer must
 // not freeze.
 void measureStepsDuringCheck(QSize photoSize, int photos) {
-    const std::string delivery = makeDelivery(photos, photoSize);
     Viewer viewer;
-    const double baseline = settledBaseline(viewer, delivery, photoSize);
+    const double baseline = settledBaseline(viewer, photos, photoSize);
     const int pages = 10;
     const StepTimes quiet = timeSteps(viewer, 0, pages);
     CheckRun check(viewer.document);
     const auto start = Clock::now();
-    check.start(); // the data is copied on the GUI thread
+    check.start(); // on the GUI thread: the data is taken with a share of its records
     report("starting the check", millisecondsSince(start), baseline, "");
     const StepTimes during = timeSteps(viewer, pages, pages);
     const std::size_t probed = check.filesDone();
