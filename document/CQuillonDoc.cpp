@@ -243,11 +243,7 @@ std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) 
     const std::vector<PhotoRecord*> found = searchIndex->matches(query);
     if (found.empty())
         return 0;
-    const std::size_t from = current ? searchIndex->rankOf(*current) : 0;
-    const auto next = std::find_if(found.begin(), found.end(), [&](const PhotoRecord* photo) {
-        return searchIndex->rankOf(*photo) >= from;
-    });
-    PhotoRecord& chosen = next == found.end() ? *found.front() : **next;
+    PhotoRecord& chosen = *found[current ? searchIndex->firstAtOrAfter(found, *current) : 0];
     order.clear();
     for (PhotoRecord* photo : found)
         order.append(*photo);
@@ -263,8 +259,7 @@ std::function<std::shared_ptr<const PhotoSearch>()> CQuillonDoc::searchPreparati
     return [photos] { return std::make_shared<const PhotoSearch>(std::move(*photos)); };
 }
 
-void CQuillonDoc::adoptSearch(std::shared_ptr<const PhotoSearch> prepared,
-                              std::uint64_t delivery) {
+void CQuillonDoc::adoptSearch(std::shared_ptr<const PhotoSearch> prepared, std::uint64_t delivery) {
     if (delivery == deliveries && !searchIndex)
         searchIndex = std::move(prepared);
 }

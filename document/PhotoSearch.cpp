@@ -78,7 +78,13 @@ std::vector<PhotoRecord*> PhotoSearch::matches(const SearchQuery& query) const {
     return found;
 }
 
-std::size_t PhotoSearch::rankOf(const PhotoRecord& photo) const {
-    return static_cast<std::size_t>(std::find(photos.begin(), photos.end(), &photo) -
-                                    photos.begin());
+std::size_t PhotoSearch::firstAtOrAfter(const std::vector<PhotoRecord*>& found,
+                                        const PhotoRecord& photo) const {
+    // found is in the photos' order: walk both up to photo, counting the matches passed.
+    std::size_t match = 0;
+    for (std::size_t rank = 0; rank < photos.size() && &photos[rank] != &photo; ++rank) {
+        if (match < found.size() && found[match] == &photos[rank])
+            ++match;
+    }
+    return match == found.size() ? 0 : match;
 }

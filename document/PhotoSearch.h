@@ -34,8 +34,10 @@ public:
 
     // The photos that match, in serial-number order (photos with equal numbers in file order).
     std::vector<PhotoRecord*> matches(const SearchQuery& query) const;
-    // The place of photo in serial-number order among all the delivery's photos.
-    std::size_t rankOf(const PhotoRecord& photo) const;
+    // The index in found (what matches gave) of the first match at or after photo in
+    // serial-number order; 0 when none is after it. One pass over the photos.
+    std::size_t firstAtOrAfter(const std::vector<PhotoRecord*>& found,
+                               const PhotoRecord& photo) const;
 
 private:
     bool passesFilters(const PhotoRecord& photo, const SearchQuery& query) const;
