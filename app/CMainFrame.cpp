@@ -28,6 +28,7 @@
 #include "views/CPhotoInfoDlg.h"
 #include "views/CPhotoView.h"
 #include "views/CSankouzuView.h"
+#include "views/CThumbnailView.h"
 #include "views/CXmlTreeView.h"
 
 CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
@@ -90,15 +91,18 @@ void CMainFrame::connectViews() {
     active->addView(layout->drawings(), layout->drawings());
     active->addView(layout->imageView(), layout->imageView());
     active->addView(layout->constInfoView(), layout->constInfoView());
+    active->addView(layout->thumbnails(), layout->thumbnails());
     // Owned by the pane it frames, as a child.
-    auto* paneFrame =
-        new ActivePaneFrame({&layout->tree(), &layout->drawings(), &layout->photoView()});
+    auto* paneFrame = new ActivePaneFrame(
+        {&layout->tree(), &layout->drawings(), &layout->photoView(), &layout->thumbnails()});
     paneFrame->follow(&layout->photoView());
     active->activeChanged = [paneFrame](QWidget* view) { paneFrame->follow(view); };
     connect(&layout->photoView(), &CPhotoView::enlargeRequested, this, &CMainFrame::enlargePhoto);
     connect(&layout->drawings(), &CSankouzuView::enlargeRequested, this, &CMainFrame::enlargePhoto);
     connect(&layout->imageView(), &CImageView::endRequested, this, &CMainFrame::endDisplay);
     connect(&layout->constInfoView(), &CConstInfoView::endRequested, this, &CMainFrame::endDisplay);
+    connect(&layout->thumbnails(), &CThumbnailView::photoChosen, this,
+            [this] { showThumbnails(false); });
 }
 
 std::vector<CommandTarget*> CMainFrame::route() {
@@ -221,6 +225,8 @@ QString CMainFrame::readStopNotice() const {
 }
 
 int CMainFrame::pageSize() const {
+    if (layout->thumbnailsShown())
+        return layout->thumbnails().cellsPerPage();
     return document.fourPhotoLayout() ? 4 : 1;
 }
 
@@ -275,6 +281,8 @@ void CMainFrame::addDisplayCommands() {
         [this] {
             photoView().reload();
             layout->drawings().reload();
+            if (layout->thumbnailsShown())
+                layout->thumbnails().reload();
         });
     add(
         CommandId::EndDisplay,
@@ -290,6 +298,7 @@ void CMainFrame::addDisplayCommands() {
     add(
         CommandId::EnlargePhoto, [this, split] { return split() && document.currentIndex() != -1; },
         [this] { enlargePhoto(); });
+    addLayoutCommands();
     addChecked(
         CommandId::ToggleTree,
         [this] {
@@ -316,6 +325,39 @@ void CMainFrame::addDisplayCommands() {
         [this] { statusBar()->setVisible(statusBar()->isHidden()); });
 }
 
+void CMainFrame::addLayoutCommands() {
+    // The one- and four-photo buttons flip the photo layout, so the one already checked
+    // switches to the other; from the overview each returns to its own layout.
+    const auto showLayout = [this](bool fourPhotos) {
+        if (!layout->thumbnailsShown() || document.fourPhotoLayout() != fourPhotos)
+            document.OnTogglePhotoLayout();
+        showThumbnails(false);
+    };
+    addChecked(
+        CommandId::FourPhotos,
+        [this] {
+            return CommandState{true, !layout->thumbnailsShown() && document.fourPhotoLayout()};
+        },
+        [showLayout] { showLayout(true); });
+    addChecked(
+        CommandId::OnePhoto,
+        [this] {
+            return CommandState{true, !layout->thumbnailsShown() && !document.fourPhotoLayout()};
+        },
+        [showLayout] { showLayout(false); });
+    addChecked(
+        CommandId::Thumbnails,
+        [this] {
+            return CommandState{!document.pathName().empty(), layout->thumbnailsShown()};
+        },
+        [this] { showThumbnails(!layout->thumbnailsShown()); });
+}
+
+void CMainFrame::showThumbnails(bool shown) {
+    layout->showThumbnails(shown);
+    active->setActive(layout->photoPane());
+}
+
 void CMainFrame::addCheckCommands() {
     const auto open = [this] { return !document.pathName().empty(); };
     add(CommandId::CheckDelivery, open, [this] { check->startOrCancel(); });
@@ -323,8 +365,8 @@ void CMainFrame::addCheckCommands() {
         CommandId::Find, [this, open] { return open() && !layout->showsFullWindow(); },
         [this] { layout->findBar().open(); });
     connect(&layout->findBar(), &CFindBar::closed, this, [this] {
-        active->setActive(photoView());
-        photoView().setFocus();
+        active->setActive(layout->photoPane());
+        layout->photoPane().setFocus();
     });
     addChecked(
         CommandId::ShowFindings,
@@ -338,6 +380,8 @@ void CMainFrame::addCheckCommands() {
         [this] { showPhotoInfo(); });
     connect(&layout->photoView(), &CPhotoView::photoMenuRequested, this,
             &CMainFrame::showPhotoMenu);
+    connect(&layout->thumbnails(), &CThumbnailView::photoMenuRequested, this,
+            &CMainFrame::showPhotoMenu);
 }
 
 void CMainFrame::showPhotoMenu(const QPoint& globalPosition) {
@@ -349,7 +393,7 @@ void CMainFrame::showPhotoMenu(const QPoint& globalPosition) {
 }
 
 void CMainFrame::activateNextPane(int step) {
-    QWidget* panes[] = {&layout->tree(), &layout->drawings(), &layout->photoView()};
+    QWidget* panes[] = {&layout->tree(), &layout->drawings(), &layout->photoPane()};
     const auto current = std::find(std::begin(panes), std::end(panes), active->widget());
     const int index = current == std::end(panes) ? 2 : int(current - std::begin(panes));
     QWidget* next = panes[(index + step + 3) % 3];
@@ -388,6 +432,6 @@ void CMainFrame::endDisplay() {
 void CMainFrame::showSplitDisplay() {
     if (!layout->showsFullWindow())
         return;
-    active->setActive(layout->photoView());
+    active->setActive(layout->photoPane());
     layout->showSplit();
 }

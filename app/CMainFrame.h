@@ -91,6 +91,9 @@ private:
     bool isActive(const QWidget& view) const { return active->widget() == &view; }
     void addNavigationCommands();
     void addDisplayCommands();
+    void addLayoutCommands();
+    // The overview of thumbnails in place of the photos, active, or the photos again.
+    void showThumbnails(bool shown);
     void addCheckCommands();
     void showPhotoMenu(const QPoint& globalPosition);
     // Photos can be stepped through in what is shown.

@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QSettings>
-#include <QThreadPool>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
 #include "app/DeliveryReader.h"
 #include "app/RecentFileList.h"

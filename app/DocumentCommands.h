@@ -3,7 +3,7 @@
 #include "commands/CommandHandlers.h"
 #include "document/CQuillonDoc.h"
 
-// The document's place on the command route: the photo layout commands and the options.
+// The document's place on the command route: the options.
 class DocumentCommands : public CommandHandlers {
 public:
     explicit DocumentCommands(CQuillonDoc& document);

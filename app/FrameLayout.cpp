@@ -10,6 +10,7 @@
 #include "views/CImageView.h"
 #include "views/CPhotoView.h"
 #include "views/CSankouzuView.h"
+#include "views/CThumbnailView.h"
 #include "views/CXmlTreeView.h"
 
 FrameLayout::FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clientSize,
@@ -17,7 +18,8 @@ FrameLayout::FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clien
     : QStackedWidget(parent), outerSplitter(new QSplitter(Qt::Horizontal)),
       leftSplitter(new QSplitter(Qt::Vertical)), treeView(new CXmlTreeView(document)),
       drawingView(new CSankouzuView(document, images)), photos(new CPhotoView(document, images)),
-      finder(new CFindBar(document)), image(new CImageView(document, images)),
+      finder(new CFindBar(document)), photoStack(new QStackedWidget),
+      overview(new CThumbnailView(document, images)), image(new CImageView(document, images)),
       constInfo(new CConstInfoView(document)) {
     leftSplitter->addWidget(treeView);
     leftSplitter->addWidget(drawingView);
@@ -30,7 +32,9 @@ FrameLayout::FrameLayout(CQuillonDoc& document, ImageLoader& images, QSize clien
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(finder);
-    column->addWidget(photos, 1);
+    photoStack->addWidget(photos);
+    photoStack->addWidget(overview);
+    column->addWidget(photoStack, 1);
     outerSplitter->addWidget(photoColumn);
     outerSplitter->setSizes({width / 4, width - width / 4});
     // A wider or narrower window changes the photos' column only.
@@ -49,7 +53,22 @@ void FrameLayout::showFullWindow(QWidget& view) {
 
 void FrameLayout::showSplit() {
     setCurrentWidget(outerSplitter);
-    photos->setFocus();
+    photoPane().setFocus();
+}
+
+QWidget& FrameLayout::photoPane() const {
+    return *photoStack->currentWidget();
+}
+
+void FrameLayout::showThumbnails(bool shown) {
+    photoStack->setCurrentWidget(shown ? static_cast<QWidget*>(overview) : photos);
+    overview->setShown(shown);
+    photos->setReadingAhead(!shown);
+    photoPane().setFocus();
+}
+
+bool FrameLayout::thumbnailsShown() const {
+    return photoStack->currentWidget() == overview;
 }
 
 bool FrameLayout::showsFullWindow() const {

@@ -9,13 +9,15 @@ class CFindBar;
 class CImageView;
 class CPhotoView;
 class CSankouzuView;
+class CThumbnailView;
 class CXmlTreeView;
 class ImageLoader;
 class QSplitter;
 
 // The main window's client area: in the split display, a left column (the classification
-// tree above the reference drawings) beside the four-photo view; in place of all of that, one
-// of the two full-window views, the single photo or the construction information.
+// tree above the reference drawings) beside the four-photo view or the overview of
+// thumbnails; in place of all of that, one of the two full-window views, the single photo or
+// the construction information.
 class FrameLayout : public QStackedWidget {
 public:
     // clientSize: the window's size when it is made, which the column widths start from.
@@ -26,12 +28,18 @@ public:
     CSankouzuView& drawings() const { return *drawingView; }
     CPhotoView& photoView() const { return *photos; }
     CFindBar& findBar() const { return *finder; }
+    CThumbnailView& thumbnails() const { return *overview; }
+    // The pane of the photos' column shown: the photos, or the overview of thumbnails.
+    QWidget& photoPane() const;
     CImageView& imageView() const { return *image; }
     CConstInfoView& constInfoView() const { return *constInfo; }
 
     void showFullWindow(QWidget& view);
     void showSplit();
     bool showsFullWindow() const;
+    // The overview of thumbnails in place of the photos, or the photos again.
+    void showThumbnails(bool shown);
+    bool thumbnailsShown() const;
 
     // Hides the tree row (the drawings take the whole column) or shows it again, the two rows
     // then sharing the height equally.
@@ -48,7 +56,9 @@ private:
     CXmlTreeView* treeView; // all views owned by Qt as children
     CSankouzuView* drawingView;
     CPhotoView* photos;
-    CFindBar* finder; // above the photos
+    CFindBar* finder;           // above the photos
+    QStackedWidget* photoStack; // the photos, or the overview in their place
+    CThumbnailView* overview;
     CImageView* image;
     CConstInfoView* constInfo;
     bool treeRowShown = true;

@@ -23,8 +23,9 @@ const std::vector<MenuLayout>& frameMenus() {
           command(C::PhotoInfo), command(C::Reload), separator, command(C::StartSlideShow),
           separator, command(C::Find), command(C::CheckDelivery)}},
         {"表示(&V)",
-         {command(C::FourPhotos), command(C::ToggleTree), command(C::ShowFindings), separator,
-          command(C::ViewToolBar), command(C::ViewStatusBar), separator, command(C::Options)}},
+         {command(C::FourPhotos), command(C::Thumbnails), command(C::ToggleTree),
+          command(C::ShowFindings), separator, command(C::ViewToolBar), command(C::ViewStatusBar),
+          separator, command(C::Options)}},
         {"ヘルプ(&H)", {command(C::AppAbout)}},
     };
     return menus;
@@ -36,8 +37,8 @@ const std::vector<ToolBarLayout>& frameToolBars() {
          "mainToolBar",
          QSize(16, 15),
          {command(C::FileOpen), command(C::FilePrint), separator, command(C::FourPhotos),
-          command(C::OnePhoto), separator, command(C::ToggleTree), separator,
-          command(C::AppAbout)}},
+          command(C::OnePhoto), command(C::Thumbnails), separator, command(C::ToggleTree),
+          separator, command(C::AppAbout)}},
         {"写真XML",
          "photoToolBar",
          QSize(32, 15),

@@ -40,4 +40,5 @@ enum class CommandId {
     ShowFindings = 32824,
     PhotoInfo = 32825,
     Find = 32826,
+    Thumbnails = 32827,
 };

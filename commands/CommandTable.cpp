@@ -31,6 +31,8 @@ const CommandInfo commands[] = {
      ":/res/slideshow.svg", false},
     {C::FourPhotos, "写真4枚表示(&F)", noKey, "写真を4枚表示\n4枚表示", ":/res/four.svg", true},
     {C::OnePhoto, nullptr, noKey, "写真を1枚表示\n1枚表示", ":/res/one.svg", true},
+    {C::Thumbnails, "一覧表示(&L)\tF2", QKeyCombination(Qt::Key_F2), "写真を一覧で表示\n一覧表示",
+     ":/res/grid.svg", true},
     {C::ToggleTree, "一覧ツリー(&V)", noKey, "一覧ツリーを表示\nツリー表示", ":/res/tree.svg",
      true},
     {C::ViewToolBar, "ツール バー(&T)", noKey,

@@ -1,5 +1,6 @@
 #include "imaging/DecodedFile.h"
 
+#include "imaging/EmbeddedThumbnail.h"
 #include "imaging/OpticalDiscLock.h"
 #include "media/MediaLookup.h"
 
@@ -12,7 +13,8 @@ bool DecodedFile::isSharpFor(QSize box, SizeRule rule) const {
     return image.width() >= needed.width() && image.height() >= needed.height();
 }
 
-DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule) {
+DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
+                            EmbeddedThumbnail thumbnail) {
     DecodedFile result;
     if (path.empty()) {
         result.outcome = DecodeOutcome::BadName;
@@ -27,7 +29,10 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule) {
     result.file = *file;
     result.stamp = *stamp;
     const auto disc = holdOpticalDisc(*file);
-    auto decoded = decodeImage(QString::fromStdString(*file), box, rule);
+    auto decoded =
+        thumbnail == EmbeddedThumbnail::Accept ? decodeEmbeddedThumbnail(*file) : std::nullopt;
+    if (!decoded)
+        decoded = decodeImage(QString::fromStdString(*file), box, rule);
     if (!decoded) {
         // A file that went while it was read went with its disc; it is not damaged.
         result.outcome = fileStampOf(*file) ? DecodeOutcome::Undecodable : DecodeOutcome::Missing;

@@ -16,6 +16,10 @@ enum class DecodeOutcome {
     BadName,     // the delivery names no single file inside its folder: never opened
 };
 
+// Whether a decode may answer with the thumbnail a camera stored in the file: quick to read
+// from a slow disc, but seldom sharper than 160 × 120.
+enum class EmbeddedThumbnail { Ignore, Accept };
+
 // One image file as decoded for display.
 struct DecodedFile {
     DecodeOutcome outcome = DecodeOutcome::Missing;
@@ -33,6 +37,7 @@ struct DecodedFile {
 };
 
 // Finds path on the media (without regard to case) and decodes it upright, reduced to the
-// size rule gives for box when box is valid; an empty path is a bad name. Safe to run on any
-// thread.
-DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside);
+// size rule gives for box when box is valid, or takes its embedded thumbnail when accepted and
+// there is one; an empty path is a bad name. Safe to run on any thread.
+DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside,
+                            EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);

@@ -12,14 +12,20 @@ bool covers(QSize box, QSize wanted) {
            (wanted.isValid() && box.width() >= wanted.width() && box.height() >= wanted.height());
 }
 
+// A decode that may answer with the embedded thumbnail does not do for one that may not.
+bool serves(EmbeddedThumbnail running, EmbeddedThumbnail wanted) {
+    return running == EmbeddedThumbnail::Ignore || wanted == EmbeddedThumbnail::Accept;
+}
+
 // path as the media at hand hold it: where it was asked for, or on another disc.
 DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
-                          SizeRule rule, const ImageLoader::Elsewhere& elsewhere) {
-    DecodedFile file = decodeMediaFile(path, box, rule);
+                          SizeRule rule, EmbeddedThumbnail thumbnail,
+                          const ImageLoader::Elsewhere& elsewhere) {
+    DecodedFile file = decodeMediaFile(path, box, rule, thumbnail);
     if (file.outcome != DecodeOutcome::Missing || !elsewhere || medium.empty())
         return file;
     const auto other = elsewhere(path, medium);
-    return other ? decodeMediaFile(*other, box, rule) : file;
+    return other ? decodeMediaFile(*other, box, rule, thumbnail) : file;
 }
 
 } // namespace
@@ -49,7 +55,8 @@ ImageLoader::~ImageLoader() {
 }
 
 ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery deliver,
-                                 SizeRule rule, const std::string& medium) {
+                                 SizeRule rule, const std::string& medium,
+                                 EmbeddedThumbnail thumbnail) {
     if (path.empty()) {
         deliver(decodeMediaFile(path, box, rule));
         return {};
@@ -59,8 +66,9 @@ ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery de
         deliver(shown);
         if (shown.isSharpFor(box, rule))
             return {};
+        thumbnail = EmbeddedThumbnail::Ignore; // what is held is no less sharp than a thumbnail
     }
-    return hold(path, medium, box, rule, std::move(deliver));
+    return hold({path, medium, box, rule, thumbnail}, std::move(deliver));
 }
 
 ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule rule,
@@ -69,13 +77,12 @@ ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule ru
         return {};
     if (const DecodedFile* held = images.find(path); held && held->isSharpFor(box, rule))
         return {};
-    return hold(path, medium, box, rule, {});
+    return hold({path, medium, box, rule}, {});
 }
 
-ImageTicket ImageLoader::hold(const std::string& path, const std::string& medium, QSize box,
-                              SizeRule rule, Delivery deliver) {
-    const bool urgent = static_cast<bool>(deliver);
-    const std::uint64_t job = jobFor(path, medium, box, rule, urgent);
+ImageTicket ImageLoader::hold(Job wanted, Delivery deliver) {
+    wanted.urgent = static_cast<bool>(deliver);
+    const std::uint64_t job = jobFor(wanted);
     ++jobs[job].holders;
     const std::uint64_t ticket = ++lastId;
     holders[ticket] = {job, std::move(deliver)};
@@ -83,12 +90,12 @@ ImageTicket ImageLoader::hold(const std::string& path, const std::string& medium
     return {*this, ticket};
 }
 
-std::uint64_t ImageLoader::jobFor(const std::string& path, const std::string& medium, QSize box,
-                                  SizeRule rule, bool urgent) {
+std::uint64_t ImageLoader::jobFor(const Job& wanted) {
     for (auto& [id, job] : jobs) {
-        if (job.path != path || job.rule != rule || !covers(job.box, box))
+        if (job.path != wanted.path || job.rule != wanted.rule || !covers(job.box, wanted.box) ||
+            !serves(job.thumbnail, wanted.thumbnail))
             continue;
-        if (urgent && !job.urgent && !job.running) {
+        if (wanted.urgent && !job.urgent && !job.running) {
             // A preload the user has caught up with goes ahead of the other preloads.
             job.urgent = true;
             std::erase(backgroundQueue, id);
@@ -97,8 +104,8 @@ std::uint64_t ImageLoader::jobFor(const std::string& path, const std::string& me
         return id;
     }
     const std::uint64_t id = ++lastId;
-    jobs[id] = {path, medium, box, rule, urgent};
-    (urgent ? urgentQueue : backgroundQueue).push_back(id);
+    jobs[id] = wanted;
+    (wanted.urgent ? urgentQueue : backgroundQueue).push_back(id);
     return id;
 }
 
@@ -125,7 +132,9 @@ void ImageLoader::startJobs() {
         ++running;
         executor->execute(
             [path = job.path, medium = job.medium, box = job.box, rule = job.rule,
-             where = elsewhere] { return decodeOnMedia(path, medium, box, rule, where); },
+             thumbnail = job.thumbnail, where = elsewhere] {
+                return decodeOnMedia(path, medium, box, rule, thumbnail, where);
+            },
             [this, id](DecodedFile result) { finish(id, std::move(result)); });
     }
 }
@@ -135,26 +144,49 @@ void ImageLoader::forget(const std::string& path) {
     forgetFolderListings();
 }
 
+std::optional<ImageLoader::Job> ImageLoader::sharperThan(const Job& job,
+                                                         const DecodedFile& result) {
+    if (job.thumbnail == EmbeddedThumbnail::Ignore || result.isSharpFor(job.box, job.rule))
+        return std::nullopt;
+    Job sharper = job;
+    sharper.thumbnail = EmbeddedThumbnail::Ignore;
+    sharper.running = false;
+    sharper.holders = 0;
+    return sharper;
+}
+
 void ImageLoader::finish(std::uint64_t jobId, DecodedFile result) {
     --running;
     const auto job = jobs.find(jobId);
     images.insert(job->second.path, result);
+    const std::optional<Job> sharper = sharperThan(job->second, result);
     jobs.erase(job);
-    // A delivery may release tickets or ask for other images, so each holder is looked up
-    // again just before its turn: a ticket released meanwhile gets nothing.
+    // A thumbnail too small for its box is delivered, and its holders wait on for the decode
+    // that follows it.
+    std::uint64_t followUp = 0;
     std::vector<std::uint64_t> tickets;
-    for (const auto& [ticket, holder] : holders) {
-        if (holder.job == jobId)
-            tickets.push_back(ticket);
+    for (auto& [ticket, holder] : holders) {
+        if (holder.job != jobId)
+            continue;
+        tickets.push_back(ticket);
+        if (sharper) {
+            followUp = followUp ? followUp : jobFor(*sharper);
+            holder.job = followUp;
+            ++jobs.at(followUp).holders;
+        }
     }
     std::sort(tickets.begin(), tickets.end()); // in the order they were asked for
     startJobs();
+    // A delivery may release tickets or ask for other images, so each holder is looked up
+    // again just before its turn: a ticket released meanwhile gets nothing.
     for (const std::uint64_t ticket : tickets) {
         const auto holder = holders.find(ticket);
         if (holder == holders.end())
             continue;
-        const Delivery deliver = std::move(holder->second.deliver);
-        holders.erase(holder);
+        const Delivery deliver =
+            sharper ? holder->second.deliver : std::move(holder->second.deliver);
+        if (!sharper)
+            holders.erase(holder);
         if (deliver)
             deliver(result);
     }

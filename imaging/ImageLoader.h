@@ -57,9 +57,12 @@ public:
     // cache holds is delivered at once; when it is missing or less sharp than needed, a
     // decode starts (or a running one is joined) and its result is delivered when it arrives.
     // medium: the number of the disc that holds the file, for the search of other discs. An
-    // empty path (a name the delivery must not use) is delivered at once as a bad name.
+    // empty path (a name the delivery must not use) is delivered at once as a bad name. When
+    // nothing is held, the camera's embedded thumbnail may be accepted: it is delivered first,
+    // and the sharper image after it when it is too small for the box.
     [[nodiscard]] ImageTicket request(const std::string& path, QSize box, Delivery deliver,
-                                      SizeRule rule = fitInside, const std::string& medium = {});
+                                      SizeRule rule = fitInside, const std::string& medium = {},
+                                      EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);
     // Decodes path ahead of need, after every request, for as long as the ticket is held.
     [[nodiscard]] ImageTicket preload(const std::string& path, QSize box, SizeRule rule = fitInside,
                                       const std::string& medium = {});
@@ -80,6 +83,7 @@ private:
         std::string medium;
         QSize box;
         SizeRule rule;
+        EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore;
         bool urgent = false;
         bool running = false;
         int holders = 0;
@@ -89,13 +93,13 @@ private:
         Delivery deliver; // empty for a preload
     };
 
-    ImageTicket hold(const std::string& path, const std::string& medium, QSize box, SizeRule rule,
-                     Delivery deliver);
-    std::uint64_t jobFor(const std::string& path, const std::string& medium, QSize box,
-                         SizeRule rule, bool urgent);
+    ImageTicket hold(Job wanted, Delivery deliver);
+    std::uint64_t jobFor(const Job& wanted);
     void release(std::uint64_t ticket);
     void startJobs();
     void finish(std::uint64_t jobId, DecodedFile result);
+    // The decode that follows a job's result when that is a thumbnail too small for the box.
+    static std::optional<Job> sharperThan(const Job& job, const DecodedFile& result);
 
     std::unique_ptr<DecodeExecutor> executor;
     ImageCache images;

@@ -62,7 +62,8 @@ void CPhotoView::onUpdate(DocumentView*, UpdateHint hint) {
     else
         showCurrentPhoto();
     showTexts();
-    readAhead(document.currentIndex() < lastIndex ? -1 : 1);
+    if (readsAhead)
+        readAhead(document.currentIndex() < lastIndex ? -1 : 1);
     lastIndex = document.currentIndex();
 }
 

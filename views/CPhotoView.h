@@ -40,6 +40,9 @@ public:
     // The position in the browsing order of the photo at a place of the page; -1 for none.
     int photoIndexAt(int position) const { return cells[position].index; }
     QString headingText() const { return heading->text(); }
+    // Behind the overview of thumbnails only the current photo is wanted (for Print and the
+    // return to the photos): nothing is read ahead.
+    void setReadingAhead(bool reading) { readsAhead = reading; }
     QString descriptionText() const { return description->text(); }
 
 Q_SIGNALS:
@@ -82,4 +85,5 @@ private:
     FittedText* description;
     WhenIdle sharpen; // after a resize, once the size has settled for this event round
     int lastIndex = -1;
+    bool readsAhead = true;
 };

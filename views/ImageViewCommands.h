@@ -7,8 +7,8 @@
 // The layout, open, options and tree commands, which a full-window view disables while it is
 // active.
 inline constexpr std::array offInFullWindowViews{CommandId::FourPhotos, CommandId::OnePhoto,
-                                                 CommandId::FileOpen, CommandId::Options,
-                                                 CommandId::ToggleTree};
+                                                 CommandId::Thumbnails, CommandId::FileOpen,
+                                                 CommandId::Options,    CommandId::ToggleTree};
 
 // The commands of a view that shows photos: print what it shows, and reload it (F5).
 class ImageViewCommands : public CommandHandlers {

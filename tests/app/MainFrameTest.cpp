@@ -48,15 +48,16 @@ private Q_SLOTS:
         QCOMPARE(actionTexts(menus[0]->menu()),
                  QStringList({"開く...\tCtrl+O(&O)", "—", "印刷...\tCtrl+P(&P)", "—",
                               "最近使ったファイル", "—", "アプリケーションの終了(&X)"}));
-        QCOMPARE(actionTexts(menus[1]->menu()),
-                 QStringList({"終了(&E)\tEsc", "—", "工事情報(&K)\tF8", "—", "前へ(&P)\t←",
-                              "次へ(&N)\t→", "—", "写真の拡大表示(&D)\tF1",
-                              "写真の情報(&I)\tAlt+Enter", "再読み込み(&R)\tF5", "—",
-                              "写真の自動送り(&S)", "—", "検索(&F)\tCtrl+F",
-                              "納品チェック(&C)\tF7"}));
+        QCOMPARE(
+            actionTexts(menus[1]->menu()),
+            QStringList({"終了(&E)\tEsc", "—", "工事情報(&K)\tF8", "—", "前へ(&P)\t←",
+                         "次へ(&N)\t→", "—", "写真の拡大表示(&D)\tF1", "写真の情報(&I)\tAlt+Enter",
+                         "再読み込み(&R)\tF5", "—", "写真の自動送り(&S)", "—", "検索(&F)\tCtrl+F",
+                         "納品チェック(&C)\tF7"}));
         QCOMPARE(actionTexts(menus[2]->menu()),
-                 QStringList({"写真4枚表示(&F)", "一覧ツリー(&V)", "チェック結果(&R)", "—",
-                              "ツール バー(&T)", "ステータス バー(&S)", "—", "オプション(&O)"}));
+                 QStringList({"写真4枚表示(&F)", "一覧表示(&L)\tF2", "一覧ツリー(&V)",
+                              "チェック結果(&R)", "—", "ツール バー(&T)", "ステータス バー(&S)",
+                              "—", "オプション(&O)"}));
         QCOMPARE(actionTexts(menus[3]->menu()), QStringList({"バージョン情報 TESSEL(&A)..."}));
         QCOMPARE(test.frame().photoToolBar().actions().size(), 8);
         QCOMPARE(test.frame().windowTitle(), QString("TESSEL"));

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "tools/sample/SampleExif.h"
+#include "tools/sample/SampleImages.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ bool writePhotoFile(const QString& path, const SamplePhoto& photo, QSize size,
     if (photo.file == FilePlant::NoExif)
         return true;
     const std::string day = photo.file == FilePlant::OtherExif ? "2020-01-01" : photo.shotDate;
-    if (!writeCameraMetadata(path.toStdString(), day, sampleBlackboard(photo.serialNumber)))
+    if (!writeCameraMetadata(path.toStdString(), day, sampleBlackboard(photo.serialNumber),
+                             exifThumbnailOf(path).toStdString()))
         return false;
     return photo.file != FilePlant::Truncated || cutInHalf(path);
 }

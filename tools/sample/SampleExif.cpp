@@ -70,8 +70,13 @@ SampleBlackboard sampleBlackboard(int serialNumber) {
 }
 
 bool writeCameraMetadata(const std::string& path, const std::string& isoDate,
-                         const SampleBlackboard& board) {
+                         const SampleBlackboard& board, const std::string& thumbnail) {
     return changeMetadata(path, [&](Exiv2::Image& image) {
+        if (!thumbnail.empty()) {
+            Exiv2::ExifThumb(image.exifData())
+                .setJpegThumbnail(reinterpret_cast<const Exiv2::byte*>(thumbnail.data()),
+                                  long(thumbnail.size()));
+        }
         Exiv2::ExifData& exif = image.exifData();
         exif["Exif.Image.Make"] = "TESSEL";
         exif["Exif.Image.Model"] = "Sample Camera";

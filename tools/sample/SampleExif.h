@@ -18,6 +18,7 @@ struct SampleBlackboard {
 SampleBlackboard sampleBlackboard(int serialNumber);
 
 // Writes what a camera with an electronic blackboard stores in the JPEG at path: EXIF (make,
-// model, DateTimeOriginal on isoDate, exposure) and the blackboard's items as XMP.
+// model, DateTimeOriginal on isoDate, exposure, the thumbnail's JPEG bytes unless empty) and
+// the blackboard's items as XMP.
 bool writeCameraMetadata(const std::string& path, const std::string& isoDate,
-                         const SampleBlackboard& board);
+                         const SampleBlackboard& board, const std::string& thumbnail = {});

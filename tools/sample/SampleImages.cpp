@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QStringList>
@@ -101,4 +103,16 @@ bool writeSampleDrawing(const QString& path, const QString& title) {
     if (tiff)
         return writeGroup4Tiff(path, image);
     return QImageWriter(path, "jpeg").write(image);
+}
+
+QByteArray exifThumbnailOf(const QString& path) {
+    QImageReader reader(path);
+    reader.setScaledSize(reader.size().scaled(QSize(160, 120), Qt::KeepAspectRatio));
+    const QImage thumbnail = reader.read();
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    if (thumbnail.isNull() || !buffer.open(QIODevice::WriteOnly) ||
+        !thumbnail.save(&buffer, "JPEG", 80))
+        return {};
+    return jpeg;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -12,5 +13,8 @@ enum class PhotoContent {
 
 bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size,
                       PhotoContent content = PhotoContent::Flat);
+// The thumbnail a camera stores in the EXIF block of the photo at path: 160 × 120 at the
+// most, as JPEG; empty when the photo cannot be read.
+QByteArray exifThumbnailOf(const QString& path);
 // The format follows the extension: JPG, or TIF for a bilevel Group 4 drawing.
 bool writeSampleDrawing(const QString& path, const QString& title);
