@@ -9,60 +9,25 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 #include <vector>
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
-#include "bench/BenchData.h"
+#include "bench/CameraDelivery.h"
 #include "check/DeliveryCheck.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/MediaFileProbe.h"
 #include "model/PhotoXmlReader.h"
-#include "tools/sample/PlantedFiles.h"
-#include "tools/sample/SampleDelivery.h"
-#include "tools/sample/TextEncoding.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// The others are hard links to these, carrying their EXIF dates: most copies are reported as
-// taken on another day than their record says, which costs the check nothing more.
-constexpr int distinctPhotos = 8;
-
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// A clean delivery of count photos; made once and kept in the build tree.
-std::string makeDelivery(int count) {
-    const fs::path folder = benchDataPath("check-" + std::to_string(count));
-    const fs::path xml = folder / "PHOTO.XML";
-    if (fs::exists(xml))
-        return xml.string();
-    fs::create_directories(folder / "PIC");
-    fs::create_directories(folder / "DRA");
-    const std::vector<SamplePhoto> photos = makeSamplePhotos(count, SampleKind::Clean);
-    for (std::size_t i = 0; i < photos.size(); ++i) {
-        const fs::path file = folder / "PIC" / photos[i].fileName;
-        if (i < distinctPhotos)
-            writePhotoFile(QString::fromStdString(file.string()), photos[i], QSize(1280, 960),
-                           PhotoContent::Textured);
-        else
-            fs::create_hard_link(folder / "PIC" / photos[i % distinctPhotos].fileName, file);
-        for (const SampleDrawing& drawing : photos[i].drawings) {
-            if (!fs::exists(folder / "DRA" / drawing.fileName))
-                writeDrawingFile(
-                    QString::fromStdString((folder / "DRA" / drawing.fileName).string()), drawing);
-        }
-    }
-    std::ofstream(xml, std::ios::binary)
-        << encodeUtf8As(samplePhotoXml(photos, "Shift_JIS"), "CP932");
-    return xml.string();
 }
 
 // Every photo decoded at the smallest scale, on one thread per core.
@@ -103,7 +68,7 @@ int main(int argc, char** argv) {
     QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
     const int count =
         argc == 3 && std::strcmp(argv[1], "--photos") == 0 ? std::atoi(argv[2]) : 2000;
-    const std::string delivery = makeDelivery(count);
+    const std::string delivery = makeCameraDelivery("check", count);
     baselineSeconds(delivery); // the files into the page cache
     const double baseline = baselineSeconds(delivery);
     std::size_t findings = 0;

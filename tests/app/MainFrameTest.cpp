@@ -8,10 +8,12 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/FrameLayout.h"
 #include "app/OpenDialog.h"
 #include "app/SlideShow.h"
 #include "media/MountPoints.h"
 #include "tests/app/TestApp.h"
+#include "views/CThumbnailView.h"
 
 namespace {
 
@@ -417,6 +419,37 @@ private Q_SLOTS:
         QVERIFY(test.frame().mainToolBar().isHidden());
         QVERIFY(!test.frame().photoToolBar().isHidden());
         QVERIFY(!toolBar->isChecked());
+    }
+
+    void theOverviewTakesThePhotosPlaceAndReturnsAtTheChosenPhoto() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 40)}));
+        FrameLayout& layout = test.frame().clientArea();
+        QAction* four = test.commands().action(CommandId::FourPhotos);
+        QAction* one = test.commands().action(CommandId::OnePhoto);
+        QAction* overview = test.commands().action(CommandId::Thumbnails);
+        QVERIFY(test.commands().execute(CommandId::Thumbnails));
+        test.commands().refresh();
+        QVERIFY(layout.thumbnailsShown() && overview->isChecked());
+        QVERIFY(!one->isChecked() && !four->isChecked());
+        QCOMPARE(test.frame().activeView(), &layout.thumbnails());
+        // The page keys move by the rows the overview shows.
+        QVERIFY(test.commands().execute(CommandId::NextPage));
+        QCOMPARE(test.app.document().currentIndex(), layout.thumbnails().cellsPerPage());
+        QVERIFY(layout.thumbnails().cellsPerPage() > 4);
+        QTest::keyClick(&layout.thumbnails(), Qt::Key_Return);
+        QVERIFY(!layout.thumbnailsShown());
+        QCOMPARE(test.frame().activeView(), &layout.photoView());
+        QCOMPARE(layout.photoView().photoIndexAt(0), test.app.document().currentIndex());
+        // From the overview each layout button returns to its own layout.
+        QVERIFY(test.commands().execute(CommandId::Thumbnails));
+        test.commands().refresh();
+        one->trigger();
+        QVERIFY(!layout.thumbnailsShown() && !test.app.document().fourPhotoLayout());
+        QVERIFY(test.commands().execute(CommandId::Thumbnails));
+        test.commands().refresh();
+        four->trigger();
+        QVERIFY(!layout.thumbnailsShown() && test.app.document().fourPhotoLayout());
     }
 
     void commandStatesAreRefreshedWhenTheEventLoopGoesIdle() {

@@ -1,0 +1,134 @@
+// Scrolling the overview of thumbnails page by page through a generated delivery of 5,000
+// textured 1280 × 960 camera photos, in the offscreen platform, with decodes on the pool as
+// in the viewer. Each page is scrolled to, painted, and filled before the next one.
+// Reported beside the baseline measured in the same run, one decode of a photo at the size of
+// a cell: the GUI thread's processor time per thumbnail shown (at most 0.05× the baseline),
+// the scroll steps before any decode arrived, and the memory held.
+//
+//   thumbnail_benchmark [--photos N]
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <thread>
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QScrollBar>
+
+#include "bench/BenchSupport.h"
+#include "bench/CameraDelivery.h"
+#include "document/CQuillonDoc.h"
+#include "views/CThumbnailView.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The processor time of the calling thread: what the GUI thread spends, not what it waits.
+double threadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+const QSize cell(160, 120);
+
+// The mean of runs decodes of the first photos at a cell's size, as the grid would without
+// the embedded thumbnail, or with it.
+double decodeMilliseconds(const std::string& delivery, EmbeddedThumbnail thumbnail) {
+    const std::string folder = std::filesystem::path(delivery).parent_path() / "PIC" / "";
+    const int runs = 40;
+    const auto start = Clock::now();
+    for (int run = 0; run < runs; ++run) {
+        const std::string file = folder + "P000000" + std::to_string(run % 8 + 1) + ".JPG";
+        decodeMediaFile(file, cell, fitInside, thumbnail);
+    }
+    return millisecondsSince(start) / runs;
+}
+
+struct Overview {
+    SilentHost host;
+    CQuillonDoc document{host};
+    ImageLoader images;
+    CThumbnailView view{document, images};
+
+    explicit Overview(const std::string& path) {
+        view.resize(1200, 900);
+        view.show();
+        document.OnOpenDocument(path);
+        document.setPathName(path);
+        document.sendInitialUpdate();
+        view.setShown(true);
+        settle();
+    }
+
+    void settle() {
+        do {
+            QCoreApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            QCoreApplication::processEvents();
+        } while (images.decodesUnderway() > 0);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
+    const int count =
+        argc == 3 && std::strcmp(argv[1], "--photos") == 0 ? std::atoi(argv[2]) : 5000;
+    const std::string delivery = makeCameraDelivery("thumbnails", count);
+    decodeMilliseconds(delivery, EmbeddedThumbnail::Ignore); // the files into the page cache
+    const double baseline = decodeMilliseconds(delivery, EmbeddedThumbnail::Ignore);
+    const double embedded = decodeMilliseconds(delivery, EmbeddedThumbnail::Accept);
+
+    Overview overview(delivery);
+    QScrollBar& bar = *overview.view.verticalScrollBar();
+    const int perPage = overview.view.cellsPerPage();
+    long shown = 0;
+    double longestStep = 0;
+    double allSteps = 0;
+    int pages = 0;
+    std::size_t mostHeld = 0;
+    std::size_t mostCached = 0;
+    const double processorStart = threadMilliseconds();
+    for (; bar.value() < bar.maximum(); ++pages) {
+        const auto step = Clock::now();
+        bar.setValue(bar.value() + bar.pageStep());
+        QCoreApplication::processEvents(); // the page painted with what is held
+        longestStep = std::max(longestStep, millisecondsSince(step));
+        allSteps += millisecondsSince(step);
+        overview.settle();
+        shown += perPage;
+        mostHeld = std::max(mostHeld, overview.view.thumbnailsHeld());
+        mostCached = std::max(mostCached, overview.images.cache().bytesHeld());
+    }
+    const double processor = threadMilliseconds() - processorStart;
+
+    std::printf("photos %d, cells per page %d, cores %u\n", count, perPage,
+                std::thread::hardware_concurrency());
+    std::printf("baseline: one photo decoded at a cell's size       %8.3f ms\n", baseline);
+    std::printf("its embedded thumbnail read instead                %8.3f ms  %6.3f×\n", embedded,
+                embedded / baseline);
+    std::printf("GUI thread per thumbnail shown (%ld shown)       %8.4f ms  %6.4f× (at most "
+                "0.05×)\n",
+                shown, processor / double(shown), processor / double(shown) / baseline);
+    std::printf("scroll step before any decode arrived: mean       %8.3f ms  %6.3f×\n",
+                allSteps / pages, allSteps / pages / baseline);
+    std::printf("                                       longest    %8.3f ms  %6.3f×\n", longestStep,
+                longestStep / baseline);
+    std::printf("thumbnails held at most %zu; cache at most %.1f MB of %.0f MB; peak RSS %.0f MB\n",
+                mostHeld, double(mostCached) / (1 << 20),
+                double(ImageCache::defaultBudget) / (1 << 20),
+                double(statusKilobytes("VmHWM")) / 1024);
+    return 0;
+}
