@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextOption>
 #include <QToolTip>
 
 #include "views/CaptionPainter.h"
@@ -341,7 +342,8 @@ void CThumbnailView::paintThumbnail(QPainter& painter, const Thumbnail& thumbnai
     small.setPixelSize(captionPixels);
     painter.setFont(small);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(box.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWrapAnywhere,
-                     thumbnail.caption);
+    QTextOption wrapping(Qt::AlignCenter);
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // a long name breaks too
+    painter.drawText(QRectF(box.adjusted(6, 6, -6, -6)), thumbnail.caption, wrapping);
     painter.setFont(font());
 }
