@@ -19,6 +19,7 @@
 
 #include "bench/BenchData.h"
 #include "bench/BenchSupport.h"
+#include "bench/SettleDecodes.h"
 #include "document/CQuillonDoc.h"
 #include "imaging/ImageDecoder.h"
 #include "model/PhotoXmlReader.h"
@@ -96,14 +97,7 @@ struct Viewer {
         return true;
     }
 
-    // Runs the event loop until every decode, read-ahead included, has arrived.
-    void settle() {
-        do {
-            QCoreApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            QCoreApplication::processEvents();
-        } while (images.decodesUnderway() > 0);
-    }
+    void settle() { settleDecodes(images); }
 
     // GUI-thread time of one step and of painting it; handling adds the step alone.
     double timedStep(int index, double* handling = nullptr) {

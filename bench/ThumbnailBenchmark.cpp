@@ -19,6 +19,7 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CameraDelivery.h"
+#include "bench/SettleDecodes.h"
 #include "document/CQuillonDoc.h"
 #include "views/CThumbnailView.h"
 
@@ -68,13 +69,7 @@ struct Overview {
         settle();
     }
 
-    void settle() {
-        do {
-            QCoreApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            QCoreApplication::processEvents();
-        } while (images.decodesUnderway() > 0);
-    }
+    void settle() { settleDecodes(images); }
 };
 
 } // namespace
