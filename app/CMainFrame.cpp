@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include "app/ActivePaneFrame.h"
+#include "app/AlbumControl.h"
 #include "app/CheckControl.h"
 #include "app/PositionLabel.h"
 #include "app/SlideShow.h"
@@ -52,6 +53,7 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     addNavigationCommands();
     addDisplayCommands();
     addCheckCommands();
+    addAlbumCommands(images);
     setAcceptDrops(true);
     commandSet->refresh();
 }
@@ -382,6 +384,15 @@ void CMainFrame::addCheckCommands() {
             &CMainFrame::showPhotoMenu);
     connect(&layout->thumbnails(), &CThumbnailView::photoMenuRequested, this,
             &CMainFrame::showPhotoMenu);
+}
+
+void CMainFrame::addAlbumCommands(ImageLoader& images) {
+    albums = new AlbumControl(document, images, *this);
+    const auto canMake = [this] {
+        return !document.photoData().photos.empty() && !albums->running();
+    };
+    add(CommandId::PrintAlbum, canMake, [this] { albums->print(); });
+    add(CommandId::SaveAlbumPdf, canMake, [this] { albums->savePdf(); });
 }
 
 void CMainFrame::showPhotoMenu(const QPoint& globalPosition) {

@@ -20,6 +20,7 @@
 #include "settings/AppSettings.h"
 #include "views/CPhotoView.h"
 
+class AlbumControl;
 class CheckControl;
 class PositionLabel;
 class QLabel;
@@ -52,6 +53,7 @@ public:
 
     SlideShow& slideShow() { return *slides; }
     CheckControl& deliveryCheck() { return *check; }
+    AlbumControl& album() { return *albums; }
     // Shows the current photo's information in its dialog; replaceable for tests.
     std::function<void()> showPhotoInfo;
     // Where the current photo stands, as the status bar says it.
@@ -92,6 +94,7 @@ private:
     void addNavigationCommands();
     void addDisplayCommands();
     void addLayoutCommands();
+    void addAlbumCommands(ImageLoader& images);
     // The overview of thumbnails in place of the photos, active, or the photos again.
     void showThumbnails(bool shown);
     void addCheckCommands();
@@ -127,6 +130,7 @@ private:
     bool reading = false;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::capacity> recentActions{};
-    SlideShow* slides;             // owned by Qt as a child
-    CheckControl* check = nullptr; // likewise
+    SlideShow* slides;              // owned by Qt as a child
+    CheckControl* check = nullptr;  // likewise
+    AlbumControl* albums = nullptr; // likewise
 };

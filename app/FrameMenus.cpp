@@ -15,8 +15,8 @@ MenuEntry command(C id) {
 const std::vector<MenuLayout>& frameMenus() {
     static const std::vector<MenuLayout> menus{
         {"ファイル(&F)",
-         {command(C::FileOpen), separator, command(C::FilePrint), separator, recentFiles, separator,
-          command(C::AppExit)}},
+         {command(C::FileOpen), separator, command(C::FilePrint), command(C::PrintAlbum),
+          command(C::SaveAlbumPdf), separator, recentFiles, separator, command(C::AppExit)}},
         {"写真XML(&X)",
          {command(C::EndDisplay), separator, command(C::ShowConstInfo), separator,
           command(C::PreviousPhoto), command(C::NextPhoto), separator, command(C::EnlargePhoto),

@@ -41,4 +41,6 @@ enum class CommandId {
     PhotoInfo = 32825,
     Find = 32826,
     Thumbnails = 32827,
+    PrintAlbum = 32828,
+    SaveAlbumPdf = 32829,
 };

@@ -43,3 +43,13 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
     result.fullSize = decoded->uprightSize;
     return result;
 }
+
+DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
+                          SizeRule rule, EmbeddedThumbnail thumbnail,
+                          const ElsewhereOnMedia& elsewhere) {
+    DecodedFile file = decodeMediaFile(path, box, rule, thumbnail);
+    if (file.outcome != DecodeOutcome::Missing || !elsewhere || medium.empty())
+        return file;
+    const auto other = elsewhere(path, medium);
+    return other ? decodeMediaFile(*other, box, rule, thumbnail) : file;
+}

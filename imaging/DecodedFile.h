@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include <QImage>
@@ -41,3 +43,14 @@ struct DecodedFile {
 // there is one; an empty path is a bad name. Safe to run on any thread.
 DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside,
                             EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);
+
+// Where else a file missing at path may stand: on another disc of the delivery, the one
+// numbered medium. Called on the decoding threads.
+using ElsewhereOnMedia =
+    std::function<std::optional<std::string>(const std::string& path, const std::string& medium)>;
+
+// path as the media at hand hold it: decoded where it was asked for, or when missing there,
+// on the disc numbered medium as elsewhere finds it (when given).
+DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
+                          SizeRule rule, EmbeddedThumbnail thumbnail,
+                          const ElsewhereOnMedia& elsewhere);

@@ -17,17 +17,6 @@ bool serves(EmbeddedThumbnail running, EmbeddedThumbnail wanted) {
     return running == EmbeddedThumbnail::Ignore || wanted == EmbeddedThumbnail::Accept;
 }
 
-// path as the media at hand hold it: where it was asked for, or on another disc.
-DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
-                          SizeRule rule, EmbeddedThumbnail thumbnail,
-                          const ImageLoader::Elsewhere& elsewhere) {
-    DecodedFile file = decodeMediaFile(path, box, rule, thumbnail);
-    if (file.outcome != DecodeOutcome::Missing || !elsewhere || medium.empty())
-        return file;
-    const auto other = elsewhere(path, medium);
-    return other ? decodeMediaFile(*other, box, rule, thumbnail) : file;
-}
-
 } // namespace
 
 ImageTicket::ImageTicket(ImageTicket&& other) noexcept

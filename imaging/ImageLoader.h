@@ -42,10 +42,8 @@ private:
 class ImageLoader {
 public:
     using Delivery = std::function<void(const DecodedFile&)>;
-    // Where else a file missing at path may stand: on another disc of the delivery, the one
-    // numbered medium. Called on the workers.
-    using Elsewhere = std::function<std::optional<std::string>(const std::string& path,
-                                                               const std::string& medium)>;
+    // Where else a file missing at path may stand: on another disc of the delivery.
+    using Elsewhere = ElsewhereOnMedia;
 
     explicit ImageLoader(std::unique_ptr<DecodeExecutor> executor = makeThreadPoolExecutor(),
                          std::size_t cacheBudget = ImageCache::defaultBudget);

@@ -48,8 +48,9 @@ private Q_SLOTS:
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QString("ファイル(&F)"));
         QCOMPARE(actionTexts(menus[0]->menu()),
-                 QStringList({"開く...\tCtrl+O(&O)", "—", "印刷...\tCtrl+P(&P)", "—",
-                              "最近使ったファイル", "—", "アプリケーションの終了(&X)"}));
+                 QStringList({"開く...\tCtrl+O(&O)", "—", "印刷...\tCtrl+P(&P)", "写真帳の印刷...",
+                              "写真帳をPDFに保存...", "—", "最近使ったファイル", "—",
+                              "アプリケーションの終了(&X)"}));
         QCOMPARE(
             actionTexts(menus[1]->menu()),
             QStringList({"終了(&E)\tEsc", "—", "工事情報(&K)\tF8", "—", "前へ(&P)\t←",

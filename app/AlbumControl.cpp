@@ -1,0 +1,155 @@
+#include "app/AlbumControl.h"
+
+#include <atomic>
+
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include "document/AlbumContent.h"
+
+// One album under way: what the worker reports, and where it writes.
+struct AlbumControl::Job {
+    AlbumSource source;
+    std::unique_ptr<QPrinter> printer; // null when a PDF is saved
+    QString path;
+    std::atomic<bool> stopped = false;
+    std::atomic<int> done = 0;
+    std::atomic<int> total = 0;
+    AlbumOutcome outcome;
+    QString error;
+
+    AlbumProgress progress() {
+        return [this](int photosDone, int photos) {
+            done = photosDone;
+            total = photos;
+            return !stopped;
+        };
+    }
+};
+
+AlbumControl::AlbumControl(CQuillonDoc& document, ImageLoader& images, QWidget& window)
+    : QObject(&window), document(document), window(window), progress(new QProgressDialog(&window)) {
+    chooseAlbum = [this, &images](const QString& accept) -> std::optional<AlbumChoice> {
+        CAlbumDlg dialog(this->document, images, accept, &this->window);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
+    };
+    choosePdfFile = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(&this->window, "写真帳をPDFに保存", suggested,
+                                            "PDF (*.pdf)");
+    };
+    choosePrinter = [this]() -> std::unique_ptr<QPrinter> {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), &this->window);
+        return dialog.exec() == QDialog::Accepted ? std::move(printer) : nullptr;
+    };
+    pool.setMaxThreadCount(1);
+    runElsewhere = [this](std::function<void()> work) { pool.start(std::move(work)); };
+    showError = [this](const QString& message) {
+        QMessageBox::warning(&this->window, "TESSEL", message);
+    };
+    progress->setWindowTitle("写真帳");
+    progress->setCancelButtonText("中止");
+    progress->setWindowModality(Qt::NonModal); // the viewer stays usable meanwhile
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    progress->reset(); // not shown until an album starts
+    connect(progress, &QProgressDialog::canceled, this, &AlbumControl::cancel);
+    progressTimer.setInterval(100);
+    connect(&progressTimer, &QTimer::timeout, this, &AlbumControl::showProgress);
+}
+
+AlbumControl::~AlbumControl() {
+    cancel();
+    pool.waitForDone();
+}
+
+AlbumSource AlbumControl::sourceFor(const AlbumChoice& choice) const {
+    AlbumSource source;
+    albumPhotos(document, choice.scope, source.photos);
+    source.photoFolder = document.photoFolder();
+    source.otherDiscs = document.otherDiscs();
+    source.constructionName = constructionNameOf(document.photoData());
+    source.photosPerPage = choice.photosPerPage;
+    return source;
+}
+
+void AlbumControl::print() {
+    const auto choice = chooseAlbum("印刷...");
+    if (!choice)
+        return;
+    auto job = std::make_shared<Job>();
+    job->source = sourceFor(*choice);
+    job->printer = choosePrinter();
+    if (!job->printer)
+        return;
+    start(job, [](Job& job) { return printAlbum(job.source, *job.printer, job.progress()); });
+}
+
+void AlbumControl::savePdf() {
+    const auto choice = chooseAlbum("保存...");
+    if (!choice)
+        return;
+    auto job = std::make_shared<Job>();
+    job->source = sourceFor(*choice);
+    const QString name = QString::fromStdString(job->source.constructionName);
+    job->path = choosePdfFile((name.isEmpty() ? QString("写真帳") : name + " 写真帳") + ".pdf");
+    if (job->path.isEmpty())
+        return;
+    start(job,
+          [](Job& job) { return saveAlbumPdf(job.source, job.path, job.progress(), &job.error); });
+}
+
+void AlbumControl::start(std::shared_ptr<Job> job, Work work) {
+    cancel();
+    underway = job;
+    job->total = int(job->source.photos.size());
+    progress->setRange(0, job->total);
+    showProgress();
+    progress->show();
+    progressTimer.start();
+    runElsewhere([this, job, work = std::move(work)] {
+        job->outcome = work(*job);
+        QMetaObject::invokeMethod(
+            this, [this, job] { finish(job); }, Qt::QueuedConnection);
+    });
+}
+
+void AlbumControl::cancel() {
+    if (!underway)
+        return;
+    underway->stopped = true;
+    underway.reset();
+    progressTimer.stop();
+    progress->reset();
+}
+
+void AlbumControl::finish(const std::shared_ptr<Job>& job) {
+    if (job == underway) {
+        underway.reset();
+        progressTimer.stop();
+        progress->reset();
+    }
+    if (!job->outcome.complete && !job->stopped && !job->path.isEmpty())
+        showError(QString("%1 を保存できませんでした。\n%2").arg(job->path, job->error));
+}
+
+QString AlbumControl::progressText() const {
+    if (!underway)
+        return {};
+    const QLocale numbers(QLocale::Japanese);
+    return QString("写真帳を作成中 %1 / %2")
+        .arg(numbers.toString(underway->done.load()), numbers.toString(underway->total.load()));
+}
+
+void AlbumControl::showProgress() {
+    if (!underway)
+        return;
+    progress->setLabelText(progressText());
+    progress->setValue(underway->done);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QObject>
+#include <QThreadPool>
+#include <QTimer>
+
+#include "document/CQuillonDoc.h"
+#include "imaging/ImageLoader.h"
+#include "views/AlbumWriter.h"
+#include "views/CAlbumDlg.h"
+
+class QPrinter;
+class QProgressDialog;
+class QWidget;
+
+// The photo album from the ファイル menu: its dialog, then printing through the platform's
+// print dialog or saving a PDF, on a thread of its own behind a progress dialog that can stop
+// it, while the viewer goes on working. One album at a time.
+class AlbumControl : public QObject {
+public:
+    AlbumControl(CQuillonDoc& document, ImageLoader& images, QWidget& window);
+    ~AlbumControl() override;
+
+    void print();
+    void savePdf();
+    bool running() const { return static_cast<bool>(underway); }
+    void cancel();
+    // What the progress dialog says while an album is made.
+    QString progressText() const;
+
+    // Replaceable for tests: the dialogs, where the work runs, the error message.
+    std::function<std::optional<AlbumChoice>(const QString& accept)> chooseAlbum;
+    std::function<QString(const QString& suggested)> choosePdfFile;
+    std::function<std::unique_ptr<QPrinter>()> choosePrinter;
+    std::function<void(std::function<void()> work)> runElsewhere;
+    std::function<void(const QString& message)> showError;
+
+private:
+    struct Job;
+    using Work = std::function<AlbumOutcome(Job& job)>;
+
+    AlbumSource sourceFor(const AlbumChoice& choice) const;
+    void start(std::shared_ptr<Job> job, Work work);
+    void finish(const std::shared_ptr<Job>& job);
+    void showProgress();
+
+    CQuillonDoc& document;
+    QWidget& window;
+    QThreadPool pool;
+    QTimer progressTimer;
+    QProgressDialog* progress;
+    std::shared_ptr<Job> underway;
+};

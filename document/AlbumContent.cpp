@@ -1,0 +1,78 @@
+#include "document/AlbumContent.h"
+
+#include "document/CQuillonDoc.h"
+#include "document/PhotoOrder.h"
+
+namespace {
+
+constexpr PhotoSlot classificationSlots[] = {PhotoSlot::MajorCategory, PhotoSlot::PhotoCategory,
+                                             PhotoSlot::WorkType, PhotoSlot::WorkKind,
+                                             PhotoSlot::WorkDetail};
+constexpr std::string_view rootName = "工事";
+
+} // namespace
+
+std::vector<AlbumParticular> albumParticulars(const PhotoRecord& photo) {
+    constexpr PhotoSlot printed[] = {
+        PhotoSlot::PhotoCategory, PhotoSlot::WorkType,     PhotoSlot::WorkKind,
+        PhotoSlot::WorkDetail,    PhotoSlot::Title,        PhotoSlot::ShotLocation,
+        PhotoSlot::ShotDate,      PhotoSlot::ControlValue, PhotoSlot::ContractorRemark,
+        PhotoSlot::SerialNumber,  PhotoSlot::FileName};
+    std::vector<AlbumParticular> particulars;
+    for (const PhotoSlot slot : printed) {
+        if (photo.slots[slot].empty())
+            continue;
+        const std::string_view label =
+            slot == PhotoSlot::ContractorRemark ? photo.contractorRemarkName : elementName(slot);
+        particulars.push_back({label, photo.slots[slot]});
+    }
+    return particulars;
+}
+
+std::string classificationPathOf(const PhotoRecord& photo) {
+    std::string path;
+    for (const PhotoSlot slot : classificationSlots) {
+        if (photo.slots[slot].empty())
+            break; // a photo goes no deeper than its first empty level, as in the tree
+        path += (path.empty() ? "" : "/") + photo.slots[slot];
+    }
+    return path;
+}
+
+std::string constructionNameOf(const PhotoDataSet& data) {
+    return data.hasConstructionInfo
+               ? data.constructionInfo.slots[ConstructionSlot::ConstructionName]
+               : std::string();
+}
+
+void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photos) {
+    photos.clear();
+    switch (scope) {
+    case AlbumScope::Delivery:
+        photos.shareFrom(document.photoData().photos);
+        break;
+    case AlbumScope::ChosenNode:
+        if (const CategoryNode* node = document.selectedNode())
+            photos.shareFrom(node->photos);
+        break;
+    case AlbumScope::SearchMatches:
+        if (document.searching())
+            photos.shareFrom(document.photoOrder());
+        break;
+    }
+    sortBySerialNumber(photos);
+}
+
+const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path) {
+    if (path == rootName)
+        return &root;
+    if (path.starts_with(std::string(rootName) + "/"))
+        path.remove_prefix(rootName.size() + 1);
+    const CategoryNode* node = &root;
+    while (node && !path.empty()) {
+        const std::size_t slash = path.find('/');
+        node = node->findChild(path.substr(0, slash));
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+    }
+    return node;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/CategoryNode.h"
+#include "model/PhotoDataSet.h"
+
+class CQuillonDoc;
+
+// Which photos a photo album holds.
+enum class AlbumScope {
+    Delivery,      // every photo
+    ChosenNode,    // the photos of the tree node chosen
+    SearchMatches, // the matches of the search under way
+};
+
+// One line of a photo's particulars beside it in the album.
+struct AlbumParticular {
+    std::string_view label;
+    std::string text;
+};
+
+// What the album prints beside a photo, in this order: 写真区分, 工種, 種別, 細別, 写真タイトル,
+// 撮影箇所, 撮影年月日, 施工管理値, the contractor's remark (named as the delivery names it), the
+// serial number and the file name; empty values left out.
+std::vector<AlbumParticular> albumParticulars(const PhotoRecord& photo);
+
+// A photo's classification, its levels joined by "/": what a page's header names.
+std::string classificationPathOf(const PhotoRecord& photo);
+
+// The works' name for the album's header and the PDF's title; empty when none is known.
+std::string constructionNameOf(const PhotoDataSet& data);
+
+// The photos scope takes from the open delivery, in serial-number order; empty when the scope
+// has none (no node chosen, no search under way).
+void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photos);
+
+// The tree node at path, its keys joined by "/" below the root, which may be named "工事"
+// first ("工事/施工状況写真/道路土工"); null when there is none.
+const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path);

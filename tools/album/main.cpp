@@ -1,0 +1,124 @@
+// tessel-album PATH OUT.pdf [--per-page 1|2|3] [--node 工事/施工状況写真]: writes the photo
+// album (工事写真帳) of a delivery as a PDF file, headless. Exits with 0 when it was written,
+// 1 when OUT could not be written, 2 when the delivery (or the node) cannot be opened.
+
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include "document/AlbumContent.h"
+#include "document/DeliveryRead.h"
+#include "document/PhotoOrder.h"
+#include "media/DeliveryFiles.h"
+#include "media/DeliveryLocation.h"
+#include "media/MountPoints.h"
+#include "model/PhotoXmlReader.h"
+#include "views/AlbumWriter.h"
+
+namespace {
+
+constexpr int cannotWrite = 1;
+constexpr int cannotOpen = 2;
+
+struct Options {
+    std::string path;
+    std::string out;
+    std::string node;
+    int perPage = 3;
+    bool help = false;
+};
+
+constexpr std::string_view usage =
+    "使い方: tessel-album PATH OUT.pdf [--per-page 1|2|3] [--node 工事/施工状況写真]\n";
+
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (argument == "--help")
+            options.help = true;
+        else if (argument == "--per-page" && hasValue)
+            options.perPage = std::string_view(argv[++i]).size() == 1 ? argv[i][0] - '0' : 0;
+        else if (argument == "--node" && hasValue)
+            options.node = argv[++i];
+        else if (!argument.starts_with("--") && options.path.empty())
+            options.path = argument;
+        else if (!argument.starts_with("--") && options.out.empty())
+            options.out = argument;
+        else
+            return false;
+    }
+    const bool perPageValid = options.perPage >= 1 && options.perPage <= 3;
+    return options.help || (perPageValid && !options.path.empty() && !options.out.empty());
+}
+
+int fail(int status, const std::string& what, std::string_view why) {
+    std::cerr << "tessel-album: " << what << ": " << why << '\n';
+    return status;
+}
+
+int writeAlbum(const Options& options) {
+    const auto photoXml = deliveryFileAt(options.path);
+    if (!photoXml)
+        return fail(cannotOpen, options.path, "写真XMLファイルも納品フォルダーも見つかりません");
+    OpenedDelivery read = readDelivery(
+        *photoXml,
+        [](const std::string& path, PhotoDataSet& data) {
+            return PhotoXmlReader().load(path, data);
+        },
+        systemMountPoints);
+    if (read.outcome != OpenedDelivery::Outcome::Read)
+        return fail(cannotOpen, *photoXml,
+                    read.outcome == OpenedDelivery::Outcome::NotPhotoXml
+                        ? "写真XMLファイルではありません"
+                        : "読み込めません");
+    CategoryNode root;
+    root.photos.shareFrom(read.data.photos);
+    root.classify(1);
+    const CategoryNode* node = nodeAtPath(root, options.node);
+    if (!node)
+        return fail(cannotOpen, options.node, "分類が見つかりません");
+    AlbumSource source;
+    source.photos.shareFrom(node->photos);
+    sortBySerialNumber(source.photos);
+    source.photoFolder = deliveryFoldersOf(*photoXml).photos;
+    source.otherDiscs = read.otherDiscs;
+    source.constructionName = constructionNameOf(read.data);
+    source.photosPerPage = options.perPage;
+    QString error;
+    const AlbumOutcome outcome = saveAlbumPdf(
+        source, QString::fromStdString(options.out), [](int, int) { return true; }, &error);
+    if (!outcome.complete)
+        return fail(cannotWrite, options.out, error.toStdString());
+    std::cout << options.out << ": " << source.photos.size() << " 枚、" << outcome.pages
+              << " ページ\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::cerr << usage;
+        return cannotOpen;
+    }
+    if (options.help) {
+        std::cout
+            << usage
+            << "電子納品の写真を工事写真帳（A4 縦、写真と諸元を左右に）として PDF に書きます。\n"
+               "  --per-page N  1 ページの写真の数（1、2、3。既定は 3）\n"
+               "  --node 分類   その分類の写真だけ（ツリーの名前を / でつなぐ）\n"
+               "終了ステータス: 0 書いた、1 書けない、2 開けない\n";
+        return 0;
+    }
+    // Fonts and image formats need a GUI application; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
+    return writeAlbum(options);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include <QRectF>
+#include <QSizeF>
+
+// Where everything stands on a page of the photo album, in the page's own units at dpi dots
+// per inch: the header, the footer and, from top to bottom, one band per photo, the photo's
+// box on its left and the column of its particulars on its right.
+struct AlbumBand {
+    QRectF photo;
+    QRectF particulars;
+};
+
+struct AlbumPageLayout {
+    QRectF header;
+    QRectF footer;
+    std::vector<AlbumBand> bands;
+    double textHeight = 0; // the particulars' font: one line's height
+};
+
+AlbumPageLayout albumPageLayout(QSizeF page, double dpi, int photosPerPage);
+
+// The pages an album of photos takes.
+int albumPageCount(int photos, int photosPerPage);
+
+// How many lines each of the particulars gets in a column of available lines when they want
+// wanted: all they want when that fits; else the longest give up lines first, none below
+// one, and when even one each does not fit the last ones get none.
+std::vector<int> allotLines(const std::vector<int>& wanted, int available);

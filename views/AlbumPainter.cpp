@@ -1,0 +1,136 @@
+#include "views/AlbumPainter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextLayout>
+
+#include "views/AlbumLayout.h"
+#include "views/CaptionPainter.h"
+
+namespace {
+
+// Letters and digits come from a Latin font: the CJK font's digits lose their characters
+// when a PDF viewer copies or searches the text.
+QFont albumFont(double pixels) {
+    QFont font;
+    font.setFamilies({"DejaVu Sans", "Noto Sans CJK JP", "IPAGothic", "sans-serif"});
+    font.setPixelSize(std::max(1, int(std::lround(pixels))));
+    return font;
+}
+
+// text broken into the lines a column of width holds; a long word breaks anywhere.
+QStringList wrappedLines(QString text, const QFont& font, double width) {
+    text.replace('\n', QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+struct Column {
+    QRectF area;
+    QFont font;
+    double lineHeight;
+};
+
+// The particulars in their column, each value wrapped beside its label; what does not fit is
+// shortened with "…". Returns how many were shortened.
+int paintParticulars(QPainter& painter, const Column& column,
+                     const std::vector<AlbumEntry::Particular>& particulars) {
+    const QFontMetricsF metrics(column.font);
+    const double labelWidth = metrics.horizontalAdvance("写真ファイル名") + metrics.height() / 2;
+    const double valueWidth = column.area.width() - labelWidth;
+    std::vector<QStringList> lines;
+    std::vector<int> wanted;
+    for (const AlbumEntry::Particular& particular : particulars) {
+        lines.push_back(wrappedLines(particular.text, column.font, valueWidth));
+        wanted.push_back(int(lines.back().size()));
+    }
+    const std::vector<int> allotted =
+        allotLines(wanted, int(column.area.height() / column.lineHeight));
+    painter.setFont(column.font);
+    int shortened = 0;
+    double top = column.area.top();
+    for (std::size_t i = 0; i < particulars.size(); ++i) {
+        const int count = allotted[i];
+        if (count == 0) {
+            ++shortened;
+            continue;
+        }
+        QStringList shown = lines[i].mid(0, count);
+        if (count < wanted[i]) {
+            shown.last() =
+                metrics.elidedText(lines[i].mid(count - 1).join(""), Qt::ElideRight, valueWidth);
+            ++shortened;
+        }
+        const QRectF label(column.area.left(), top, labelWidth, column.lineHeight);
+        painter.setPen(Qt::darkGray);
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, particulars[i].label);
+        painter.setPen(Qt::black);
+        for (const QString& line : shown) {
+            painter.drawText(QRectF(label.right(), top, valueWidth, column.lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, line);
+            top += column.lineHeight;
+        }
+    }
+    return shortened;
+}
+
+void paintPhoto(QPainter& painter, const QRectF& box, const AlbumEntry& entry, const QFont& font) {
+    if (entry.image.isNull()) {
+        paintFileCaption(painter, box.toRect(), entry.caption, font);
+        return;
+    }
+    const QSizeF shown = QSizeF(entry.image.size()).scaled(box.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(box.topLeft(), shown), entry.image);
+}
+
+void paintHeaderAndFooter(QPainter& painter, const AlbumPageLayout& layout, const AlbumPage& page) {
+    painter.setPen(Qt::black);
+    painter.setFont(albumFont(layout.header.height() * 0.5));
+    const QFontMetricsF metrics(painter.font());
+    // The works' name takes what it needs up to half the width; the classification the rest,
+    // shortened at its start, where the levels are broadest.
+    const double width = layout.header.width();
+    const double name = std::min(metrics.horizontalAdvance(page.constructionName), width / 2);
+    const double rest = width - name - metrics.height();
+    painter.drawText(layout.header, Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.elidedText(page.constructionName, Qt::ElideRight, name + 1));
+    painter.drawText(layout.header, Qt::AlignRight | Qt::AlignVCenter,
+                     metrics.elidedText(page.classification, Qt::ElideLeft, rest));
+    painter.drawLine(layout.header.bottomLeft(), layout.header.bottomRight());
+    painter.setFont(albumFont(layout.footer.height() * 0.45));
+    painter.drawText(layout.footer, Qt::AlignCenter,
+                     QString("%1 / %2").arg(page.number).arg(page.count));
+}
+
+} // namespace
+
+int paintAlbumPage(QPainter& painter, QSizeF pageSize, double dpi, int photosPerPage,
+                   const AlbumPage& page) {
+    const AlbumPageLayout layout = albumPageLayout(pageSize, dpi, photosPerPage);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    paintHeaderAndFooter(painter, layout, page);
+    const QFont font = albumFont(layout.textHeight * 0.8);
+    int shortened = 0;
+    for (std::size_t i = 0; i < page.entries.size() && i < layout.bands.size(); ++i) {
+        const AlbumBand& band = layout.bands[i];
+        paintPhoto(painter, band.photo, page.entries[i], font);
+        shortened += paintParticulars(painter, {band.particulars, font, layout.textHeight},
+                                      page.entries[i].particulars);
+    }
+    painter.restore();
+    return shortened;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include <QWidget>
+
+#include "document/AlbumContent.h"
+#include "document/CQuillonDoc.h"
+#include "imaging/ImageLoader.h"
+#include "views/AlbumPainter.h"
+
+// The first two pages of an album as they will print, side by side, painted by the album's
+// own painter; their photos come from the shared image pipeline as they are ready.
+class AlbumPreview : public QWidget {
+public:
+    AlbumPreview(const CQuillonDoc& document, ImageLoader& images, QWidget* parent = nullptr);
+
+    // Shows the album of scope, photosPerPage to a page.
+    void showAlbum(AlbumScope scope, int photosPerPage);
+    // The pages shown, for tests.
+    const std::vector<AlbumPage>& pages() const { return shown; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double previewDpi() const;
+    QSizeF pageSize() const;
+
+    const CQuillonDoc& document;
+    ImageLoader& images;
+    int perPage = 3;
+    std::vector<AlbumPage> shown;
+    std::vector<ImageTicket> tickets;
+};

@@ -1,0 +1,165 @@
+#include "views/AlbumWriter.h"
+
+#include <deque>
+#include <future>
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include "document/AlbumContent.h"
+#include "imaging/DecodedFile.h"
+#include "media/DeliveryFiles.h"
+#include "views/AlbumLayout.h"
+#include "views/AlbumPainter.h"
+#include "views/FileCaption.h"
+#include "views/PlainText.h"
+
+namespace {
+
+constexpr double imageDpi = 300;
+constexpr int pagesAhead = 2;
+
+QString text(const std::string& utf8) {
+    return qStringOf(utf8);
+}
+
+// Decodes the album's photos in order, a few pages ahead of the page being painted.
+class AheadDecodes {
+public:
+    AheadDecodes(const AlbumSource& source, QSize box)
+        : source(source), box(box), window(pagesAhead * source.photosPerPage) {
+        fill();
+    }
+
+    DecodedFile next() {
+        DecodedFile file = running.front().get();
+        running.pop_front();
+        fill();
+        return file;
+    }
+
+private:
+    void fill() {
+        while (running.size() < std::size_t(window) && started < source.photos.size()) {
+            const PhotoRecord& photo = source.photos[started++];
+            running.push_back(std::async(std::launch::async, [this, &photo] {
+                return decodeOnMedia(
+                    fileInFolder(source.photoFolder, photo.slots[PhotoSlot::FileName]),
+                    photo.slots[PhotoSlot::MediaNumber], box, fitInside, EmbeddedThumbnail::Ignore,
+                    elsewhere());
+            }));
+        }
+    }
+
+    ElsewhereOnMedia elsewhere() const {
+        if (!source.otherDiscs)
+            return {};
+        return [discs = source.otherDiscs](const std::string& path, const std::string& medium) {
+            return discs->find(path, medium);
+        };
+    }
+
+    const AlbumSource& source;
+    QSize box;
+    int window;
+    std::size_t started = 0;
+    std::deque<std::future<DecodedFile>> running;
+};
+
+} // namespace
+
+AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPaintDevice& device,
+                        const AlbumProgress& progress) {
+    const QSizeF pageSize(device.width(), device.height());
+    const double dpi = device.logicalDpiX();
+    const int perPage = std::clamp(source.photosPerPage, 1, 3);
+    const AlbumPageLayout layout = albumPageLayout(pageSize, dpi, perPage);
+    const QSize box = (layout.bands.front().photo.size() * imageDpi / dpi).toSize();
+    const int total = int(source.photos.size());
+    AlbumOutcome outcome;
+    AheadDecodes decodes(source, box);
+    for (int first = 0; first < total; first += perPage) {
+        AlbumPage page = albumPageOf(source.photos, first, perPage, source.constructionName);
+        for (int index = first; index < first + int(page.entries.size()); ++index) {
+            const PhotoRecord& photo = source.photos[std::size_t(index)];
+            showImage(page.entries[std::size_t(index - first)], decodes.next(),
+                      photo.slots[PhotoSlot::FileName], photo.slots[PhotoSlot::MediaNumber]);
+            if (!progress(index + 1, total))
+                return outcome;
+        }
+        if (first > 0)
+            device.newPage();
+        outcome.shortened += paintAlbumPage(painter, pageSize, dpi, perPage, page);
+        ++outcome.pages;
+    }
+    outcome.complete = true;
+    return outcome;
+}
+
+AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer,
+                        const AlbumProgress& progress) {
+    printer.setFullPage(true); // the album's margins are its own
+    printer.setDocName(text(source.constructionName));
+    printer.setCreator("TESSEL");
+    QPainter painter(&printer);
+    const AlbumOutcome outcome = paintAlbum(source, painter, printer, progress);
+    if (!outcome.complete)
+        printer.abort();
+    return outcome;
+}
+
+AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
+                          const AlbumProgress& progress, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return {};
+    }
+    AlbumOutcome outcome;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(int(imageDpi));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(text(source.constructionName));
+        writer.setCreator("TESSEL");
+        QPainter painter(&writer);
+        outcome = paintAlbum(source, painter, writer, progress);
+    } // the file is finished here
+    if (!outcome.complete) {
+        file.cancelWriting();
+        return outcome;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        outcome.complete = false;
+    }
+    return outcome;
+}
+
+AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
+                      const std::string& constructionName) {
+    const int count = int(photos.size());
+    AlbumPage page;
+    page.constructionName = text(constructionName);
+    page.classification = text(classificationPathOf(photos[std::size_t(first)]));
+    page.number = first / photosPerPage + 1;
+    page.count = albumPageCount(count, photosPerPage);
+    for (int index = first; index < std::min(count, first + photosPerPage); ++index) {
+        AlbumEntry& entry = page.entries.emplace_back();
+        for (const AlbumParticular& particular : albumParticulars(photos[std::size_t(index)]))
+            entry.particulars.push_back({qStringOf(particular.label), text(particular.text)});
+    }
+    return page;
+}
+
+void showImage(AlbumEntry& entry, const DecodedFile& file, const std::string& name,
+               const std::string& medium) {
+    entry.image = file.isDecoded() ? file.image : QImage();
+    entry.caption = file.isDecoded() ? QString() : text(fileCaption(file, name, medium));
+}

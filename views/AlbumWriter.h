@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QString>
+
+#include "media/DiscSearch.h"
+#include "model/PhotoList.h"
+#include "views/AlbumPainter.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+struct DecodedFile;
+
+// What an album is made from: a share of the open delivery's photos in the order printed,
+// where their files are, and the works' name. Made on the GUI thread, then used by one
+// worker alone.
+struct AlbumSource {
+    PhotoList photos;
+    std::string photoFolder;
+    std::shared_ptr<const DiscSearch> otherDiscs; // null: look on no other disc
+    std::string constructionName;
+    int photosPerPage = 3;
+};
+
+// How far the album has come: photos done of all; false stops it.
+using AlbumProgress = std::function<bool(int done, int total)>;
+
+struct AlbumOutcome {
+    bool complete = false; // every page was painted
+    int pages = 0;
+    int shortened = 0; // particulars shortened with "…"
+};
+
+// Paints the album onto device page by page, each photo decoded at about 300 dpi of its
+// printed size on threads of its own a few pages ahead, so that memory does not grow with
+// the album. Progress is told after each photo.
+AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPaintDevice& device,
+                        const AlbumProgress& progress);
+
+// Prints the album on the whole paper of printer, whatever its size; a stopped album is
+// aborted, not printed in part.
+AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer,
+                        const AlbumProgress& progress);
+
+// Writes the album to a PDF file at path, A4 portrait, with the works' name as its title and
+// TESSEL as its creator. The file is written aside and put in place at the end: a stopped
+// or failed album leaves nothing at path. error says why the file could not be written.
+AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
+                          const AlbumProgress& progress, QString* error = nullptr);
+
+// The page of an album of photos whose first photo is photos[first]: its header and number,
+// each photo's particulars; no image yet.
+AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
+                      const std::string& constructionName);
+// Gives entry the image of file, or the caption that says why there is none (the file's name
+// and the medium that holds it).
+void showImage(AlbumEntry& entry, const DecodedFile& file, const std::string& name,
+               const std::string& medium);

@@ -1,0 +1,81 @@
+#include "views/CAlbumDlg.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "views/AlbumPreview.h"
+#include "views/PlainText.h"
+
+namespace {
+
+int photoCount(const CQuillonDoc& document, AlbumScope scope) {
+    PhotoList photos;
+    albumPhotos(document, scope, photos);
+    return int(photos.size());
+}
+
+} // namespace
+
+CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QString& accept,
+                     QWidget* parent)
+    : QDialog(parent), document(document), scopes(new QButtonGroup(this)), perPage(new QComboBox),
+      pages(new AlbumPreview(document, images)) {
+    setWindowTitle("写真帳");
+    auto* options = new QFormLayout;
+    auto* scopeColumn = new QVBoxLayout;
+    options->addRow("写真", scopeColumn);
+    for (const auto& [scope, label] : {std::pair{AlbumScope::Delivery, QString("納品全体")},
+                                       std::pair{AlbumScope::ChosenNode, QString("選択中の分類")},
+                                       std::pair{AlbumScope::SearchMatches, QString("検索結果")}})
+        addScope(scope, label, photoCount(document, scope));
+    for (QAbstractButton* button : scopes->buttons())
+        scopeColumn->addWidget(button);
+    perPage->addItems({"1", "2", "3"});
+    perPage->setCurrentIndex(2);
+    options->addRow("1ページの写真", perPage);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* column = new QVBoxLayout;
+    column->addLayout(options);
+    column->addStretch();
+    column->addWidget(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(column);
+    layout->addWidget(pages, 1);
+    connect(scopes, &QButtonGroup::idClicked, this, [this] { showPreview(); });
+    connect(perPage, &QComboBox::currentIndexChanged, this, [this] { showPreview(); });
+    resize(980, 560);
+    showPreview();
+}
+
+void CAlbumDlg::addScope(AlbumScope scope, const QString& label, int count) {
+    auto* button = new QRadioButton(
+        QString("%1（%2 枚）").arg(label, QLocale(QLocale::Japanese).toString(count)));
+    button->setEnabled(count > 0);
+    button->setChecked(scope == AlbumScope::Delivery);
+    scopes->addButton(button, int(scope));
+}
+
+AlbumChoice CAlbumDlg::choice() const {
+    return {AlbumScope(scopes->checkedId()), perPage->currentIndex() + 1};
+}
+
+void CAlbumDlg::choose(AlbumChoice chosen) {
+    scopes->button(int(chosen.scope))->setChecked(true);
+    perPage->setCurrentIndex(chosen.photosPerPage - 1);
+    showPreview();
+}
+
+void CAlbumDlg::showPreview() {
+    const AlbumChoice chosen = choice();
+    pages->showAlbum(chosen.scope, chosen.photosPerPage);
+}
