@@ -9,10 +9,10 @@
 #include <QTimer>
 
 #include "document/CQuillonDoc.h"
-#include "imaging/ImageLoader.h"
 #include "views/AlbumWriter.h"
 #include "views/CAlbumDlg.h"
 
+class ImageLoader;
 class QPrinter;
 class QProgressDialog;
 class QWidget;

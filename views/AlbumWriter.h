@@ -6,8 +6,8 @@
 
 #include <QString>
 
+#include "document/AlbumContent.h"
 #include "media/DiscSearch.h"
-#include "model/PhotoList.h"
 #include "views/AlbumPainter.h"
 
 class QPagedPaintDevice;
