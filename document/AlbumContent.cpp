@@ -8,7 +8,14 @@ namespace {
 constexpr PhotoSlot classificationSlots[] = {PhotoSlot::MajorCategory, PhotoSlot::PhotoCategory,
                                              PhotoSlot::WorkType, PhotoSlot::WorkKind,
                                              PhotoSlot::WorkDetail};
-constexpr std::string_view rootName = "工事";
+
+// The node chosen in browse mode 1; in mode 0 none is, and the node the tree highlights, the
+// current photo's, is meant.
+const CategoryNode* highlightedNode(const CQuillonDoc& document) {
+    if (document.selectedNode() || !document.currentPhoto())
+        return document.selectedNode();
+    return document.rootNode().deepestNodeOf(*document.currentPhoto());
+}
 
 } // namespace
 
@@ -52,7 +59,7 @@ void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photo
         photos.shareFrom(document.photoData().photos);
         break;
     case AlbumScope::ChosenNode:
-        if (const CategoryNode* node = document.selectedNode())
+        if (const CategoryNode* node = highlightedNode(document))
             photos.shareFrom(node->photos);
         break;
     case AlbumScope::SearchMatches:
@@ -64,10 +71,6 @@ void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photo
 }
 
 const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path) {
-    if (path == rootName)
-        return &root;
-    if (path.starts_with(std::string(rootName) + "/"))
-        path.remove_prefix(rootName.size() + 1);
     const CategoryNode* node = &root;
     while (node && !path.empty()) {
         const std::size_t slash = path.find('/');

@@ -12,7 +12,7 @@ class CQuillonDoc;
 // Which photos a photo album holds.
 enum class AlbumScope {
     Delivery,      // every photo
-    ChosenNode,    // the photos of the tree node chosen
+    ChosenNode,    // the photos of the tree node chosen (or highlighted in browse mode 0)
     SearchMatches, // the matches of the search under way
 };
 
@@ -37,6 +37,6 @@ std::string constructionNameOf(const PhotoDataSet& data);
 // has none (no node chosen, no search under way).
 void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photos);
 
-// The tree node at path, its keys joined by "/" below the root, which may be named "工事"
-// first ("工事/施工状況写真/道路土工"); null when there is none.
+// The tree node at path, its keys from 写真-大分類 down joined by "/" as the tree shows them
+// ("工事/施工状況写真/道路土工"); the root (every photo) for an empty path; null for none.
 const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libxml2-dev qt6-base-dev libgl-dev qt6-image-formats-plugins libqt6svg6 fonts-noto-cjk
-    libexiv2-dev
+    libexiv2-dev libpoppler-qt6-dev fonts-dejavu-core
     qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev
     dpkg-dev file desktop-file-utils appstream

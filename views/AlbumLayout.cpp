@@ -52,7 +52,8 @@ std::vector<int> allotLines(const std::vector<int>& wanted, int available) {
         total += count;
     }
     while (total > available) {
-        const auto longest = std::max_element(lines.begin(), lines.end());
+        // Of equally long ones the later gives up a line: the title keeps more than remarks.
+        const auto longest = std::max_element(lines.rbegin(), lines.rend());
         if (*longest <= 1)
             break;
         --*longest;
