@@ -1,8 +1,11 @@
 #include "views/AlbumWriter.h"
 
+#include <cmath>
 #include <deque>
 #include <future>
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -21,6 +24,27 @@ namespace {
 
 constexpr double imageDpi = 300;
 constexpr int pagesAhead = 2;
+// What one photo may take in the file, so that an album of a thousand can be mailed.
+constexpr qint64 imageBytes = 240 * 1024;
+// The JPEG quality Qt's PDF writer stores photos at; it cannot be chosen.
+constexpr int pdfJpegQuality = 94;
+
+// image, or a reduction of it that takes no more than imageBytes in the PDF: a detailed photo
+// prints a little below 300 dpi rather than making the file too large to send.
+QImage withinFileBudget(const QImage& image) {
+    if (image.isNull())
+        return image;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(pdfJpegQuality);
+    if (!writer.write(image) || jpeg.size() <= imageBytes)
+        return image;
+    const double scale = std::sqrt(double(imageBytes) / double(jpeg.size()));
+    return image.scaled((QSizeF(image.size()) * scale).toSize(), Qt::KeepAspectRatio,
+                        Qt::SmoothTransformation);
+}
 
 QString text(const std::string& utf8) {
     return qStringOf(utf8);
@@ -46,10 +70,12 @@ private:
         while (running.size() < std::size_t(window) && started < source.photos.size()) {
             const PhotoRecord& photo = source.photos[started++];
             running.push_back(std::async(std::launch::async, [this, &photo] {
-                return decodeOnMedia(
+                DecodedFile file = decodeOnMedia(
                     fileInFolder(source.photoFolder, photo.slots[PhotoSlot::FileName]),
                     photo.slots[PhotoSlot::MediaNumber], box, fitInside, EmbeddedThumbnail::Ignore,
                     elsewhere());
+                file.image = withinFileBudget(file.image);
+                return file;
             }));
         }
     }

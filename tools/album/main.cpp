@@ -94,7 +94,7 @@ int writeAlbum(const Options& options) {
     if (!outcome.complete)
         return fail(cannotWrite, options.out, error.toStdString());
     std::cout << options.out << ": " << source.photos.size() << " 枚、" << outcome.pages
-              << " ページ\n";
+              << " ページ（欄に収まらず「…」で省略した項目 " << outcome.shortened << " 件）\n";
     return 0;
 }
 
