@@ -11,5 +11,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, fonts-noto-cjk, qt6-translations-l10n")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, fonts-noto-cjk, fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

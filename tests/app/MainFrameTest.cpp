@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMimeData>
@@ -8,6 +9,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/AlbumControl.h"
 #include "app/FrameLayout.h"
 #include "app/OpenDialog.h"
 #include "app/SlideShow.h"
@@ -451,6 +453,32 @@ private Q_SLOTS:
         test.commands().refresh();
         four->trigger();
         QVERIFY(!layout.thumbnailsShown() && test.app.document().fourPhotoLayout());
+    }
+
+    void theAlbumIsSavedFromTheWindowAndAStoppedOneLeavesNothing() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 5)}));
+        AlbumControl& album = test.frame().album();
+        const QString path = QString::fromStdString((scratchFolder() / "album.pdf").string());
+        album.chooseAlbum = [](const QString&) { return AlbumChoice{AlbumScope::Delivery, 2}; };
+        album.choosePdfFile = [path](const QString&) { return path; };
+        std::function<void()> pending;
+        album.runElsewhere = [&pending](std::function<void()> work) { pending = work; };
+        test.commands().refresh();
+        QVERIFY(test.commands().execute(CommandId::SaveAlbumPdf));
+        QCOMPARE(album.progressText(), QString("写真帳を作成中 0 / 5"));
+        test.commands().refresh();
+        QVERIFY(!test.enabled(CommandId::PrintAlbum)); // one album at a time
+        album.cancel();
+        pending();
+        QCoreApplication::processEvents();
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(test.commands().execute(CommandId::SaveAlbumPdf));
+        pending();
+        QCoreApplication::processEvents();
+        QVERIFY(!album.running());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(5) == "%PDF-");
     }
 
     void commandStatesAreRefreshedWhenTheEventLoopGoesIdle() {
