@@ -23,9 +23,9 @@ scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSEL_WERROR=ON -DTE
 scripts/fuzz.sh 30
 
 # The tests that run the image pipeline, the reads of deliveries, the search of other discs and
-# the check's probes on threads, under ThreadSanitizer. Qt's own libraries are not instrumented; the suppressions
+# the check's probes and the album's decodes on threads, under ThreadSanitizer. Qt's own libraries are not instrumented; the suppressions
 # name them, and nothing of ours.
-threaded="imaging_tests media_lookup_tests media_tests main_frame_tests check_tests check_window_tests"
+threaded="imaging_tests media_lookup_tests media_tests main_frame_tests check_tests check_window_tests album_tests"
 export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan/suppressions.txt"
 BUILD_TARGETS="$threaded" scripts/build.sh build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTESSEL_WERROR=ON -DTESSEL_THREAD_SANITIZER=ON

@@ -69,34 +69,30 @@ AlbumControl::~AlbumControl() {
     pool.waitForDone();
 }
 
-AlbumSource AlbumControl::sourceFor(const AlbumChoice& choice) const {
-    AlbumSource source;
-    albumPhotos(document, choice.scope, source.photos);
-    source.photoFolder = document.photoFolder();
-    source.otherDiscs = document.otherDiscs();
-    source.constructionName = constructionNameOf(document.photoData());
-    source.photosPerPage = choice.photosPerPage;
-    return source;
+std::shared_ptr<AlbumControl::Job> AlbumControl::jobFromDialog(const QString& accept) const {
+    const auto choice = chooseAlbum(accept);
+    if (!choice)
+        return nullptr;
+    auto job = std::make_shared<Job>();
+    albumPhotos(document, choice->scope, job->source.photos);
+    job->source.photoFolder = document.photoFolder();
+    job->source.otherDiscs = document.otherDiscs();
+    job->source.constructionName = constructionNameOf(document.photoData());
+    job->source.photosPerPage = choice->photosPerPage;
+    return job;
 }
 
 void AlbumControl::print() {
-    const auto choice = chooseAlbum("印刷...");
-    if (!choice)
-        return;
-    auto job = std::make_shared<Job>();
-    job->source = sourceFor(*choice);
-    job->printer = choosePrinter();
-    if (!job->printer)
+    const auto job = jobFromDialog("印刷...");
+    if (!job || !(job->printer = choosePrinter()))
         return;
     start(job, [](Job& job) { return printAlbum(job.source, *job.printer, job.progress()); });
 }
 
 void AlbumControl::savePdf() {
-    const auto choice = chooseAlbum("保存...");
-    if (!choice)
+    const auto job = jobFromDialog("保存...");
+    if (!job)
         return;
-    auto job = std::make_shared<Job>();
-    job->source = sourceFor(*choice);
     const QString name = QString::fromStdString(job->source.constructionName);
     job->path = choosePdfFile((name.isEmpty() ? QString("写真帳") : name + " 写真帳") + ".pdf");
     if (job->path.isEmpty())

@@ -43,7 +43,8 @@ private:
     struct Job;
     using Work = std::function<AlbumOutcome(Job& job)>;
 
-    AlbumSource sourceFor(const AlbumChoice& choice) const;
+    // A job for the album the dialog asks for; null when it was cancelled.
+    std::shared_ptr<Job> jobFromDialog(const QString& accept) const;
     void start(std::shared_ptr<Job> job, Work work);
     void finish(const std::shared_ptr<Job>& job);
     void showProgress();
