@@ -30,7 +30,8 @@ QSizeF AlbumPreview::pageSize() const {
     return QSizeF(a4Width, a4Height) * previewDpi();
 }
 
-void AlbumPreview::showAlbum(AlbumScope scope, int photosPerPage) {
+void AlbumPreview::showAlbum(AlbumScope shownScope, int photosPerPage) {
+    scope = shownScope;
     perPage = photosPerPage;
     tickets.clear();
     shown.clear();
@@ -72,4 +73,10 @@ void AlbumPreview::paintEvent(QPaintEvent*) {
         paintAlbumPage(painter, page, previewDpi(), perPage, shown[i]);
         painter.restore();
     }
+}
+
+void AlbumPreview::resizeEvent(QResizeEvent*) {
+    // The photos again at the pages' new size: from the cache, sharper when it grew.
+    if (!shown.empty())
+        showAlbum(scope, perPage);
 }

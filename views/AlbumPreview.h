@@ -22,6 +22,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     double previewDpi() const;
@@ -29,6 +30,7 @@ private:
 
     const CQuillonDoc& document;
     ImageLoader& images;
+    AlbumScope scope = AlbumScope::Delivery;
     int perPage = 3;
     std::vector<AlbumPage> shown;
     std::vector<ImageTicket> tickets;
