@@ -46,15 +46,11 @@ QImage withinFileBudget(const QImage& image) {
                         Qt::SmoothTransformation);
 }
 
-QString text(const std::string& utf8) {
-    return qStringOf(utf8);
-}
-
 // Decodes the album's photos in order, a few pages ahead of the page being painted.
 class AheadDecodes {
 public:
-    AheadDecodes(const AlbumSource& source, QSize box)
-        : source(source), box(box), window(pagesAhead * source.photosPerPage) {
+    AheadDecodes(const AlbumSource& source, QSize box, int photosPerPage)
+        : source(source), box(box), window(pagesAhead * photosPerPage) {
         fill();
     }
 
@@ -106,7 +102,7 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
     const QSize box = (layout.bands.front().photo.size() * imageDpi / dpi).toSize();
     const int total = int(source.photos.size());
     AlbumOutcome outcome;
-    AheadDecodes decodes(source, box);
+    AheadDecodes decodes(source, box, perPage);
     for (int first = 0; first < total; first += perPage) {
         AlbumPage page = albumPageOf(source.photos, first, perPage, source.constructionName);
         for (int index = first; index < first + int(page.entries.size()); ++index) {
@@ -128,7 +124,7 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
 AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer,
                         const AlbumProgress& progress) {
     printer.setFullPage(true); // the album's margins are its own
-    printer.setDocName(text(source.constructionName));
+    printer.setDocName(qStringOf(source.constructionName));
     printer.setCreator("TESSEL");
     QPainter painter(&printer);
     const AlbumOutcome outcome = paintAlbum(source, painter, printer, progress);
@@ -151,7 +147,7 @@ AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
         writer.setResolution(int(imageDpi));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(text(source.constructionName));
+        writer.setTitle(qStringOf(source.constructionName));
         writer.setCreator("TESSEL");
         QPainter painter(&writer);
         outcome = paintAlbum(source, painter, writer, progress);
@@ -172,14 +168,14 @@ AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
                       const std::string& constructionName) {
     const int count = int(photos.size());
     AlbumPage page;
-    page.constructionName = text(constructionName);
-    page.classification = text(classificationPathOf(photos[std::size_t(first)]));
+    page.constructionName = qStringOf(constructionName);
+    page.classification = qStringOf(classificationPathOf(photos[std::size_t(first)]));
     page.number = first / photosPerPage + 1;
     page.count = albumPageCount(count, photosPerPage);
     for (int index = first; index < std::min(count, first + photosPerPage); ++index) {
         AlbumEntry& entry = page.entries.emplace_back();
         for (const AlbumParticular& particular : albumParticulars(photos[std::size_t(index)]))
-            entry.particulars.push_back({qStringOf(particular.label), text(particular.text)});
+            entry.particulars.push_back({qStringOf(particular.label), qStringOf(particular.text)});
     }
     return page;
 }
@@ -187,5 +183,5 @@ AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
 void showImage(AlbumEntry& entry, const DecodedFile& file, const std::string& name,
                const std::string& medium) {
     entry.image = file.isDecoded() ? file.image : QImage();
-    entry.caption = file.isDecoded() ? QString() : text(fileCaption(file, name, medium));
+    entry.caption = file.isDecoded() ? QString() : qStringOf(fileCaption(file, name, medium));
 }
