@@ -5,10 +5,6 @@
 
 namespace {
 
-constexpr PhotoSlot classificationSlots[] = {PhotoSlot::MajorCategory, PhotoSlot::PhotoCategory,
-                                             PhotoSlot::WorkType, PhotoSlot::WorkKind,
-                                             PhotoSlot::WorkDetail};
-
 // The node chosen in browse mode 1; in mode 0 none is, and the node the tree highlights, the
 // current photo's, is meant.
 const CategoryNode* highlightedNode(const CQuillonDoc& document) {
@@ -38,10 +34,11 @@ std::vector<AlbumParticular> albumParticulars(const PhotoRecord& photo) {
 
 std::string classificationPathOf(const PhotoRecord& photo) {
     std::string path;
-    for (const PhotoSlot slot : classificationSlots) {
-        if (photo.slots[slot].empty())
+    for (int level = 1; level <= CategoryNode::deepestLevel; ++level) {
+        const std::string& key = photo.slots[classificationSlot(level)];
+        if (key.empty())
             break; // a photo goes no deeper than its first empty level, as in the tree
-        path += (path.empty() ? "" : "/") + photo.slots[slot];
+        path += (path.empty() ? "" : "/") + key;
     }
     return path;
 }

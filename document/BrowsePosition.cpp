@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "document/AlbumContent.h"
 #include "document/CQuillonDoc.h"
 #include "document/PhotoOrder.h"
 
@@ -59,7 +60,6 @@ std::string browsePositionText(const CQuillonDoc& document) {
 }
 
 std::string windowTitleFor(const CQuillonDoc& document) {
-    const PhotoDataSet& data = document.photoData();
-    const std::string& name = data.constructionInfo.slots[ConstructionSlot::ConstructionName];
-    return data.hasConstructionInfo && !name.empty() ? name + " — TESSEL" : "TESSEL";
+    const std::string name = constructionNameOf(document.photoData());
+    return name.empty() ? "TESSEL" : name + " — TESSEL";
 }
