@@ -13,6 +13,22 @@ const CategoryNode* highlightedNode(const CQuillonDoc& document) {
     return document.rootNode().deepestNodeOf(*document.currentPhoto());
 }
 
+// The document's list scope takes its photos from, in whatever order it holds them; null
+// when the scope has none.
+const PhotoList* photosOf(const CQuillonDoc& document, AlbumScope scope) {
+    switch (scope) {
+    case AlbumScope::Delivery:
+        return &document.photoData().photos;
+    case AlbumScope::ChosenNode: {
+        const CategoryNode* node = highlightedNode(document);
+        return node ? &node->photos : nullptr;
+    }
+    case AlbumScope::SearchMatches:
+        return document.searching() ? &document.photoOrder() : nullptr;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::vector<AlbumParticular> albumParticulars(const PhotoRecord& photo) {
@@ -51,20 +67,14 @@ std::string constructionNameOf(const PhotoDataSet& data) {
 
 void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photos) {
     photos.clear();
-    switch (scope) {
-    case AlbumScope::Delivery:
-        photos.shareFrom(document.photoData().photos);
-        break;
-    case AlbumScope::ChosenNode:
-        if (const CategoryNode* node = highlightedNode(document))
-            photos.shareFrom(node->photos);
-        break;
-    case AlbumScope::SearchMatches:
-        if (document.searching())
-            photos.shareFrom(document.photoOrder());
-        break;
-    }
+    if (const PhotoList* taken = photosOf(document, scope))
+        photos.shareFrom(*taken);
     sortBySerialNumber(photos);
+}
+
+std::size_t albumPhotoCount(const CQuillonDoc& document, AlbumScope scope) {
+    const PhotoList* taken = photosOf(document, scope);
+    return taken ? taken->size() : 0;
 }
 
 const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path) {

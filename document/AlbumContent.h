@@ -36,6 +36,8 @@ std::string constructionNameOf(const PhotoDataSet& data);
 // The photos scope takes from the open delivery, in serial-number order; empty when the scope
 // has none (no node chosen, no search under way).
 void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photos);
+// How many photos scope takes, without putting them in order.
+std::size_t albumPhotoCount(const CQuillonDoc& document, AlbumScope scope);
 
 // The tree node at path, its keys from 写真-大分類 down joined by "/" as the tree shows them
 // ("工事/施工状況写真/道路土工"); the root (every photo) for an empty path; null for none.

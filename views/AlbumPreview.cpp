@@ -30,13 +30,15 @@ QSizeF AlbumPreview::pageSize() const {
     return QSizeF(a4Width, a4Height) * previewDpi();
 }
 
-void AlbumPreview::showAlbum(AlbumScope shownScope, int photosPerPage) {
-    scope = shownScope;
+void AlbumPreview::showAlbum(AlbumScope scope, int photosPerPage) {
     perPage = photosPerPage;
+    albumPhotos(document, scope, photos);
+    showPages();
+}
+
+void AlbumPreview::showPages() {
     tickets.clear();
     shown.clear();
-    PhotoList photos;
-    albumPhotos(document, scope, photos);
     const int count = int(photos.size());
     const QSize box =
         (albumPageLayout(pageSize(), previewDpi(), perPage).bands.front().photo.size() *
@@ -78,5 +80,5 @@ void AlbumPreview::paintEvent(QPaintEvent*) {
 void AlbumPreview::resizeEvent(QResizeEvent*) {
     // The photos again at the pages' new size: from the cache, sharper when it grew.
     if (!shown.empty())
-        showAlbum(scope, perPage);
+        showPages();
 }

@@ -17,8 +17,6 @@ public:
 
     // Shows the album of scope, photosPerPage to a page.
     void showAlbum(AlbumScope scope, int photosPerPage);
-    // The pages shown, for tests.
-    const std::vector<AlbumPage>& pages() const { return shown; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,10 +25,12 @@ protected:
 private:
     double previewDpi() const;
     QSizeF pageSize() const;
+    // The first pages at the size they are shown, their photos asked for at that size.
+    void showPages();
 
     const CQuillonDoc& document;
     ImageLoader& images;
-    AlbumScope scope = AlbumScope::Delivery;
+    PhotoList photos; // the album's, in order
     int perPage = 3;
     std::vector<AlbumPage> shown;
     std::vector<ImageTicket> tickets;

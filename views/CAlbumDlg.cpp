@@ -11,17 +11,6 @@
 #include <QVBoxLayout>
 
 #include "views/AlbumPreview.h"
-#include "views/PlainText.h"
-
-namespace {
-
-int photoCount(const CQuillonDoc& document, AlbumScope scope) {
-    PhotoList photos;
-    albumPhotos(document, scope, photos);
-    return int(photos.size());
-}
-
-} // namespace
 
 CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QString& accept,
                      QWidget* parent)
@@ -34,7 +23,7 @@ CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QSt
     for (const auto& [scope, label] : {std::pair{AlbumScope::Delivery, QString("納品全体")},
                                        std::pair{AlbumScope::ChosenNode, QString("選択中の分類")},
                                        std::pair{AlbumScope::SearchMatches, QString("検索結果")}})
-        addScope(scope, label, photoCount(document, scope));
+        addScope(scope, label, int(albumPhotoCount(document, scope)));
     for (QAbstractButton* button : scopes->buttons())
         scopeColumn->addWidget(button);
     perPage->addItems({"1", "2", "3"});
@@ -67,12 +56,6 @@ void CAlbumDlg::addScope(AlbumScope scope, const QString& label, int count) {
 
 AlbumChoice CAlbumDlg::choice() const {
     return {AlbumScope(scopes->checkedId()), perPage->currentIndex() + 1};
-}
-
-void CAlbumDlg::choose(AlbumChoice chosen) {
-    scopes->button(int(chosen.scope))->setChecked(true);
-    perPage->setCurrentIndex(chosen.photosPerPage - 1);
-    showPreview();
 }
 
 void CAlbumDlg::showPreview() {

@@ -25,8 +25,6 @@ public:
               QWidget* parent = nullptr);
 
     AlbumChoice choice() const;
-    void choose(AlbumChoice chosen);
-    AlbumPreview& preview() const { return *pages; }
 
 private:
     void addScope(AlbumScope scope, const QString& label, int count);
