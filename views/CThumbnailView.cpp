@@ -94,8 +94,8 @@ void CThumbnailView::setShown(bool isShown) {
 
 void CThumbnailView::refresh() {
     updateScrollRange();
-    scrollToCurrent();
-    requestShown();
+    if (!scrollToCurrent())
+        requestShown(); // a scroll has asked for its cells already
     viewport()->update();
 }
 
@@ -119,16 +119,18 @@ void CThumbnailView::updateScrollRange() {
     bar.setSingleStep(cells.cellRect(0).height() / 4);
 }
 
-void CThumbnailView::scrollToCurrent() {
+bool CThumbnailView::scrollToCurrent() {
     const int current = document.currentIndex();
     if (current < 0)
-        return;
+        return false;
     const QRect cell = grid().cellRect(current);
     QScrollBar& bar = *verticalScrollBar();
-    if (cell.top() < bar.value())
+    const int before = bar.value();
+    if (cell.top() < before)
         bar.setValue(cell.top());
-    else if (cell.bottom() >= bar.value() + viewport()->height())
+    else if (cell.bottom() >= before + viewport()->height())
         bar.setValue(cell.bottom() + 1 - viewport()->height());
+    return bar.value() != before;
 }
 
 void CThumbnailView::requestShown() {
@@ -169,17 +171,17 @@ void CThumbnailView::request(int index) {
     const ImageSlot::File file = ImageSlot::photoFile(document, photo);
     thumbnail.ticket = images.request(
         file.path, imageBox(),
-        [this, &photo](const DecodedFile& decoded) { deliver(photo, decoded); }, fitInside,
-        file.medium, EmbeddedThumbnail::Accept);
+        [this, &photo, file](const DecodedFile& decoded) { deliver(photo, file, decoded); },
+        fitInside, file.medium, EmbeddedThumbnail::Accept);
 }
 
-void CThumbnailView::deliver(const PhotoRecord& photo, const DecodedFile& file) {
+void CThumbnailView::deliver(const PhotoRecord& photo, const ImageSlot::File& named,
+                             const DecodedFile& file) {
     Thumbnail& thumbnail = thumbnails.at(&photo);
     if (file.isDecoded()) {
         thumbnail.image = fittedInto(file.image, imageBox());
         thumbnail.image.setDevicePixelRatio(devicePixelRatio());
     } else {
-        const ImageSlot::File named = ImageSlot::photoFile(document, photo);
         thumbnail.caption = qStringOf(fileCaption(file, named.name, named.medium));
     }
     viewport()->update(cellRectOf(thumbnail.index));
@@ -218,11 +220,8 @@ void CThumbnailView::moveBy(int step) {
 
 void CThumbnailView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (!shown)
-        return;
-    updateScrollRange();
-    scrollToCurrent();
-    requestShown();
+    if (shown)
+        refresh();
 }
 
 void CThumbnailView::scrollContentsBy(int, int dy) {

@@ -10,6 +10,7 @@
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
 #include "imaging/ImageLoader.h"
+#include "views/ImageSlot.h"
 #include "views/ThumbnailGrid.h"
 
 // The overview of thumbnails: the photos of the browsing order (the whole delivery, the chosen
@@ -76,10 +77,11 @@ private:
     void refresh();
     void clearThumbnails();
     void updateScrollRange();
-    void scrollToCurrent();
+    // Scrolls the current photo's cell into view; whether that moved the grid.
+    bool scrollToCurrent();
     void requestShown();
     void request(int index);
-    void deliver(const PhotoRecord& photo, const DecodedFile& file);
+    void deliver(const PhotoRecord& photo, const ImageSlot::File& named, const DecodedFile& file);
     void moveBy(int step);
     int indexAtViewport(QPoint point) const;
     void paintCell(QPainter& painter, int index, const QRect& cell) const;
