@@ -3,13 +3,13 @@
 #include <atomic>
 
 #include <QFileDialog>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 
 #include "document/AlbumContent.h"
+#include "views/PlainText.h"
 
 // One album under way: what the worker reports, and where it writes.
 struct AlbumControl::Job {
@@ -138,9 +138,8 @@ void AlbumControl::finish(const std::shared_ptr<Job>& job) {
 QString AlbumControl::progressText() const {
     if (!underway)
         return {};
-    const QLocale numbers(QLocale::Japanese);
     return QString("写真帳を作成中 %1 / %2")
-        .arg(numbers.toString(underway->done.load()), numbers.toString(underway->total.load()));
+        .arg(groupedNumber(underway->done.load()), groupedNumber(underway->total.load()));
 }
 
 void AlbumControl::showProgress() {

@@ -5,12 +5,12 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "views/AlbumPreview.h"
+#include "views/PlainText.h"
 
 CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QString& accept,
                      QWidget* parent)
@@ -47,8 +47,7 @@ CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QSt
 }
 
 void CAlbumDlg::addScope(AlbumScope scope, const QString& label, int count) {
-    auto* button = new QRadioButton(
-        QString("%1（%2 枚）").arg(label, QLocale(QLocale::Japanese).toString(count)));
+    auto* button = new QRadioButton(QString("%1（%2 枚）").arg(label, groupedNumber(count)));
     button->setEnabled(count > 0);
     button->setChecked(scope == AlbumScope::Delivery);
     scopes->addButton(button, int(scope));

@@ -7,9 +7,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSignalBlocker>
 #include <QToolButton>
+
+#include "views/PlainText.h"
 
 namespace {
 
@@ -131,13 +132,12 @@ QString CFindBar::countText() const {
 }
 
 void CFindBar::showCount() {
-    const QLocale numbers(QLocale::Japanese);
     if (noMatch)
         count->setText("一致する写真はありません");
     else if (document.searching() && document.currentPhoto())
         count->setText(QString("%1 / %2 件")
-                           .arg(numbers.toString(document.currentIndex() + 1),
-                                numbers.toString(qlonglong(document.photoOrder().size()))));
+                           .arg(groupedNumber(document.currentIndex() + 1),
+                                groupedNumber(qint64(document.photoOrder().size()))));
     else
         count->clear();
 }

@@ -1,7 +1,5 @@
 #include "views/PhotoInformation.h"
 
-#include <QLocale>
-
 #include "check/FileRules.h"
 #include "views/PlainText.h"
 
@@ -40,8 +38,7 @@ InfoSection fileSection(const PhotoFileInfo& file) {
         section.note = "この媒体にありません。";
         return section;
     }
-    section.rows.push_back(
-        {"大きさ", QLocale(QLocale::Japanese).toString(qint64(file.size)) + " バイト"});
+    section.rows.push_back({"大きさ", groupedNumber(qint64(file.size)) + " バイト"});
     const std::string_view format = formatName(facts.format);
     section.rows.push_back({"形式", format.empty() ? "画像ではありません" : qStringOf(format)});
     if (facts.width > 0)

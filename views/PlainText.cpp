@@ -1,6 +1,7 @@
 #include "views/PlainText.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QTextDocument>
 
 QLabel* makePlainTextLabel(QWidget* parent) {
@@ -17,4 +18,8 @@ QString plainTextToolTip(const QString& text) {
 
 QString qStringOf(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString groupedNumber(qint64 count) {
+    return QLocale(QLocale::Japanese).toString(count);
 }

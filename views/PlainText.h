@@ -16,3 +16,5 @@ QLabel* makePlainTextLabel(QWidget* parent);
 QString plainTextToolTip(const QString& text);
 // A UTF-8 text of the model, as Qt holds it.
 QString qStringOf(std::string_view utf8);
+// A count as the program writes counts: digits grouped by thousands (1,000).
+QString groupedNumber(qint64 count);
