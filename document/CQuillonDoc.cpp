@@ -33,10 +33,21 @@ void CQuillonDoc::removeView(DocumentView& view) {
 }
 
 void CQuillonDoc::updateAllViews(DocumentView* sender, UpdateHint hint) {
-    for (DocumentView* view : views) {
-        if (view != sender)
-            view->onUpdate(sender, hint);
+    // A view that changes the document while hearing a hint would have later views hear the
+    // change before the hint: the change's hint waits until every view heard the first.
+    pendingHints.emplace_back(sender, hint);
+    if (broadcasting)
+        return;
+    broadcasting = true;
+    while (!pendingHints.empty()) {
+        const auto [from, next] = pendingHints.front();
+        pendingHints.pop_front();
+        for (DocumentView* view : views) {
+            if (view != from)
+                view->onUpdate(from, next);
+        }
     }
+    broadcasting = false;
 }
 
 void CQuillonDoc::sendInitialUpdate() {
@@ -241,8 +252,10 @@ std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) 
     if (!searchIndex)
         searchIndex = searchPreparation()();
     const std::vector<PhotoRecord*> found = searchIndex->matches(query);
-    if (found.empty())
+    if (found.empty()) {
+        endSearch(sender);
         return 0;
+    }
     PhotoRecord& chosen = *found[current ? searchIndex->firstAtOrAfter(found, *current) : 0];
     order.clear();
     for (PhotoRecord* photo : found)

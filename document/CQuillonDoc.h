@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/CategoryNode.h"
@@ -75,8 +77,8 @@ public:
     // its deepest node is chosen first, so that stepping goes on among its neighbours.
     bool goToPhotoInFile(int filePosition, DocumentView* sender);
     // Makes the photos that match query the browsing order, in serial-number order, and the
-    // first of them at or after the current photo current (after the last: the first). With
-    // no match nothing changes. Returns how many matched.
+    // first of them at or after the current photo current (after the last: the first). No
+    // match ends the search. Returns how many matched.
     std::size_t search(const SearchQuery& query, DocumentView* sender);
     // Returns to the order the browse mode gives, the current photo kept. Choosing a node, or
     // a photo outside the matches, ends a search as well.
@@ -124,6 +126,8 @@ private:
 
     DocumentHost& host;
     std::vector<DocumentView*> views;
+    std::deque<std::pair<DocumentView*, UpdateHint>> pendingHints;
+    bool broadcasting = false;
     std::string path;
 
     PhotoDataSet data;

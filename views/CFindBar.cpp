@@ -53,6 +53,10 @@ CFindBar::CFindBar(CQuillonDoc& document, QWidget* parent)
                                          new QLabel("〜"), to, flagged, count, closer})
         layout->addWidget(widget);
     layout->setStretchFactor(text, 1);
+    // The count keeps its place, so the buttons do not move under the pointer as it changes.
+    const QFontMetrics metrics = count->fontMetrics();
+    count->setFixedWidth(std::max(metrics.horizontalAdvance("一致する写真はありません"),
+                                  metrics.horizontalAdvance("99,999 / 99,999 件")));
 
     connect(text, &QLineEdit::textChanged, this, &CFindBar::searchNow);
     connect(text, &QLineEdit::returnPressed, this, &CFindBar::nextMatch);
@@ -143,13 +147,27 @@ void CFindBar::showCount() {
 }
 
 void CFindBar::onUpdate(DocumentView*, UpdateHint hint) {
-    if (hint == UpdateHint::HINT_CLEAR) {
-        noMatch = false;
-        setFlaggedPhotos({});
-    }
+    if (hint == UpdateHint::HINT_CLEAR)
+        resetFilters();
     if (hint == UpdateHint::HINT_INITIAL)
         offerShootingDays();
     showCount();
+}
+
+void CFindBar::resetFilters() {
+    // Heard while the document changes: the bar must not search meanwhile.
+    const QSignalBlocker quiet[] = {QSignalBlocker(text), QSignalBlocker(representative),
+                                    QSignalBlocker(submission), QSignalBlocker(byDate),
+                                    QSignalBlocker(flagged)};
+    text->clear();
+    for (QAbstractButton* filter :
+         std::initializer_list<QAbstractButton*>{representative, submission, byDate, flagged})
+        filter->setChecked(false);
+    from->setEnabled(false);
+    to->setEnabled(false);
+    flaggedPhotos.clear();
+    flagged->setEnabled(false);
+    noMatch = false;
 }
 
 void CFindBar::offerShootingDays() {

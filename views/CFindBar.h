@@ -33,6 +33,7 @@ public:
     // "12 / 5,000 件", "一致する写真はありません", or nothing.
     QString countText() const;
     QLineEdit& textField() { return *text; }
+    QToolButton& flaggedFilter() { return *flagged; }
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
@@ -43,6 +44,7 @@ private:
     void searchNow();
     void nextMatch();
     void showCount();
+    void resetFilters();
     void offerShootingDays();
     SearchQuery query() const;
 

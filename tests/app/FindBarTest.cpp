@@ -58,8 +58,11 @@ private Q_SLOTS:
         QTest::keyClick(&bar.textField(), Qt::Key_Return); // after the last: the first
         QCOMPARE(document.currentPhoto()->slots[PhotoSlot::SerialNumber], "1");
 
-        bar.textField().setText("nothing");
+        bar.textField().setText("nothing"); // no match: no search, and Enter goes nowhere
         QCOMPARE(bar.countText(), QString("一致する写真はありません"));
+        QVERIFY(!document.searching() && badgeOf(test, "A").isEmpty());
+        QCOMPARE(test.frame().positionText(), QString("写真 1 / 4"));
+        QTest::keyClick(&bar.textField(), Qt::Key_Return);
         QCOMPARE(document.currentPhoto()->slots[PhotoSlot::SerialNumber], "1");
 
         test.commands().refresh();
@@ -69,6 +72,30 @@ private Q_SLOTS:
         QCOMPARE(document.photoOrder().size(), std::size_t(4));
         QCOMPARE(document.currentPhoto()->slots[PhotoSlot::SerialNumber], "1");
         QVERIFY(badgeOf(test, "A").isEmpty());
+    }
+
+    void anotherOpenResetsTheBarWithoutTouchingTheDocumentMeanwhile() {
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel"}) && test.open(writeSearchedDelivery()));
+        CQuillonDoc& document = test.app.document();
+        CFindBar& bar = test.frame().clientArea().findBar();
+        bar.open();
+        bar.setFlaggedPhotos({&document.photoData().photos[1]});
+        bar.flaggedFilter().setChecked(true);
+        QCOMPARE(document.photoOrder().size(), std::size_t(1));
+        // Every view, and last one that records what it hears.
+        struct Listener : DocumentView {
+            std::vector<UpdateHint> hints;
+            void onUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
+        } listener;
+        document.addView(listener);
+        QVERIFY(test.open(writeSearchedDelivery()));
+        document.removeView(listener);
+        QCOMPARE(listener.hints,
+                 (std::vector<UpdateHint>{UpdateHint::HINT_CLEAR, UpdateHint::HINT_PHOTO_CHANGED,
+                                          UpdateHint::HINT_INITIAL}));
+        QVERIFY(!bar.flaggedFilter().isChecked() && !document.searching());
+        QCOMPARE(document.photoOrder().size(), std::size_t(4));
     }
 };
 

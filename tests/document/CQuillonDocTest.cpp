@@ -83,6 +83,27 @@ using Hints = std::vector<UpdateHint>;
 
 } // namespace
 
+TEST_F(DocumentTest, AViewThatChangesTheDocumentWhileHearingAHintLetsEveryViewHearItFirst) {
+    // The first view ends a search when it hears the clear hint, as the find bar once did.
+    struct SearchEnder : DocumentView {
+        CQuillonDoc& document;
+        explicit SearchEnder(CQuillonDoc& document) : document(document) {}
+        void onUpdate(DocumentView*, UpdateHint hint) override {
+            if (hint == UpdateHint::HINT_CLEAR)
+                document.goToPhoto(1, this);
+        }
+    } ender(document);
+    document.removeView(view);
+    document.removeView(otherView);
+    document.addView(ender);
+    document.addView(view);
+    open({{"1"}, {"2"}});
+    ASSERT_TRUE(document.OnOpenDocument(write({{"3"}, {"4"}})));
+    EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_CLEAR, UpdateHint::HINT_PHOTO_CHANGED,
+                                 UpdateHint::HINT_PHOTO_CHANGED}));
+    document.removeView(ender);
+}
+
 TEST_F(DocumentTest, AnOpenClearsThenAnnouncesTheFirstPhoto) {
     ASSERT_TRUE(document.OnOpenDocument(write({{"2"}, {"1"}})));
     EXPECT_EQ(view.hints, (Hints{UpdateHint::HINT_CLEAR, UpdateHint::HINT_PHOTO_CHANGED}));
