@@ -3,10 +3,12 @@
 #include <atomic>
 
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QStatusBar>
 
 #include "document/AlbumContent.h"
 #include "views/PlainText.h"
@@ -53,6 +55,10 @@ AlbumControl::AlbumControl(CQuillonDoc& document, ImageLoader& images, QWidget& 
     showError = [this](const QString& message) {
         QMessageBox::warning(&this->window, "TESSEL", message);
     };
+    showStatus = [this](const QString& message) {
+        if (auto* frame = qobject_cast<QMainWindow*>(&this->window))
+            frame->statusBar()->showMessage(message);
+    };
     progress->setWindowTitle("写真帳");
     progress->setCancelButtonText("中止");
     progress->setWindowModality(Qt::NonModal); // the viewer stays usable meanwhile
@@ -86,7 +92,9 @@ void AlbumControl::print() {
     const auto job = jobFromDialog("印刷...");
     if (!job || !(job->printer = choosePrinter()))
         return;
-    start(job, [](Job& job) { return printAlbum(job.source, *job.printer, job.progress()); });
+    start(job, [](Job& job) {
+        return printAlbum(job.source, *job.printer, job.progress(), &job.error);
+    });
 }
 
 void AlbumControl::savePdf() {
@@ -120,18 +128,30 @@ void AlbumControl::cancel() {
     if (!underway)
         return;
     underway->stopped = true;
+    endProgress();
+}
+
+void AlbumControl::endProgress() {
     underway.reset();
     progressTimer.stop();
+    // Without auto-close, reset only rewinds the dialog; it must be hidden as well.
     progress->reset();
+    progress->hide();
 }
 
 void AlbumControl::finish(const std::shared_ptr<Job>& job) {
-    if (job == underway) {
-        underway.reset();
-        progressTimer.stop();
-        progress->reset();
-    }
-    if (!job->outcome.complete && !job->stopped && !job->path.isEmpty())
+    if (job == underway)
+        endProgress();
+    if (job->stopped)
+        return;
+    const bool printed = job->path.isEmpty();
+    if (job->outcome.complete)
+        showStatus(QString(printed ? "写真帳を印刷しました（%1 ページ）"
+                                   : "写真帳を保存しました（%1 ページ）")
+                       .arg(groupedNumber(job->outcome.pages)));
+    else if (printed)
+        showError(QString("写真帳を印刷できませんでした。\n%1").arg(job->error));
+    else
         showError(QString("%1 を保存できませんでした。\n%2").arg(job->path, job->error));
 }
 
@@ -147,4 +167,8 @@ void AlbumControl::showProgress() {
         return;
     progress->setLabelText(progressText());
     progress->setValue(underway->done);
+}
+
+bool AlbumControl::showsProgress() const {
+    return !progress->isHidden();
 }

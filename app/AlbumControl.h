@@ -38,6 +38,9 @@ public:
     std::function<std::unique_ptr<QPrinter>()> choosePrinter;
     std::function<void(std::function<void()> work)> runElsewhere;
     std::function<void(const QString& message)> showError;
+    std::function<void(const QString& message)> showStatus;
+    // Whether the progress dialog is on screen.
+    bool showsProgress() const;
 
 private:
     struct Job;
@@ -47,6 +50,7 @@ private:
     std::shared_ptr<Job> jobFromDialog(const QString& accept) const;
     void start(std::shared_ptr<Job> job, Work work);
     void finish(const std::shared_ptr<Job>& job);
+    void endProgress();
     void showProgress();
 
     CQuillonDoc& document;

@@ -1,7 +1,7 @@
 #include "document/SystemErrorText.h"
 
 #include <cerrno>
-#include <cstring>
+#include <string>
 
 std::string systemErrorText(int error) {
     switch (error) {
@@ -19,7 +19,28 @@ std::string systemErrorText(int error) {
     case ENOSPC:
     case EDQUOT:
         return "ディスクに空きがありません。";
+    case EIO:
+        return "読み書きできませんでした。媒体が傷んでいるか、取り出されています。";
+    case ENAMETOOLONG:
+        return "ファイル名かパスが長すぎます。";
+    case EEXIST:
+        return "同じ名前のファイルがあります。";
+    case ENXIO:
+    case ENODEV:
+    case ENOMEDIUM:
+        return "媒体が入っていないか、装置がありません。";
+    case EBUSY:
+    case ETXTBSY:
+        return "ファイルが使用中です。";
+    case EMFILE:
+    case ENFILE:
+        return "開いているファイルが多すぎます。";
+    case ELOOP:
+        return "シンボリックリンクが循環しています。";
+    case EFBIG:
+        return "ファイルが大きすぎます。";
     default:
-        return std::strerror(error);
+        // The system's own text is English: the number lets an administrator look it up.
+        return "システムのエラーです（エラー番号 " + std::to_string(error) + "）。";
     }
 }

@@ -1,5 +1,6 @@
 #include "views/AlbumWriter.h"
 
+#include <cerrno>
 #include <cmath>
 #include <deque>
 #include <future>
@@ -19,6 +20,8 @@
 #include "views/AlbumPainter.h"
 #include "views/FileCaption.h"
 #include "views/PlainText.h"
+#include "views/PrintDialog.h"
+#include "views/SaveFailure.h"
 
 namespace {
 
@@ -121,12 +124,17 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
     return outcome;
 }
 
-AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer,
-                        const AlbumProgress& progress) {
+AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer, const AlbumProgress& progress,
+                        QString* error) {
     printer.setFullPage(true); // the album's margins are its own
     printer.setDocName(qStringOf(source.constructionName));
     printer.setCreator("TESSEL");
-    QPainter painter(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        if (error)
+            *error = printerFailure(printer);
+        return {};
+    }
     const AlbumOutcome outcome = paintAlbum(source, painter, printer, progress);
     if (!outcome.complete)
         printer.abort();
@@ -136,9 +144,10 @@ AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer,
 AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
                           const AlbumProgress& progress, QString* error) {
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = saveFailure(file, errno);
         return {};
     }
     AlbumOutcome outcome;
@@ -156,9 +165,10 @@ AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
         file.cancelWriting();
         return outcome;
     }
+    errno = 0;
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = saveFailure(file, errno);
         outcome.complete = false;
     }
     return outcome;

@@ -42,9 +42,9 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
                         const AlbumProgress& progress);
 
 // Prints the album on the whole paper of printer, whatever its size; a stopped album is
-// aborted, not printed in part.
-AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer,
-                        const AlbumProgress& progress);
+// aborted, not printed in part. error says why the printer could not be opened.
+AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer, const AlbumProgress& progress,
+                        QString* error = nullptr);
 
 // Writes the album to a PDF file at path, A4 portrait, with the works' name as its title and
 // TESSEL as its creator. The file is written aside and put in place at the end: a stopped

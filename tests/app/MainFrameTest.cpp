@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -464,21 +465,40 @@ private Q_SLOTS:
         album.choosePdfFile = [path](const QString&) { return path; };
         std::function<void()> pending;
         album.runElsewhere = [&pending](std::function<void()> work) { pending = work; };
+        QStringList said;
+        album.showStatus = [&said](const QString& text) { said.append(text); };
+        album.showError = [&said](const QString& text) { said.append(text); };
         test.commands().refresh();
         QVERIFY(test.commands().execute(CommandId::SaveAlbumPdf));
         QCOMPARE(album.progressText(), QString("写真帳を作成中 0 / 5"));
+        QVERIFY(album.showsProgress());
         test.commands().refresh();
         QVERIFY(!test.enabled(CommandId::PrintAlbum)); // one album at a time
         album.cancel();
         pending();
         QCoreApplication::processEvents();
-        QVERIFY(!QFile::exists(path));
+        QVERIFY(!QFile::exists(path) && !album.showsProgress() && said.isEmpty());
         QVERIFY(test.commands().execute(CommandId::SaveAlbumPdf));
         pending();
         QCoreApplication::processEvents();
-        QVERIFY(!album.running());
+        QVERIFY(!album.running() && !album.showsProgress());
+        QCOMPARE(said, QStringList{"写真帳を保存しました（3 ページ）"});
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(5) == "%PDF-");
+        // A printer that cannot be opened is reported, and the progress goes.
+        album.choosePrinter = [] {
+            auto printer = std::make_unique<QPrinter>();
+            printer->setOutputFileName("/nonexistent/album.pdf");
+            return printer;
+        };
+        QVERIFY(test.commands().execute(CommandId::PrintAlbum));
+        pending();
+        QCoreApplication::processEvents();
+        QVERIFY(!album.showsProgress());
+        QCOMPARE(
+            said.last(),
+            QString(
+                "写真帳を印刷できませんでした。\n/nonexistent/album.pdf に書き込めませんでした。"));
     }
 
     void commandStatesAreRefreshedWhenTheEventLoopGoesIdle() {
