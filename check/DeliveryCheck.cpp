@@ -20,7 +20,7 @@ using Findings = std::vector<Finding>;
 // One photo or drawing file to probe.
 struct FileJob {
     int position;
-    bool drawing;
+    int drawing; // its place among the photo's drawings; -1 for the photo's own file
     std::string name;
     std::string path;
     std::string medium;
@@ -35,14 +35,15 @@ std::vector<FileJob> fileJobs(const CheckInput& input) {
     std::vector<FileJob> jobs;
     int position = 0;
     for (const PhotoRecord* photo : input.data.photos) {
-        const auto add = [&](const std::string& folder, const std::string& name, bool drawing) {
+        const auto add = [&](const std::string& folder, const std::string& name, int drawing) {
             const std::string path = fileInFolder(folder, name);
             if (!name.empty() && !path.empty())
                 jobs.push_back({position, drawing, name, path, mediumOf(*photo)});
         };
-        add(input.folders.photos, photo->slots[PhotoSlot::FileName], false);
-        for (const ReferenceDrawing& drawing : photo->drawings)
-            add(input.folders.drawings, drawing.slots[DrawingSlot::DrawingFileName], true);
+        add(input.folders.photos, photo->slots[PhotoSlot::FileName], -1);
+        for (std::size_t drawing = 0; drawing < photo->drawings.size(); ++drawing)
+            add(input.folders.drawings,
+                photo->drawings[drawing].slots[DrawingSlot::DrawingFileName], int(drawing));
         ++position;
     }
     return jobs;
@@ -83,10 +84,11 @@ std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInp
 
 Findings findingsOfFile(const FileJob& job, const FileFacts& facts, const CheckInput& input,
                         const PhotoRecord& photo) {
-    const std::string prefix = job.drawing ? "drawing" : "file";
+    const bool drawing = job.drawing != -1;
+    const std::string prefix = drawing ? "drawing" : "file";
     if (facts.exists)
         return fileFindings(facts, job.name, prefix,
-                            job.drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate]);
+                            drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate]);
     if (job.medium == input.thisMedium)
         return {makeFinding(prefix + "-missing",
                             "この媒体（メディア番号 " + input.thisMedium + "）にありません")};
@@ -198,8 +200,10 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
     for (std::size_t job = 0; result.complete && job < jobs.size(); ++job) {
         const PhotoRecord& photo = photos[std::size_t(jobs[job].position)];
         Findings found = findingsOfFile(jobs[job], facts[job], input, photo);
-        for (Finding& finding : found)
+        for (Finding& finding : found) {
             finding.fileName = jobs[job].name;
+            finding.drawing = jobs[job].drawing;
+        }
         perPhoto[std::size_t(jobs[job].position)].insert(
             perPhoto[std::size_t(jobs[job].position)].end(), found.begin(), found.end());
     }

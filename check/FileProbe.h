@@ -18,6 +18,7 @@ struct FileFacts {
     bool truncated = false; // a JPEG without its end-of-image marker
     // The day of EXIF DateTimeOriginal, written CCYY-MM-DD; nothing without one.
     std::optional<std::string> exifDate;
+    bool leavesDelivery = false; // a link to a file outside the delivery: nothing more is read
 };
 
 // Looks at files for the check; never writes. Called from several threads at once.

@@ -73,6 +73,12 @@ std::vector<Finding> fileFindings(const FileFacts& facts, std::string_view name,
                                   std::string_view prefix, const std::string* shotDate) {
     Findings found;
     const std::string rule(prefix);
+    if (facts.leavesDelivery) {
+        found.push_back(
+            makeFinding(rule + "-name-unsafe",
+                        "納品フォルダーの外のファイルへのシンボリックリンクです（開かない）"));
+        return found;
+    }
     if (!checkFormat(facts, name, rule, found))
         return found;
     if (!facts.decodable)

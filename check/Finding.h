@@ -17,5 +17,6 @@ struct Finding {
     std::string serial;      // the photo's シリアル番号 as written; empty for the delivery
     std::string fileName;    // the photo's or drawing's file name, or the stray file's
     int position = -1;       // the photo's place in the file, from 0; -1 for the delivery
+    int drawing = -1;        // the drawing's place among the photo's, from 0; -1: the photo
     std::string message;     // Japanese: what is wrong, and what was expected
 };

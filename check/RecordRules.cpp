@@ -87,8 +87,9 @@ void checkClassification(const PhotoRecord& photo, Findings& found) {
                                     "写真区分" + quoted(category) + "の写真に工種がありません"));
 }
 
-// prefix "file" or "drawing"; letter P or D.
-void checkFileName(std::string_view name, std::string_view prefix, char letter, Findings& found) {
+// prefix "file" or "drawing"; letter P or D; drawing the drawing's place, -1 for the photo.
+void checkFileName(std::string_view name, std::string_view prefix, char letter, int drawing,
+                   Findings& found) {
     if (name.empty())
         return;
     const std::string rule(prefix);
@@ -105,6 +106,7 @@ void checkFileName(std::string_view name, std::string_view prefix, char letter, 
     else
         return;
     found.back().fileName = std::string(name);
+    found.back().drawing = drawing;
 }
 
 } // namespace
@@ -116,8 +118,9 @@ std::vector<Finding> recordFindings(const PhotoRecord& photo, const WorksPeriod&
     checkDate(photo, period, found);
     checkFlags(photo, found);
     checkClassification(photo, found);
-    checkFileName(photo.slots[PhotoSlot::FileName], "file", 'P', found);
-    for (const ReferenceDrawing& drawing : photo.drawings)
-        checkFileName(drawing.slots[DrawingSlot::DrawingFileName], "drawing", 'D', found);
+    checkFileName(photo.slots[PhotoSlot::FileName], "file", 'P', -1, found);
+    for (std::size_t drawing = 0; drawing < photo.drawings.size(); ++drawing)
+        checkFileName(photo.drawings[drawing].slots[DrawingSlot::DrawingFileName], "drawing", 'D',
+                      int(drawing), found);
     return found;
 }

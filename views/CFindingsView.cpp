@@ -1,6 +1,8 @@
 #include "views/CFindingsView.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <limits>
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -15,7 +17,9 @@
 #include <QVBoxLayout>
 
 #include "check/FindingFormats.h"
+#include "document/PhotoOrder.h"
 #include "views/PlainText.h"
+#include "views/SaveFailure.h"
 
 namespace {
 
@@ -61,22 +65,12 @@ QTreeWidgetItem* makeRow(const Finding& finding, int index, const QStyle* style)
     }
     item->setIcon(LevelColumn, levelIcon(finding.level, style));
     item->setData(LevelColumn, sortKeyRole, static_cast<int>(finding.level));
-    bool isNumber = false;
-    const qlonglong serial = texts[SerialColumn].toLongLong(&isNumber);
-    item->setData(SerialColumn, sortKeyRole, isNumber ? serial : -1);
+    // By the value the browsing order gives it; the delivery's own findings come first.
+    item->setData(SerialColumn, sortKeyRole,
+                  finding.serial.empty() ? std::numeric_limits<qlonglong>::min()
+                                         : qlonglong(serialNumberValue(finding.serial)));
     item->setData(LevelColumn, findingRole, index);
     return item;
-}
-
-// The drawing of photo whose file a drawing's finding names, or -1.
-int drawingIndexOf(const Finding& finding, const PhotoRecord& photo) {
-    if (!finding.ruleId.starts_with("drawing-"))
-        return -1;
-    const auto& drawings = photo.drawings;
-    const auto found = std::find_if(drawings.begin(), drawings.end(), [&](const auto& drawing) {
-        return drawing.slots[DrawingSlot::DrawingFileName] == finding.fileName;
-    });
-    return found == drawings.end() ? -1 : static_cast<int>(found - drawings.begin());
 }
 
 } // namespace
@@ -173,8 +167,8 @@ void CFindingsView::choose(const QTreeWidgetItem* item) {
     const Finding& finding = shown[item->data(LevelColumn, findingRole).toUInt()];
     if (!document.goToPhotoInFile(finding.position, nullptr))
         return; // a finding of the delivery as a whole, or of a stray file
-    if (const int drawing = drawingIndexOf(finding, *document.currentPhoto()); drawing != -1)
-        document.selectDrawing(drawing, nullptr);
+    if (finding.drawing != -1)
+        document.selectDrawing(finding.drawing, nullptr);
 }
 
 bool CFindingsView::eventFilter(QObject* watched, QEvent* event) {
@@ -192,11 +186,12 @@ bool CFindingsView::eventFilter(QObject* watched, QEvent* event) {
 bool CFindingsView::saveCsv(const QString& path) {
     QSaveFile file(path);
     const std::string csv = findingsCsv(shown);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) &&
         file.write(csv.data(), static_cast<qint64>(csv.size())) == qint64(csv.size()) &&
         file.commit())
         return true;
-    showError(QString("%1 を保存できませんでした。\n%2").arg(path, file.errorString()));
+    showError(QString("%1 を保存できませんでした。\n%2").arg(path, saveFailure(file, errno)));
     return false;
 }
 

@@ -151,17 +151,27 @@ TEST(DeliveryCheck, FindingsNameThePhotoAndADamagedFileComesFirst) {
     EXPECT_EQ(rules, (std::vector<std::string>{"xml-damaged", "required-missing"}));
 
     PhotoDataSet data;
-    data.photos.adopt(soundPhoto(7));
+    auto photo = soundPhoto(7);
+    for (int twice = 0; twice < 2; ++twice) { // two drawings of one name: each has its place
+        photo->drawings.emplace_back();
+        photo->drawings.back().slots[DrawingSlot::DrawingFileName] = "D0000001.JPG";
+    }
+    data.photos.adopt(std::move(photo));
     FakeProbe probe;
     probe.facts["P0000007.JPG"] = FileFacts();
+    probe.facts["D0000001.JPG"] = FileFacts();
     CheckProgress progress;
     const auto findings =
         checkDelivery({data, {"/x/./PIC/", "/x/./DRA/"}, "1", {}}, probe, progress).findings;
-    ASSERT_EQ(findings.size(), 1u);
+    ASSERT_EQ(findings.size(), 3u);
     EXPECT_EQ(findings[0].serial, "7");
     EXPECT_EQ(findings[0].fileName, "P0000007.JPG");
     EXPECT_EQ(findings[0].position, 0);
-    EXPECT_EQ(progress.filesDone, 1u);
+    EXPECT_EQ(findings[0].drawing, -1);
+    EXPECT_EQ(findings[1].ruleId, "drawing-missing");
+    EXPECT_EQ(findings[1].drawing, 0);
+    EXPECT_EQ(findings[2].drawing, 1);
+    EXPECT_EQ(progress.filesDone, 3u);
 }
 
 TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
