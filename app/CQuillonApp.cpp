@@ -10,6 +10,7 @@
 #include "app/CMainFrame.h"
 #include "app/COptionDlg.h"
 #include "app/OpenDialog.h"
+#include "app/SlideShow.h"
 #include "app/WindowPlacement.h"
 #include "document/BrowsePosition.h"
 #include "document/SystemErrorText.h"
@@ -90,7 +91,9 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     showReading(false);
     const QString path = QString::fromStdString(read.path);
     const QString notice = QString::fromStdString(read.notice);
-    const auto otherDiscs = read.otherDiscs;
+    // The loader must know the other discs before the views ask it for the first images.
+    if (read.outcome == OpenedDelivery::Outcome::Read)
+        images->lookOnOtherDiscs(read.otherDiscs);
     lastOpenSucceeded = doc->adoptDelivery(std::move(read));
     if (!lastOpenSucceeded) {
         // A load that failed after the file was opened leaves nothing open.
@@ -103,7 +106,6 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     recent.add(path);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(notice);
-    images->lookOnOtherDiscs(otherDiscs);
     doc->sendInitialUpdate();
     mainFrame->setWindowTitle(QString::fromStdString(windowTitleFor(*doc)));
     prepareSearch();
@@ -194,8 +196,10 @@ std::optional<OptionChoice> CQuillonApp::runOptionsDialog(const OptionValues& sh
 }
 
 OptionValues CQuillonApp::savedOptions() const {
-    return {static_cast<unsigned>(settings.photoSlideInterval),
-            static_cast<BrowseMode>(settings.browseMode)};
+    // A hand-edited interval out of range is shown as the slideshow uses it.
+    return {
+        static_cast<unsigned>(slideShowIntervalMilliseconds(settings.photoSlideInterval) / 1000),
+        static_cast<BrowseMode>(settings.browseMode)};
 }
 
 void CQuillonApp::saveOptions(const OptionValues& options) {

@@ -14,20 +14,30 @@ CommandLine endWith(int status, QString output, QString error = {}) {
     return {{}, status, std::move(output), std::move(error), {}};
 }
 
+// Qt's help with its headings in Japanese.
+QString japaneseHelp(QString help) {
+    help.replace("Usage:", "使い方:").replace("[options]", "[オプション]");
+    help.replace("Options:", "オプション:").replace("Arguments:", "引数:");
+    return help;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "電子納品の写真ビューア: 写真XMLファイル（PHOTO.XML）を開きます。");
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own help and version options describe themselves in English.
+    const QCommandLineOption help({"h", "help"}, "この説明を表示します。");
+    const QCommandLineOption version({"v", "version"}, "バージョンを表示します。");
+    parser.addOptions({help, version});
     parser.addPositionalArgument(
         "FILE", "写真XMLファイル、その納品フォルダー、またはディスクのルート", "[FILE]");
     if (!parser.parse(arguments))
-        return endWith(wrongArguments, {}, parser.errorText() + "\n");
+        return endWith(wrongArguments, {},
+                       "不明なオプションです: " + parser.unknownOptionNames().join(' ') + "\n");
     if (parser.isSet(help))
-        return endWith(0, parser.helpText());
+        return endWith(0, japaneseHelp(parser.helpText()));
     if (parser.isSet(version))
         return endWith(0, QString("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                  QCoreApplication::applicationVersion()));
@@ -41,10 +51,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QString file = found ? QString::fromStdString(*found) : QString();
     if (file.isEmpty()) {
         const QString reason = "写真XMLファイルも納品フォルダーも見つかりません";
-        CommandLine missing = endWith(wrongArguments, {}, files.first() + ": " + reason + "\n");
-        missing.errorForWindow =
-            QFileInfo(files.first()).absoluteFilePath() + " を開けませんでした。\n" + reason;
-        return missing;
+        return {{},
+                std::nullopt,
+                {},
+                files.first() + ": " + reason + "\n",
+                QFileInfo(files.first()).absoluteFilePath() + " を開けませんでした。\n" + reason};
     }
     return {file, std::nullopt, {}, {}, {}};
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 #include "app/ApplicationSetup.h"
 #include "app/CQuillonApp.h"
@@ -50,5 +51,12 @@ int main(int argc, char** argv) {
         arguments.append(commandLine.fileToOpen);
     if (!tessel.InitInstance(arguments))
         return 1;
+    if (!commandLine.errorForWindow.isEmpty()) {
+        // As for a file that is no photo XML file: the window stays open with the reason.
+        std::fputs(qPrintable(commandLine.error), stderr);
+        QTimer::singleShot(0, &tessel, [&tessel, &commandLine] {
+            tessel.showMessage(commandLine.errorForWindow.toStdString());
+        });
+    }
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "media/DeliveryLocation.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "media/NameLookup.h"
@@ -20,6 +21,13 @@ std::optional<std::string> entryOfKind(const fs::path& folder, const char* name,
     return fits ? std::optional(path.string()) : std::nullopt;
 }
 
+bool isConstructionIndex(const fs::path& file) {
+    std::string name = file.filename().string();
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    return name == "INDEX_C.XML";
+}
+
 } // namespace
 
 std::optional<std::string> deliveryFileAt(const std::string& path) {
@@ -27,8 +35,13 @@ std::optional<std::string> deliveryFileAt(const std::string& path) {
     const fs::path absolute = fs::absolute(path, error);
     if (error)
         return std::nullopt;
-    if (fs::is_regular_file(absolute, error))
-        return absolute.lexically_normal().string();
+    if (fs::is_regular_file(absolute, error)) {
+        // INDEX_C.XML is the file a user finds at a disc's root: it stands for the disc.
+        const auto beside = isConstructionIndex(absolute)
+                                ? deliveryFileAt(absolute.parent_path().string())
+                                : std::nullopt;
+        return beside ? *beside : absolute.lexically_normal().string();
+    }
     if (!fs::is_directory(absolute, error))
         return std::nullopt;
     const fs::path folder = absolute.lexically_normal();

@@ -6,8 +6,9 @@
 // Where the files of a delivery stand, names matched without regard to case.
 
 // The photo XML file a path names: the file itself, or for a folder its delivery, the
-// folder's PHOTO.XML or, at the root of a disc or stick, PHOTO/PHOTO.XML. Nothing when a
-// folder holds no delivery or the path does not exist.
+// folder's PHOTO.XML or, at the root of a disc or stick, PHOTO/PHOTO.XML; for the INDEX_C.XML
+// of a disc, the disc's PHOTO/PHOTO.XML when there is one. Nothing when a folder holds no
+// delivery or the path does not exist.
 std::optional<std::string> deliveryFileAt(const std::string& path);
 
 // The INDEX_C.XML at the root of a disc or folder.

@@ -29,11 +29,11 @@ int AppSettings::writeToIni(std::error_code* failure) const {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(iniPath).parent_path(), ignored);
     // Written as unsigned: the options dialog allows only 1 to 100.
-    const bool intervalWritten =
-        writeProfileString(iniPath, section, intervalKey,
-                           std::to_string(static_cast<unsigned>(photoSlideInterval)), failure);
-    const bool modeWritten =
-        intervalWritten && writeProfileString(iniPath, section, browseModeKey,
-                                              std::to_string(browseMode != 0 ? 1 : 0), failure);
-    return modeWritten ? 1 : 0;
+    return writeProfileStrings(
+               iniPath, section,
+               {{intervalKey, std::to_string(static_cast<unsigned>(photoSlideInterval))},
+                {browseModeKey, std::to_string(browseMode != 0 ? 1 : 0)}},
+               failure)
+               ? 1
+               : 0;
 }

@@ -205,6 +205,11 @@ int readProfileInt(const std::string& path, std::string_view section, std::strin
 
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, std::error_code* failure) {
+    return writeProfileStrings(path, section, {{key, std::string(value)}}, failure);
+}
+
+bool writeProfileStrings(const std::string& path, std::string_view section,
+                         const std::vector<ProfileEntry>& entries, std::error_code* failure) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
     const auto text = readWholeFile(path);
@@ -212,7 +217,8 @@ bool writeProfileString(const std::string& path, std::string_view section, std::
         error = std::make_error_code(std::errc::permission_denied);
     if (!error) {
         Lines lines = splitLines(text.value_or(""));
-        setKey(lines, section, key, value);
+        for (const ProfileEntry& entry : entries)
+            setKey(lines, section, entry.key, entry.value);
         error = replaceWholeFile(path, lines);
     }
     if (failure)

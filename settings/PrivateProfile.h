@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 // INI files as people hand-edit them, with the rules of the Windows private-profile
 // functions: section and key names match without regard to case, and a write changes only
@@ -20,3 +21,13 @@ int readProfileInt(const std::string& path, std::string_view section, std::strin
 // left as it was, and failure (when given) says why.
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, std::error_code* failure = nullptr);
+
+struct ProfileEntry {
+    std::string_view key;
+    std::string value;
+};
+// Sets each key of entries in section as writeProfileString does, in one write of the file:
+// all of them are written, or none.
+bool writeProfileStrings(const std::string& path, std::string_view section,
+                         const std::vector<ProfileEntry>& entries,
+                         std::error_code* failure = nullptr);

@@ -23,6 +23,7 @@ private Q_SLOTS:
         writeScratchFile("delivery/PHOTO.XML", "<photodata/>");
         writeScratchFile("disc/photo/photo.xml", "<photodata/>"); // a disc as Linux mounts it
         writeScratchFile("stick/PHOTO/Photo.Xml", "<photodata/>");
+        writeScratchFile("stick/index_c.xml", "<constdata/>");
         struct Case {
             std::string argument;
             std::string opened;
@@ -30,7 +31,8 @@ private Q_SLOTS:
         for (const Case& test :
              {Case{"delivery/PHOTO.XML", "delivery/PHOTO.XML"},
               Case{"delivery", "delivery/PHOTO.XML"}, Case{"disc", "disc/photo/photo.xml"},
-              Case{"stick", "stick/PHOTO/Photo.Xml"}}) {
+              Case{"stick", "stick/PHOTO/Photo.Xml"},
+              Case{"stick/index_c.xml", "stick/PHOTO/Photo.Xml"}}) {
             const CommandLine line = parseCommandLine({"tessel", scratch(test.argument)});
             QVERIFY(!line.exitStatus);
             QCOMPARE(line.fileToOpen, scratch(test.opened));
@@ -41,19 +43,23 @@ private Q_SLOTS:
     void wrongArgumentsEndWithStatusTwoAndSayWhy() {
         std::filesystem::create_directories(scratchFolder() / "empty");
         for (const QStringList& arguments :
-             {QStringList{"tessel", "--bogus"}, QStringList{"tessel", scratch("missing.xml")},
-              QStringList{"tessel", scratch("empty")},
+             {QStringList{"tessel", "--bogus"},
               QStringList{"tessel", scratch("empty"), scratch("empty")}}) {
             const CommandLine line = parseCommandLine(arguments);
             QCOMPARE(line.exitStatus, std::optional<int>(2));
             QVERIFY(!line.error.isEmpty());
             QVERIFY(line.fileToOpen.isEmpty());
         }
-        // A path that names no delivery is also said where a file manager's user sees it.
-        QVERIFY(parseCommandLine({"tessel", "--bogus"}).errorForWindow.isEmpty());
-        QCOMPARE(parseCommandLine({"tessel", scratch("missing.xml")}).errorForWindow,
-                 scratch("missing.xml") + " を開けませんでした。\n"
-                                          "写真XMLファイルも納品フォルダーも見つかりません");
+        QCOMPARE(parseCommandLine({"tessel", "--bogus"}).error,
+                 QString("不明なオプションです: bogus\n"));
+        // A path that names no delivery opens the window empty, which says why.
+        for (const QString& path : {scratch("missing.xml"), scratch("empty")}) {
+            const CommandLine line = parseCommandLine({"tessel", path});
+            QVERIFY(!line.exitStatus && line.fileToOpen.isEmpty());
+            QCOMPARE(line.errorForWindow,
+                     path +
+                         " を開けませんでした。\n写真XMLファイルも納品フォルダーも見つかりません");
+        }
     }
 
     void qtsOwnTextsAreJapanese() {
@@ -69,6 +75,8 @@ private Q_SLOTS:
         const CommandLine help = parseCommandLine({"tessel", "--help"});
         QCOMPARE(help.exitStatus, std::optional<int>(0));
         QVERIFY(help.output.contains("FILE"));
+        QVERIFY(help.output.contains("この説明を表示します。"));
+        QVERIFY(!help.output.contains("Displays") && !help.output.contains("Usage"));
         const CommandLine version = parseCommandLine({"tessel", "--version"});
         QCOMPARE(version.exitStatus, std::optional<int>(0));
         QCOMPARE(version.output, QString("TESSEL 1.2.3\n"));

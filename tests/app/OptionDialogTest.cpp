@@ -147,6 +147,9 @@ private Q_SLOTS:
         QVERIFY(test.messages[0].contains("フォルダーではありません"));
         QCOMPARE(test.app.savedOptions().slideInterval, 20u);
         QCOMPARE(test.app.savedOptions().browseMode, BrowseMode::ChosenNode);
+        // A negative interval written by hand is offered as the slideshow runs it.
+        test.app.settings.photoSlideInterval = -5;
+        QCOMPARE(test.app.savedOptions().slideInterval, 1u);
     }
 };
 

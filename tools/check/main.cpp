@@ -1,20 +1,24 @@
 // tessel-check [--csv FILE | --json] PATH: checks a delivery (a photo XML file, a delivery
 // folder or a disc root) and prints what is wrong with it. Exits with 0 when it found no
-// エラー, 1 when it did, 2 when the delivery cannot be opened.
+// エラー, 1 when it did or when the CSV file cannot be written, 2 when the delivery cannot be
+// opened or the arguments are wrong.
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QSaveFile>
 
 #include "check/DeliveryCheck.h"
 #include "check/FindingFormats.h"
 #include "check/RuleTable.h"
 #include "document/DeliveryRead.h"
+#include "document/SystemErrorText.h"
 #include "imaging/MediaFileProbe.h"
 #include "media/DeliveryLocation.h"
 #include "media/MountPoints.h"
@@ -22,6 +26,8 @@
 
 namespace {
 
+constexpr int foundErrors = 1;
+constexpr int cannotWrite = 1;
 constexpr int cannotOpen = 2;
 
 struct Options {
@@ -40,7 +46,8 @@ std::string helpText() {
         "最後に件数の行（エラー 3 件、注意 12 件、情報 1 件）。\n"
         "  --csv ファイル  同じものを CSV（UTF-8、BOM 付き、見出し行あり）でファイルに書く\n"
         "  --json          一件ずつ JSON で出す（JSON Lines）\n"
-        "終了ステータス: 0 エラーなし、1 エラーあり、2 開けない\n\n規則:\n";
+        "終了ステータス: 0 エラーなし、1 エラーあり（または CSV を書けない）、2 開けない\n\n"
+        "規則:\n";
     for (const RuleInfo& rule : ruleTable())
         text += "  " + std::string(levelName(rule.level)) + "\t" + std::string(rule.id) + "\t" +
                 std::string(rule.summary) + "\n";
@@ -61,12 +68,24 @@ bool parse(int argc, char** argv, Options& options) {
         else
             return false;
     }
-    return options.help || !options.path.empty();
+    const bool oneFormat = options.csvFile.empty() || !options.json;
+    return options.help || (oneFormat && !options.path.empty());
 }
 
-int failOpen(const std::string& path, std::string_view why) {
+int fail(int status, const std::string& path, std::string_view why) {
     std::cerr << "tessel-check: " << path << ": " << why << '\n';
-    return cannotOpen;
+    return status;
+}
+
+// The CSV file is replaced whole or not at all: a failed write leaves the old one.
+std::optional<std::string> writeCsv(const std::string& path, const std::vector<Finding>& findings) {
+    QSaveFile file(QString::fromStdString(path));
+    const std::string csv = findingsCsv(findings);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && file.commit())
+        return std::nullopt;
+    return errno ? systemErrorText(errno) : "書き込めません";
 }
 
 void report(const std::vector<Finding>& findings, const Options& options) {
@@ -79,7 +98,7 @@ void report(const std::vector<Finding>& findings, const Options& options) {
 int check(const Options& options) {
     const auto photoXml = deliveryFileAt(options.path);
     if (!photoXml)
-        return failOpen(options.path, "写真XMLファイルも納品フォルダーも見つかりません");
+        return fail(cannotOpen, options.path, "写真XMLファイルも納品フォルダーも見つかりません");
     const OpenedDelivery read = readDelivery(
         *photoXml,
         [](const std::string& path, PhotoDataSet& data) {
@@ -87,22 +106,22 @@ int check(const Options& options) {
         },
         systemMountPoints);
     if (read.outcome != OpenedDelivery::Outcome::Read)
-        return failOpen(*photoXml, read.outcome == OpenedDelivery::Outcome::NotPhotoXml
-                                       ? "写真XMLファイルではありません"
-                                       : "読み込めません");
+        return fail(cannotOpen, *photoXml,
+                    read.outcome == OpenedDelivery::Outcome::NotPhotoXml
+                        ? "写真XMLファイルではありません"
+                        : "読み込めません");
     const CheckInput input =
         checkInputFor(read.data, *photoXml, read.mediumNumber, read.otherDiscs);
     CheckProgress progress;
     const CheckResult result = checkDelivery(input, MediaFileProbe(), progress);
     if (!options.csvFile.empty()) {
-        std::ofstream csv(options.csvFile, std::ios::binary | std::ios::trunc);
-        if (!(csv << findingsCsv(result.findings)))
-            return failOpen(options.csvFile, "書き込めません");
+        if (const auto failure = writeCsv(options.csvFile, result.findings))
+            return fail(cannotWrite, options.csvFile, *failure);
     }
     report(result.findings, options);
     const bool errors = std::any_of(result.findings.begin(), result.findings.end(),
                                     [](const Finding& f) { return f.level == Level::Error; });
-    return errors ? 1 : 0;
+    return errors ? foundErrors : 0;
 }
 
 } // namespace

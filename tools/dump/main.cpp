@@ -3,7 +3,6 @@
 // not read to its end (where it stopped goes to standard error) or is an XML file of another
 // kind, 2 when it cannot be opened.
 
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "document/CategoryNode.h"
 #include "document/DeliveryRead.h"
 #include "document/DocumentHost.h"
+#include "document/SystemErrorText.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
 #include "model/PhotoXmlReader.h"
@@ -30,7 +30,7 @@ bool isReadable(const std::string& path) {
     int error = 0;
     if (isReadableFile(path, error))
         return true;
-    std::cerr << "tessel-dump: cannot open " << path << ": " << std::strerror(error) << '\n';
+    std::cerr << "tessel-dump: " << path << ": " << systemErrorText(error) << '\n';
     return false;
 }
 
