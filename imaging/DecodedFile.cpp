@@ -23,6 +23,10 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
     const auto file = locateMediaFile(path);
     if (!file)
         return result;
+    if (leavesDeliveryFolder(*file)) {
+        result.outcome = DecodeOutcome::BadName;
+        return result;
+    }
     const auto stamp = fileStampOf(*file);
     if (!stamp)
         return result; // gone between the lookup and now: the disc was taken out

@@ -37,11 +37,16 @@ QImage storedThumbnail(const std::string& path) {
     const auto metadata = readJpegMetadata(path);
     if (!metadata)
         return {};
-    const Exiv2::ExifThumbC thumbnail(metadata->exifData());
-    const Exiv2::DataBuf bytes = thumbnail.copy();
-    if (bytes.size_ <= 0)
+    // The previews' accessors are the same in Exiv2 0.27 and 0.28, unlike DataBuf's. They are
+    // listed smallest first; the EXIF thumbnail is the smallest a camera writes.
+    Exiv2::PreviewManager previews(*metadata);
+    const Exiv2::PreviewPropertiesList listed = previews.getPreviewProperties();
+    if (listed.empty())
         return {};
-    return QImage::fromData(bytes.pData_, int(bytes.size_));
+    const Exiv2::PreviewImage preview = previews.getPreviewImage(listed.front());
+    if (preview.size() == 0)
+        return {};
+    return QImage::fromData(preview.pData(), int(preview.size()));
 }
 
 } // namespace
@@ -60,6 +65,8 @@ std::optional<DecodedImage> decodeEmbeddedThumbnail(const std::string& path) {
         return std::nullopt;
     const QImageIOHandler::Transformations transformation = reader.transformation();
     const bool sideways = transformation.testFlag(QImageIOHandler::TransformationRotate90);
-    return DecodedImage{upright(withoutBands(thumbnail, stored), transformation),
-                        sideways ? stored.transposed() : stored};
+    const QImage content = withoutBands(thumbnail, stored);
+    if (content.isNull()) // a photo of extreme proportions leaves no pixel of it
+        return std::nullopt;
+    return DecodedImage{upright(content, transformation), sideways ? stored.transposed() : stored};
 }

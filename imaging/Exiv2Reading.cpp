@@ -6,6 +6,7 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include "check/TextRules.h"
 #include "imaging/JpegMetadata.h"
 
 namespace {
@@ -42,5 +43,10 @@ std::unique_ptr<Exiv2::Image> readJpegMetadata(const std::string& path) {
 std::optional<std::string> exifDay(const std::string& exifDate) {
     if (exifDate.size() < 10 || exifDate[4] != ':' || exifDate[7] != ':')
         return std::nullopt;
-    return exifDate.substr(0, 4) + '-' + exifDate.substr(5, 2) + '-' + exifDate.substr(8, 2);
+    std::string day =
+        exifDate.substr(0, 4) + '-' + exifDate.substr(5, 2) + '-' + exifDate.substr(8, 2);
+    // A camera whose clock was never set writes zeros or blanks: no day at all.
+    if (!isRealDate(day))
+        return std::nullopt;
+    return day;
 }

@@ -27,7 +27,9 @@ const DecodedFile* ImageCache::find(const std::string& path) {
 }
 
 void ImageCache::insert(const std::string& path, DecodedFile decoded) {
-    if (decoded.outcome == DecodeOutcome::Missing)
+    // A missing file may come any moment; a decode without pixels is no image to keep.
+    if (decoded.outcome == DecodeOutcome::Missing ||
+        (decoded.isDecoded() && decoded.image.isNull()))
         return;
     if (const auto found = byPath.find(path); found != byPath.end()) {
         const DecodedFile& held = found->second->decoded;

@@ -57,6 +57,9 @@ FileFacts MediaFileProbe::probe(const std::string& path) const {
         return facts;
     facts.exists = true;
     facts.foundAt = *found;
+    facts.leavesDelivery = leavesDeliveryFolder(*found);
+    if (facts.leavesDelivery)
+        return facts;
     QFile file(QString::fromStdString(*found));
     if (!file.open(QIODevice::ReadOnly))
         return facts;

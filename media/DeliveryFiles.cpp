@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "media/FolderEntries.h"
 #include "media/NameLookup.h"
 
 namespace fs = std::filesystem;
@@ -36,10 +37,9 @@ std::vector<std::string> filesInMediaFolder(const std::string& folder) {
     if (marker == std::string::npos || !located)
         return files;
     std::error_code error;
-    for (fs::directory_iterator entry(parent + *located, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (entry->is_regular_file(error))
-            files.push_back(entry->path().filename().string());
+    for (const auto& entry : folderEntries(parent + *located)) {
+        if (entry.is_regular_file(error))
+            files.push_back(entry.path().filename().string());
     }
     std::sort(files.begin(), files.end());
     return files;

@@ -1,5 +1,6 @@
 #include "media/MediaLookup.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -32,6 +33,20 @@ std::size_t matchedPartStart(const std::string& path) {
 }
 
 } // namespace
+
+bool leavesDeliveryFolder(const std::string& located) {
+    const std::size_t marker = located.rfind("/./");
+    if (marker == std::string::npos)
+        return false;
+    std::error_code error;
+    const fs::path folder = fs::canonical(located.substr(0, marker), error);
+    const fs::path target = error ? fs::path() : fs::canonical(located, error);
+    if (error)
+        return false; // gone meanwhile: it shows as missing
+    const auto [end, inside] =
+        std::mismatch(folder.begin(), folder.end(), target.begin(), target.end());
+    return end != folder.end();
+}
 
 std::optional<std::string> locateMediaFile(const std::string& path) {
     std::error_code error;

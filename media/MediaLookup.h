@@ -8,3 +8,8 @@
 // regard to case (an ISO 9660 disc mounted on Linux shows pic/p0000001.jpg). Nothing when no
 // such file exists: the file is on another medium.
 std::optional<std::string> locateMediaFile(const std::string& path);
+
+// Whether the file at located (a path built as above) lies outside the folder before "./"
+// once symbolic links are followed. Such a file is never opened: a delivery shows, checks and
+// prints only what it holds.
+bool leavesDeliveryFolder(const std::string& located);

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "media/FolderEntries.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -53,7 +55,7 @@ std::vector<std::string> removableMediaFolders(const std::vector<std::string>& m
     for (const std::string& root : mediaRoots) {
         std::vector<std::string> inRoot;
         std::error_code error;
-        for (const auto& entry : fs::directory_iterator(root, error)) {
+        for (const auto& entry : folderEntries(root)) {
             if (entry.is_directory(error))
                 inRoot.push_back(entry.path().string());
         }

@@ -4,6 +4,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "media/FolderEntries.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -50,8 +52,7 @@ private:
 
     static Listing list(const std::string& folder, fs::file_time_type modified) {
         Listing listing{true, modified, {}};
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, error)) {
+        for (const auto& entry : folderEntries(folder.empty() ? "." : folder)) {
             const std::string name = entry.path().filename().string();
             auto [place, added] = listing.names.emplace(foldedCase(name), name);
             if (!added && name < place->second)

@@ -66,6 +66,8 @@ TEST(EmbeddedThumbnail, ComesUprightWithoutItsBandsAndNamesThePhotosSize) {
     const QImage plain = filledImage(640, 480, Qt::red);
     EXPECT_FALSE(decodeEmbeddedThumbnail(writeImageFile("plain.jpg", plain, "jpeg").string()));
     EXPECT_FALSE(decodeEmbeddedThumbnail(writeImageFile("plain.png", plain, "png").string()));
+    // Proportions so extreme that cutting the bands leaves no pixel: no thumbnail.
+    EXPECT_FALSE(decodeEmbeddedThumbnail(cameraPhoto("thin.jpg", {48000, 125})));
 }
 
 TEST(EmbeddedThumbnail, TheLoaderDeliversItFirstAndASharperImageWhenItIsTooSmall) {

@@ -140,7 +140,14 @@ TEST_F(LoaderTest, OutcomesSayWhyThereIsNoImage) {
     // A name the delivery must not use is never looked for.
     ImageTicket third = loader.request("", cell, recordInto(delivered));
     EXPECT_EQ(executor->waitingDecodes(), 0u);
-    ASSERT_EQ(delivered.size(), 3u);
+    // A link out of the delivery is as bad as a name out of it.
+    std::filesystem::create_directories(scratchFolder() / "d/PIC");
+    std::filesystem::create_symlink(broken, scratchFolder() / "d/PIC/linked.jpg");
+    ImageTicket fourth = loader.request((scratchFolder() / "d/./PIC/linked.jpg").string(), cell,
+                                        recordInto(delivered));
+    executor->runAll();
+    ASSERT_EQ(delivered.size(), 4u);
+    EXPECT_EQ(delivered[3].outcome, DecodeOutcome::BadName);
     EXPECT_EQ(delivered[0].outcome, DecodeOutcome::Undecodable);
     EXPECT_EQ(delivered[1].outcome, DecodeOutcome::Missing);
     EXPECT_EQ(delivered[2].outcome, DecodeOutcome::BadName);

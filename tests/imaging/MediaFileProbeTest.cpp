@@ -1,4 +1,5 @@
 #include "imaging/MediaFileProbe.h"
+#include "imaging/Exiv2Reading.h"
 #include "imaging/PhotoMetadata.h"
 
 #include <algorithm>
@@ -53,6 +54,21 @@ TEST(MediaFileProbe, TellsWhatTheCheckAsksOfEachKindOfFile) {
     EXPECT_EQ(drawing.format, FileFormat::Tiff);
     EXPECT_TRUE(drawing.decodable);
     EXPECT_FALSE(probe.probe(scratch("PIC/P0000009.JPG")).exists);
+}
+
+TEST(MediaFileProbe, AnExifDateCountsOnlyWhenItIsARealDay) {
+    const struct {
+        const char* written;
+        std::optional<std::string> day;
+    } dates[] = {
+        {"2024:05:10 10:00:00", "2024-05-10"},
+        {"0000:00:00 00:00:00", std::nullopt}, // a clock never set
+        {"    :  :     :  :  ", std::nullopt}, // the EXIF form of an unknown date
+        {"2023:02:29 10:00:00", std::nullopt},
+        {"2024:05", std::nullopt},
+    };
+    for (const auto& date : dates)
+        EXPECT_EQ(exifDay(date.written), date.day) << date.written;
 }
 
 TEST(PhotoMetadata, ReadsTheCameraAndTheElectronicBlackboard) {
