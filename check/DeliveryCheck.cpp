@@ -133,6 +133,31 @@ void reportDuplicates(const PhotoList& photos, std::vector<Findings>& perPhoto) 
     reportShared(names, "file-name-duplicate", "写真ファイル名", perPhoto);
 }
 
+// The damaged file's finding; with the records it may have lost, the unlisted files it may
+// have named are one line, not one finding each.
+Finding damagedFileFinding(const ReadError& error) {
+    Finding finding =
+        makeFinding("xml-damaged", std::to_string(error.line) + " 行目で読み込みが止まりました（" +
+                                       error.reason + "）。" +
+                                       (error.recordsLost ? "それより後の写真は検査していません"
+                                                          : "写真の記録はすべて読めています"));
+    finding.detail = error.message;
+    return finding;
+}
+
+Findings unlistedAfterDamage(const Findings& unlisted) {
+    if (unlisted.empty())
+        return {};
+    const auto drawings = std::count_if(unlisted.begin(), unlisted.end(), [](const Finding& f) {
+        return f.ruleId == "drawing-unlisted";
+    });
+    return {makeFinding("unlisted-after-damage",
+                        "どの記録も指していないファイルが PIC に " +
+                            std::to_string(unlisted.size() - std::size_t(drawings)) +
+                            " 件、DRA に " + std::to_string(drawings) +
+                            " 件あります。読めなかった部分の記録が指しているかもしれません")};
+}
+
 Findings strayFiles(const CheckInput& input) {
     std::set<std::string> named[2];
     for (const PhotoRecord* photo : input.data.photos) {
@@ -208,16 +233,16 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
             perPhoto[std::size_t(jobs[job].position)].end(), found.begin(), found.end());
     }
 
-    if (const auto& error = input.data.readError)
-        result.findings.push_back(makeFinding(
-            "xml-damaged", std::to_string(error->line) + " 行目で読み込みが止まりました（" +
-                               error->message + "）。それより後の写真は検査していません"));
+    const auto& damage = input.data.readError;
+    if (damage)
+        result.findings.push_back(damagedFileFinding(*damage));
     for (std::size_t position = 0; position < photos.size(); ++position) {
         placeOnPhoto(perPhoto[position], photos[position], int(position));
         result.findings.insert(result.findings.end(), perPhoto[position].begin(),
                                perPhoto[position].end());
     }
-    const Findings stray = strayFiles(input);
+    const Findings stray =
+        damage && damage->recordsLost ? unlistedAfterDamage(strayFiles(input)) : strayFiles(input);
     result.findings.insert(result.findings.end(), stray.begin(), stray.end());
     return result;
 }

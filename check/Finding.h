@@ -19,4 +19,5 @@ struct Finding {
     int position = -1;       // the photo's place in the file, from 0; -1 for the delivery
     int drawing = -1;        // the drawing's place among the photo's, from 0; -1: the photo
     std::string message;     // Japanese: what is wrong, and what was expected
+    std::string detail;      // a library's own words behind it, for scripts; often empty
 };

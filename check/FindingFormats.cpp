@@ -74,5 +74,6 @@ std::string findingJson(const Finding& finding) {
     return "{\"level\":" + jsonString(levelName(finding.level)) +
            ",\"rule\":" + jsonString(finding.ruleId) + ",\"serial\":" + jsonString(finding.serial) +
            ",\"file\":" + jsonString(finding.fileName) + ",\"position\":" + position +
-           ",\"message\":" + jsonString(finding.message) + "}";
+           ",\"message\":" + jsonString(finding.message) +
+           (finding.detail.empty() ? "" : ",\"detail\":" + jsonString(finding.detail)) + "}";
 }

@@ -10,7 +10,9 @@ constexpr Level C = Level::Caution;
 constexpr Level I = Level::Info;
 
 constexpr RuleInfo rules[] = {
-    {"xml-damaged", E, "写真管理ファイルが途中で終わっている"},
+    {"xml-damaged", E, "写真管理ファイルを終わりまで読めない（途中で終わっている、壊れている）"},
+    {"unlisted-after-damage", I,
+     "PIC・DRA のどの記録も指していないファイルがあるが、読めなかった部分が指しているかもしれない"},
     {"serial-missing", E, "シリアル番号が空"},
     {"serial-not-number", E, "シリアル番号が半角数字の正の整数でない"},
     {"serial-duplicate", E, "シリアル番号が重複している"},

@@ -14,7 +14,11 @@
 struct ReadError {
     int line = 0; // from 1; 0 when unknown
     int column = 0;
-    std::string message;
+    std::string message; // the parser's own words, in English
+    std::string reason;  // what a user is told, in Japanese
+    // Whether records may have been lost: reading stopped before the file's end, or inside a
+    // section. A file that only lacks its closing tag loses none.
+    bool recordsLost = true;
 };
 
 // The texts of the root-level elements (the 基礎情報 group).

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "model/ReadErrorReason.h"
 #include "model/SaxReader.h"
 #include "model/TextNormalizer.h"
 
@@ -49,8 +50,11 @@ void PhotoXmlReader::acceptPhoto(std::unique_ptr<PhotoRecord> record) {
 
 void PhotoXmlReader::fatalError(const SaxError& problem) {
     // The first stop is where reading ended; what follows is only its echo.
-    if (!data.readError)
-        data.readError = ReadError{problem.line, problem.column, std::string(problem.message)};
+    if (data.readError)
+        return;
+    const bool sectionOpen = reader->currentContentHandler() != this;
+    data.readError = ReadError{problem.line, problem.column, std::string(problem.message),
+                               readErrorReason(problem), !problem.atEndOfInput || sectionOpen};
 }
 
 void PhotoXmlReader::startElement(std::string_view localName) {

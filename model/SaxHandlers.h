@@ -15,9 +15,11 @@ public:
 // A problem the reader met, and where in the document it was read (lines and columns count
 // from 1; 0 where no position is known, as for a file that cannot be opened).
 struct SaxError {
-    std::string_view message;
+    std::string_view message; // libxml2's own words, in English
     int line = 0;
     int column = 0;
+    int code = 0;              // libxml2's error number; 0 when the reader says it alone
+    bool atEndOfInput = false; // met after the last byte was read: the file stops early
 };
 
 // Receives the problems SaxReader meets. A fatal error ends the parse.

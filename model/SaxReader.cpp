@@ -1,6 +1,7 @@
 #include "model/SaxReader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -98,6 +99,7 @@ struct SaxReader::ParseState {
     std::size_t expandedEntityBytes = 0;
     bool stopped = false;
     bool fatalErrorReported = false;
+    bool inputEnded = false; // the chunk parsed now tells libxml2 that no more will come
     std::exception_ptr failure;
 };
 
@@ -160,8 +162,9 @@ struct LibxmlCallbacks {
     }
 
     static void reportError(SaxReader& reader, xmlErrorPtr error) {
-        safely(reader,
-               [&] { reader.report(error->level, withoutTrailingNewline(error->message)); });
+        safely(reader, [&] {
+            reader.report(error->level, withoutTrailingNewline(error->message), error->code);
+        });
     }
 
     static void parserError(void* context, xmlErrorPtr error) {
@@ -248,17 +251,19 @@ ParseResult SaxReader::runParser(ParseState& parseState, const ChunkSource& read
 
     // The first bytes alone, so that libxml2 detects a byte order mark or UTF-16 from them.
     const std::size_t head = read(buffer.data(), 4);
+    parseState.inputEnded = head == 0;
     bool failed =
         xmlParseChunk(context.get(), buffer.data(), static_cast<int>(head), head == 0) != 0;
     for (bool last = head == 0; !failed && !last;) {
         const std::size_t count = last ? 0 : read(buffer.data(), buffer.size());
         last = last || count == 0;
+        parseState.inputEnded = last;
         // A non-zero result is the only sign of some stops, such as an encoding error.
         failed = xmlParseChunk(context.get(), buffer.data(), static_cast<int>(count), last) != 0;
     }
     const bool complete = !failed && !parseState.stopped && context->wellFormed;
     if (!complete && !parseState.fatalErrorReported && !parseState.failure)
-        report(XML_ERR_FATAL, "the document could not be read to its end");
+        report(XML_ERR_FATAL, "the document could not be read to its end", XML_ERR_DOCUMENT_END);
     return complete ? ParseResult::Complete : ParseResult::Stopped;
 }
 
@@ -296,25 +301,33 @@ bool SaxReader::chargeEntityExpansion(std::size_t bytes) {
     state->expandedEntityBytes += std::max<std::size_t>(bytes, 1);
     if (state->expandedEntityBytes <= entityExpansionBudget)
         return true;
-    report(XML_ERR_FATAL, "entity expansion exceeds its limit");
+    report(XML_ERR_FATAL, "entity expansion exceeds its limit", XML_ERR_ENTITY_LOOP);
     stop();
     return false;
 }
 
-void SaxReader::report(int level, std::string_view message) {
+void SaxReader::report(int level, std::string_view message, int code) {
     if (level == XML_ERR_FATAL)
         state->fatalErrorReported = true;
     if (!errorHandler)
         return;
     // The document's own position, also while an entity's text is parsed.
     const SaxError problem{message, xmlSAX2GetLineNumber(state->context),
-                           xmlSAX2GetColumnNumber(state->context)};
+                           xmlSAX2GetColumnNumber(state->context), code, atEndOfInput()};
     if (level == XML_ERR_FATAL)
         errorHandler->fatalError(problem);
     else if (level == XML_ERR_ERROR)
         errorHandler->error(problem);
     else
         errorHandler->warning(problem);
+}
+
+bool SaxReader::atEndOfInput() const {
+    // After the last byte, nothing but blanks left unread: libxml2 stopped at the file's end.
+    const xmlParserInputPtr input = state->context->input;
+    if (!state->inputEnded || !input || !input->cur || !input->end)
+        return state->inputEnded;
+    return std::all_of(input->cur, input->end, [](xmlChar c) { return std::isspace(c) != 0; });
 }
 
 void SaxReader::stop() {

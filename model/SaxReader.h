@@ -26,6 +26,7 @@ public:
     SaxReader& operator=(const SaxReader&) = delete;
 
     void setContentHandler(SaxContentHandler* handler) { contentHandler = handler; }
+    SaxContentHandler* currentContentHandler() const { return contentHandler; }
     void setErrorHandler(SaxErrorHandler* handler) { errorHandler = handler; }
 
     ParseResult parseFile(const std::string& path);
@@ -46,7 +47,8 @@ private:
     void handleEndElement(std::string_view localName);
     void appendText(std::string_view text);
     bool chargeEntityExpansion(std::size_t bytes);
-    void report(int level, std::string_view message);
+    void report(int level, std::string_view message, int code);
+    bool atEndOfInput() const;
     void stop();
     bool isStopped() const;
 

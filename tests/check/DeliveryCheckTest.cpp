@@ -146,7 +146,8 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
 
 TEST(DeliveryCheck, FindingsNameThePhotoAndADamagedFileComesFirst) {
     PhotoDataSet damaged;
-    damaged.readError = ReadError{120, 5, "premature end of data"};
+    damaged.readError =
+        ReadError{120, 5, "premature end of data", "ファイルが途中で終わっています"};
     const auto rules = rulesFound(text(PhotoSlot::Title, ""), std::move(damaged));
     EXPECT_EQ(rules, (std::vector<std::string>{"xml-damaged", "required-missing"}));
 
@@ -213,6 +214,26 @@ TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].ruleId, "file-unlisted");
     EXPECT_EQ(findings[0].fileName, "Thumbs.db");
+
+    // After a damaged file that lost records, the files they may name are one line.
+    data.readError = ReadError{9, 1, "Premature end", "ファイルが途中で終わっています"};
+    writeScratchFile("PIC/P0000002.JPG", "x");
+    const auto afterDamage = checkDelivery({data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}},
+                                           FakeProbe(), progress)
+                                 .findings;
+    ASSERT_EQ(afterDamage.size(), 2u);
+    EXPECT_EQ(afterDamage[0].message,
+              "9 行目で読み込みが止まりました（ファイルが途中で終わっています）。"
+              "それより後の写真は検査していません");
+    EXPECT_EQ(afterDamage[1].ruleId, "unlisted-after-damage");
+    EXPECT_NE(afterDamage[1].message.find("PIC に 2 件"), std::string::npos);
+    data.readError->recordsLost = false; // only the closing tag is missing
+    const auto closingTagMissing =
+        checkDelivery({data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}}, FakeProbe(),
+                      progress)
+            .findings;
+    EXPECT_EQ(closingTagMissing.size(), 3u); // each unlisted file named
+    EXPECT_EQ(closingTagMissing[0].message.find("検査していません"), std::string::npos);
 }
 
 TEST(DeliveryCheck, RuleIdsAreUniqueAndFindingsAreWrittenForSpreadsheetsAndScripts) {

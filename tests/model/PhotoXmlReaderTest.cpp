@@ -269,6 +269,27 @@ TEST(PhotoXmlReaderFailures, WhereReadingStoppedIsKept) {
     EXPECT_FALSE(loadXml("<photodata>\n</photodata>\n").readError);
 }
 
+TEST(PhotoXmlReaderFailures, TheReasonIsJapaneseAndSaysWhetherRecordsWereLost) {
+    const std::string photo = "<写真情報><シリアル番号>1</シリアル番号></写真情報>\n";
+    const struct {
+        std::string text;
+        const char* reason;
+        bool recordsLost;
+    } cases[] = {
+        {"<photodata>" + photo, "ファイルが途中で終わっています", false}, // no closing tag
+        {"<photodata>" + photo + "<写真情報><シリアル", "ファイルが途中で終わっています", true},
+        {"<photodata>" + photo + std::string(4, '\0'), "XML に使えない文字があります", true},
+        {"<photodata><a></b>" + photo + "</photodata>", "開始タグと終了タグの名前が合いません",
+         true},
+    };
+    for (const auto& example : cases) {
+        const PhotoDataSet data = loadXml(example.text);
+        ASSERT_TRUE(data.readError) << example.text;
+        EXPECT_TRUE(data.readError->reason.starts_with(example.reason)) << data.readError->reason;
+        EXPECT_EQ(data.readError->recordsLost, example.recordsLost) << example.text;
+    }
+}
+
 TEST(PhotoXmlReaderFailures, AMissingFileGivesAnEmptyDataSet) {
     PhotoDataSet data;
     PhotoXmlReader reader;
@@ -322,8 +343,9 @@ TEST(PhotoXmlReaderHostile, MillionsOfReferencesToATinyEntityEndPromptly) {
     std::string titles;
     for (int i = 0; i < 2000; ++i)
         titles += "&a;";
-    const PhotoDataSet data = loadXml(doctype + "<photodata><写真情報><写真タイトル>ok</写真タイトル>"
-                                                "</写真情報><写真情報><写真タイトル>" +
+    const PhotoDataSet data = loadXml(doctype +
+                                      "<photodata><写真情報><写真タイトル>ok</写真タイトル>"
+                                      "</写真情報><写真情報><写真タイトル>" +
                                       titles + "</写真タイトル></写真情報></photodata>");
     ASSERT_TRUE(data.readError);
     EXPECT_NE(data.readError->message.find("entity"), std::string::npos);
@@ -337,4 +359,3 @@ TEST(PhotoXmlReaderHostile, MillionsOfReferencesToATinyEntityEndPromptly) {
     EXPECT_FALSE(real.readError);
     EXPECT_EQ(real.photos.size(), 20000u);
 }
-
