@@ -79,10 +79,17 @@ std::size_t albumPhotoCount(const CQuillonDoc& document, AlbumScope scope) {
 
 const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path) {
     const CategoryNode* node = &root;
-    while (node && !path.empty()) {
-        const std::size_t slash = path.find('/');
-        node = node->findChild(path.substr(0, slash));
-        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+    std::string key;
+    for (std::size_t at = 0; node && at < path.size(); ++at) {
+        const bool escaped = path[at] == '\\' && at + 1 < path.size();
+        if (escaped)
+            ++at;
+        if (escaped || path[at] != '/')
+            key += path[at];
+        if ((!escaped && path[at] == '/') || at + 1 == path.size()) {
+            node = node->findChild(key);
+            key.clear();
+        }
     }
     return node;
 }

@@ -40,5 +40,6 @@ void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photo
 std::size_t albumPhotoCount(const CQuillonDoc& document, AlbumScope scope);
 
 // The tree node at path, its keys from 写真-大分類 down joined by "/" as the tree shows them
-// ("工事/施工状況写真/道路土工"); the root (every photo) for an empty path; null for none.
+// ("工事/施工状況写真/道路土工"); the root (every photo) for an empty path; null for none. A key
+// is free text and may hold "/" itself: written "\/" it stays in the key ("\\" is "\").
 const CategoryNode* nodeAtPath(const CategoryNode& root, std::string_view path);

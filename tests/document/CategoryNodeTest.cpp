@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "document/AlbumContent.h"
+
 namespace {
 
 // Photos in file order, each with its five classification texts.
@@ -127,4 +129,23 @@ TEST_F(ClassifiedPhotos, CountsGatherUpTheTreeAndSkipEmptyNodes) {
     EXPECT_EQ(counts.at(x.children[0].child.get()), 2);                    // P
     EXPECT_EQ(counts.at(x.children[0].child->children[0].child.get()), 1); // K
     EXPECT_EQ(counts.size(), 3u); // neither R nor Y, nor the root
+}
+
+TEST_F(ClassifiedPhotos, APathFindsKeysThatHoldTheSeparator) {
+    add({"工事", "施工状況写真", "A/B", "", ""});
+    add({"工事", "施工状況写真", "A", "B", ""});
+    classify();
+    const CategoryNode* written = root.findChild("工事")->findChild("施工状況写真");
+    const struct {
+        const char* path;
+        const CategoryNode* node;
+    } cases[] = {
+        {"", &root},
+        {"工事/施工状況写真", written},
+        {"工事/施工状況写真/A\\/B", written->findChild("A/B")},
+        {"工事/施工状況写真/A/B", written->findChild("A")->findChild("B")},
+        {"工事/ない分類", nullptr},
+    };
+    for (const auto& example : cases)
+        EXPECT_EQ(nodeAtPath(root, example.path), example.node) << example.path;
 }
