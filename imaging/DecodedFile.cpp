@@ -1,6 +1,9 @@
 #include "imaging/DecodedFile.h"
 
+#include <QFile>
+
 #include "imaging/EmbeddedThumbnail.h"
+#include "imaging/JpegMetadata.h"
 #include "imaging/OpticalDiscLock.h"
 #include "media/MediaLookup.h"
 
@@ -43,6 +46,8 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
         return result;
     }
     result.outcome = DecodeOutcome::Decoded;
+    QFile read(QString::fromStdString(*file));
+    result.cutShort = read.open(QIODevice::ReadOnly) && isCutShortJpeg(read);
     result.image = std::move(decoded->image);
     result.fullSize = decoded->uprightSize;
     return result;

@@ -25,10 +25,11 @@ enum class EmbeddedThumbnail { Ignore, Accept };
 // One image file as decoded for display.
 struct DecodedFile {
     DecodeOutcome outcome = DecodeOutcome::Missing;
-    QImage image;     // upright, reduced to the size its view paints; null unless Decoded
-    QSize fullSize;   // the whole image's upright size; empty unless Decoded
-    std::string file; // where the path was found on the media; empty when Missing
-    FileStamp stamp;  // the file as it was when decoded
+    QImage image;          // upright, reduced to the size its view paints; null unless Decoded
+    QSize fullSize;        // the whole image's upright size; empty unless Decoded
+    std::string file;      // where the path was found on the media; empty when Missing
+    FileStamp stamp;       // the file as it was when decoded
+    bool cutShort = false; // a JPEG whose end is missing: image holds the part that was read
 
     bool isDecoded() const { return outcome == DecodeOutcome::Decoded; }
     // The image is the whole picture, not a reduction of it.

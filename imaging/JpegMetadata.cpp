@@ -1,5 +1,7 @@
 #include "imaging/JpegMetadata.h"
 
+#include <algorithm>
+
 #include <QIODevice>
 
 namespace {
@@ -29,4 +31,13 @@ std::size_t jpegMetadataBytes(QIODevice& file, std::size_t limit) {
             total += length;
     }
     return total;
+}
+
+bool isCutShortJpeg(QIODevice& file) {
+    // An end-of-image marker followed by a little padding still ends the file.
+    constexpr qint64 tailToSearch = 1024;
+    if (!file.seek(0) || !file.read(2).startsWith("\xFF\xD8"))
+        return false;
+    const qint64 start = std::max<qint64>(0, file.size() - tailToSearch);
+    return !file.seek(start) || !file.read(tailToSearch).contains("\xFF\xD9");
 }

@@ -9,12 +9,10 @@
 
 #include "imaging/Exiv2Reading.h"
 #include "imaging/ImageDecoder.h"
+#include "imaging/JpegMetadata.h"
 #include "media/MediaLookup.h"
 
 namespace {
-
-// An end-of-image marker followed by a little padding still ends the file.
-constexpr qint64 tailToSearch = 1024;
 
 FileFormat formatOf(const QByteArray& head) {
     if (head.startsWith("\xFF\xD8\xFF"))
@@ -26,13 +24,6 @@ FileFormat formatOf(const QByteArray& head) {
         head.contains("<svg"))
         return FileFormat::Svg;
     return FileFormat::Other;
-}
-
-bool endsWithEndOfImage(QFile& file) {
-    const qint64 start = std::max<qint64>(0, file.size() - tailToSearch);
-    if (!file.seek(start))
-        return false;
-    return file.read(tailToSearch).contains("\xFF\xD9");
 }
 
 } // namespace
@@ -74,7 +65,7 @@ FileFacts MediaFileProbe::probe(const std::string& path) const {
         facts.height = decoded->uprightSize.height();
     }
     if (facts.format == FileFormat::Jpeg) {
-        facts.truncated = !endsWithEndOfImage(file);
+        facts.truncated = isCutShortJpeg(file);
         facts.exifDate = exifShotDate(*found);
     }
     return facts;

@@ -94,6 +94,7 @@ void paintPhoto(QPainter& painter, const QRectF& box, const AlbumEntry& entry, c
     }
     const QSizeF shown = QSizeF(entry.image.size()).scaled(box.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRectF(box.topLeft(), shown), entry.image);
+    paintCaptionOverImage(painter, QRectF(box.topLeft(), shown), entry.caption, font);
 }
 
 void paintHeaderAndFooter(QPainter& painter, const AlbumPageLayout& layout, const AlbumPage& page) {

@@ -17,7 +17,7 @@ struct AlbumEntry {
     };
     std::vector<Particular> particulars;
     QImage image;
-    QString caption;
+    QString caption; // in place of a missing image, or over the image of a file cut short
 };
 
 // What one page of the album shows.

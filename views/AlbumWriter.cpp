@@ -193,5 +193,5 @@ AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
 void showImage(AlbumEntry& entry, const DecodedFile& file, const std::string& name,
                const std::string& medium) {
     entry.image = file.isDecoded() ? file.image : QImage();
-    entry.caption = file.isDecoded() ? QString() : qStringOf(fileCaption(file, name, medium));
+    entry.caption = qStringOf(fileCaption(file, name, medium)); // over a file cut short
 }

@@ -103,7 +103,7 @@ void CImageView::clearAll() {
 }
 
 void CImageView::showDecoded(const DecodedFile& file, const QString& caption) {
-    if (!control->showImage(file))
+    if (!control->showImage(file, caption))
         control->showCaption(caption);
     zoomed->showFile(file);
     announceZoom();

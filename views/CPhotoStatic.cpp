@@ -22,10 +22,10 @@ void CPhotoStatic::clear() {
     update();
 }
 
-bool CPhotoStatic::showImage(const DecodedFile& file) {
-    if (showsImage() && bitmap.holds(file))
+bool CPhotoStatic::showImage(const DecodedFile& file, const QString& overlay) {
+    if (showsImage() && bitmap.holds(file) && caption == overlay)
         return true; // already shown: nothing to repaint
-    caption.clear();
+    caption = overlay;
     const bool shown = bitmap.assign(file);
     update();
     return shown;
@@ -51,6 +51,9 @@ QSize CPhotoStatic::imageBox() const {
 void CPhotoStatic::printTo(QPainter& painter, const QRect& page) const {
     if (showsImage()) {
         bitmap.printTo(painter, page);
+        const BoxRect printed =
+            fitCentered(bitmap.width(), bitmap.height(), BoxRect::fromQRect(page));
+        paintCaptionOverImage(painter, printed.toQRect(), caption, pixelSizedFont(font()));
         return;
     }
     // A missing photo prints what the screen shows: the control's caption, scaled to the page.
@@ -73,6 +76,7 @@ void CPhotoStatic::paintEvent(QPaintEvent*) {
 void CPhotoStatic::paintImage(QPainter& painter) {
     const BoxRect destination = fitWithMargin(bitmap.width(), bitmap.height(), width(), height());
     bitmap.paintInto(painter, destination);
+    paintCaptionOverImage(painter, destination.toQRect(), caption, pixelSizedFont(font()));
     if (selected) {
         // The frame surrounds the image; what lies beyond the control is clipped.
         const BoxRect around{destination.left - 3, destination.top - 3, destination.right + 4,

@@ -16,18 +16,21 @@ public:
 
     // Nothing shown, not selected.
     void clear();
-    // Shows the decoded image in place of whatever was shown; false when it holds none.
-    bool showImage(const DecodedFile& file);
+    // Shows the decoded image in place of whatever was shown, with overlay over it (the caption
+    // of a file cut short; empty for a sound one); false when it holds none.
+    bool showImage(const DecodedFile& file, const QString& overlay = {});
     // Shows caption in place of whatever was shown.
     void showCaption(const QString& caption);
     void setSelected(bool isSelected);
 
     bool showsImage() const { return bitmap.isLoaded(); }
     bool isSelected() const { return selected; }
+    // The caption shown in place of the image or over it.
     QString captionText() const { return caption; }
     // The box of device pixels the image is fitted into.
     QSize imageBox() const;
-    // What is shown, fitted into page: the image at full resolution, or the caption.
+    // What is shown, fitted into page: the image at full resolution with its overlay, or the
+    // caption.
     void printTo(QPainter& painter, const QRect& page) const;
 
 Q_SIGNALS:

@@ -25,7 +25,7 @@ CPhotoView::CPhotoView(CQuillonDoc& document, ImageLoader& images, QWidget* pare
         photoControls[position] = control;
         slots.emplace_back(images, fittedWithMarginSize,
                            [control](const DecodedFile& file, const QString& caption) {
-                               if (!control->showImage(file))
+                               if (!control->showImage(file, caption))
                                    control->showCaption(caption);
                            });
         connect(control, &CPhotoStatic::clicked, this,

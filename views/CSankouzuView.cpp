@@ -90,9 +90,10 @@ void CSankouzuView::requestImage(int item) {
 
 void CSankouzuView::showImage(int item, const DecodedFile& file, const QString& caption) {
     Item& shown = items[item];
-    const bool isShown = shown.bitmap.holds(file) || shown.bitmap.assign(file);
-    shown.caption = isShown ? QString() : caption;
-    layoutItems(); // the image's proportions decide where in its square it lies
+    if (!shown.bitmap.holds(file))
+        shown.bitmap.assign(file);
+    shown.caption = caption; // in place of the image, or over a file's part that was read
+    layoutItems();           // the image's proportions decide where in its square it lies
     viewport()->update();
 }
 
@@ -140,10 +141,12 @@ void CSankouzuView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     for (const Item& item : items) {
-        if (!item.bitmap.paint(painter) && !item.caption.isEmpty()) {
-            const QRect box = item.bitmap.box().toQRect();
+        const QRect box = item.bitmap.box().toQRect();
+        if (item.bitmap.paint(painter))
+            paintCaptionOverImage(painter, item.bitmap.fittedRectangle().toQRect(), item.caption,
+                                  uiFont(box.height() / 20));
+        else if (!item.caption.isEmpty())
             paintFileCaption(painter, box, item.caption, uiFont(box.height() / 20));
-        }
         // A thin frame shows which drawing enlargement will show.
         if (document.imageTarget() == ImageTarget::Drawing &&
             document.currentDrawingIndex() == item.drawing) {

@@ -181,9 +181,8 @@ void CThumbnailView::deliver(const PhotoRecord& photo, const ImageSlot::File& na
     if (file.isDecoded()) {
         thumbnail.image = fittedInto(file.image, imageBox());
         thumbnail.image.setDevicePixelRatio(devicePixelRatio());
-    } else {
-        thumbnail.caption = qStringOf(fileCaption(file, named.name, named.medium));
     }
+    thumbnail.caption = qStringOf(fileCaption(file, named.name, named.medium));
     viewport()->update(cellRectOf(thumbnail.index));
 }
 
@@ -329,6 +328,9 @@ void CThumbnailView::paintThumbnail(QPainter& painter, const Thumbnail& thumbnai
             box.size(), Qt::KeepAspectRatio);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(centredIn(shown, box), thumbnail.image);
+        QFont small = font();
+        small.setPixelSize(captionPixels);
+        paintCaptionOverImage(painter, centredIn(shown, box), thumbnail.caption, small);
         return;
     }
     if (thumbnail.caption.isEmpty()) {

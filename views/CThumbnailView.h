@@ -64,7 +64,7 @@ private:
     struct Thumbnail {
         ImageTicket ticket;
         QImage image;
-        QString caption; // why there is no image
+        QString caption; // why there is no image, or over the image of a file cut short
         QString serialNumber;
         QString title;  // shortened to the cell's width
         int index = -1; // in the browsing order

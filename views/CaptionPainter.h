@@ -20,6 +20,11 @@ void paintFrame(QPainter& painter, const BoxRect& rectangle, int inset, const QC
 void paintFileCaption(QPainter& painter, const QRect& box, const QString& caption,
                       const QFont& font);
 
+// The caption over an image of a file cut short, across the middle of the part shown: the
+// decoder greys what it could not read, which looks like a photo of a grey wall.
+void paintCaptionOverImage(QPainter& painter, const QRectF& image, const QString& caption,
+                           const QFont& font);
+
 // font sized in pixels, so that a painter scaling a screen's box onto a page scales the text
 // with it (a size in points would be taken at the printer's resolution).
 QFont pixelSizedFont(const QFont& font);

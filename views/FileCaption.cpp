@@ -20,5 +20,6 @@ std::string fileCaption(const DecodedFile& file, std::string_view fileName,
     case DecodeOutcome::Decoded:
         break;
     }
-    return {};
+    return file.cutShort ? std::string(fileName) + "　：　ファイルが途中で切れています"
+                         : std::string();
 }

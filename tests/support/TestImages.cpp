@@ -50,6 +50,14 @@ std::filesystem::path writeImageFile(const std::string& name, const QImage& imag
     return writeScratchFile(name, toBytes(data));
 }
 
+std::filesystem::path writeCutShortJpeg(const std::string& name, const QImage& image) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "jpeg");
+    return writeScratchFile(name, toBytes(data.left(data.size() / 2)));
+}
+
 std::filesystem::path writeJpegWithOrientation(const std::string& name, const QImage& image,
                                                int orientation) {
     QByteArray data;

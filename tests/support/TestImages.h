@@ -15,6 +15,8 @@ std::filesystem::path writeImageFile(const std::string& name, const QImage& imag
 // A JPEG whose EXIF orientation tag says how to turn it upright (6: 90° clockwise).
 std::filesystem::path writeJpegWithOrientation(const std::string& name, const QImage& image,
                                                int orientation);
+// A JPEG of image cut off halfway, as a copy that stopped part-way leaves it.
+std::filesystem::path writeCutShortJpeg(const std::string& name, const QImage& image);
 // A one-pixel GIF (Qt cannot write GIF).
 std::filesystem::path writeTinyGif(const std::string& name);
 // A BMP header announcing width × height with no pixel data behind it.

@@ -9,6 +9,7 @@
 #include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/ViewFixture.h"
+#include "views/AlbumWriter.h"
 #include "views/PlainText.h"
 #include "views/UiFont.h"
 
@@ -73,6 +74,21 @@ private:
 
 private Q_SLOTS:
     void init() { useScratchFolder(QTest::currentTestFunction()); }
+
+    void aFileCutShortShowsWhatWasReadUnderItsCaption() {
+        const std::string path = writeDelivery(1);
+        writeCutShortJpeg("PIC/F0.JPG", filledImage(640, 480, Qt::blue));
+        Fixture fixture(path, false);
+        const QString caption("F0.JPG　：　ファイルが途中で切れています");
+        QVERIFY(fixture.view.photoControl(0).showsImage());
+        QCOMPARE(fixture.view.photoControl(0).captionText(), caption);
+        // The album shows it so too.
+        AlbumEntry entry;
+        showImage(entry, decodeMediaFile(fixture.document.makePhotoPath("F0.JPG"), QSize(64, 48)),
+                  "F0.JPG", "2");
+        QVERIFY(!entry.image.isNull());
+        QCOMPARE(entry.caption, caption);
+    }
 
     void aViewOf600By440PlacesItsPartsAsDesigned() {
         Fixture fixture(writeDelivery(4), true);

@@ -13,7 +13,8 @@ class CThumbnailViewTest : public QObject {
     Q_OBJECT
 
 private:
-    // A grid 600 × 440 on a delivery of count photos, all on disc but those listed missing.
+    // A grid 600 × 440 on a delivery of count photos, all on disc but those listed missing;
+    // the third is cut short.
     struct Fixture : ViewFixture<CThumbnailView> {
         Fixture(int count, std::vector<int> missing = {}) {
             std::vector<TestPhoto> photos;
@@ -24,6 +25,7 @@ private:
                     writeImageFile("PIC/" + testPhotoFileName(std::size_t(i)),
                                    filledImage(64, 48, Qt::darkGreen), "png");
             }
+            writeCutShortJpeg("PIC/F2.JPG", filledImage(640, 480, Qt::blue));
             view.resize(600, 440);
             view.setShown(true);
             open(writeScratchFile("PHOTO.XML", testDeliveryXml(photos)).string());
@@ -57,6 +59,8 @@ private Q_SLOTS:
         QVERIFY(!fixture.view.imageAt(0).isNull());
         QVERIFY(fixture.view.imageAt(1).isNull());
         QCOMPARE(fixture.view.captionAt(1), QString("F1.JPG　：　メディア番号＝2"));
+        QVERIFY(!fixture.view.imageAt(2).isNull());
+        QCOMPARE(fixture.view.captionAt(2), QString("F2.JPG　：　ファイルが途中で切れています"));
         // The end of the delivery: its cells arrive, the first ones are let go.
         QVERIFY(fixture.document.goToPhoto(299, nullptr));
         fixture.settle();
