@@ -31,6 +31,7 @@
 #include "views/CSankouzuView.h"
 #include "views/CThumbnailView.h"
 #include "views/CXmlTreeView.h"
+#include "views/ElidedLabel.h"
 
 CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
                        CommandTarget& application, const RecentFileList& recentFiles)
@@ -205,7 +206,7 @@ void CMainFrame::buildStatusBar() {
                 label->setVisible(!text.isEmpty());
             });
     // Permanent, so that no prompt hides that the file was not read to its end.
-    readStop = new QLabel;
+    readStop = new ElidedLabel;
     readStop->setTextFormat(Qt::PlainText);
     statusBar()->addPermanentWidget(readStop);
 }

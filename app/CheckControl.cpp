@@ -13,13 +13,14 @@
 #include "views/CFindingsView.h"
 #include "views/CXmlTreeView.h"
 #include "views/CheckRun.h"
+#include "views/ElidedLabel.h"
 
 CheckControl::CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree,
                            CFindBar& finder)
     : QObject(&window), document(document), tree(tree), finder(finder),
       checks(new CheckRun(document, this)), pane(new CFindingsView(document)),
       findingsDock(new QDockWidget(pane->title(), &window)), progressBar(new QProgressBar),
-      status(new QLabel) {
+      status(new ElidedLabel) {
     findingsDock->setObjectName("findingsDock");
     findingsDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     findingsDock->setWidget(pane);

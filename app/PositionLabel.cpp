@@ -3,7 +3,7 @@
 #include "document/BrowsePosition.h"
 
 PositionLabel::PositionLabel(CQuillonDoc& document, QWidget* parent)
-    : QLabel(parent), document(document) {
+    : ElidedLabel(parent), document(document) {
     setTextFormat(Qt::PlainText);
     document.addView(*this);
 }

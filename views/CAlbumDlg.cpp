@@ -11,6 +11,7 @@
 
 #include "views/AlbumPreview.h"
 #include "views/PlainText.h"
+#include "views/ScreenFit.h"
 
 CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QString& accept,
                      QWidget* parent)
@@ -42,7 +43,7 @@ CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QSt
     layout->addWidget(pages, 1);
     connect(scopes, &QButtonGroup::idClicked, this, [this] { showPreview(); });
     connect(perPage, &QComboBox::currentIndexChanged, this, [this] { showPreview(); });
-    resize(980, 560);
+    resizeWithinScreen(*this, {980, 560});
     showPreview();
 }
 

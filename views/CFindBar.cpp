@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -43,20 +44,29 @@ CFindBar::CFindBar(CQuillonDoc& document, QWidget* parent)
     text->setPlaceholderText("タイトル、分類、撮影箇所、施工管理値、ファイル名を検索");
     text->setClearButtonEnabled(true);
     flagged->setEnabled(false);
-    auto* closer = new QToolButton;
+    closer = new QToolButton;
     closer->setText("×");
     closer->setToolTip("検索を終える（Esc）");
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{text, representative, submission, byDate, from,
-                                         new QLabel("〜"), to, flagged, count, closer})
-        layout->addWidget(widget);
-    layout->setStretchFactor(text, 1);
+    filters = {representative, submission, byDate, from, new QLabel("〜"), to, flagged};
+    // About twelve characters stay visible however narrow the window.
+    text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
     // The count keeps its place, so the buttons do not move under the pointer as it changes.
     const QFontMetrics metrics = count->fontMetrics();
     count->setFixedWidth(std::max(metrics.horizontalAdvance("一致する写真はありません"),
                                   metrics.horizontalAdvance("99,999 / 99,999 件")));
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 2, 4, 2);
+    rows->setSpacing(2);
+    firstRow = new QHBoxLayout;
+    secondRow = new QHBoxLayout;
+    rows->addLayout(firstRow);
+    rows->addLayout(secondRow);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(text), static_cast<QWidget*>(count), static_cast<QWidget*>(closer)})
+        firstRow->addWidget(widget);
+    firstRow->setStretchFactor(text, 1);
+    secondRow->addStretch();
+    arrangeRows(true); // the filters stand in no row yet
 
     connect(text, &QLineEdit::textChanged, this, &CFindBar::searchNow);
     connect(text, &QLineEdit::returnPressed, this, &CFindBar::nextMatch);
@@ -72,6 +82,41 @@ CFindBar::CFindBar(CQuillonDoc& document, QWidget* parent)
     connect(closer, &QToolButton::clicked, this, &CFindBar::close);
     hide();
     document.addView(*this);
+}
+
+QSize CFindBar::minimumSizeHint() const {
+    // As narrow as the bar is on two rows: it wraps rather than squeezing its neighbours.
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    return {std::max(rowWidth({text, count, closer}, true), rowWidth(filters, false)) + margins,
+            QWidget::minimumSizeHint().height()};
+}
+
+int CFindBar::rowWidth(const std::vector<QWidget*>& widgets, bool atLeast) const {
+    int width = 0;
+    for (const QWidget* widget : widgets)
+        width += (atLeast ? widget->minimumSizeHint() : widget->sizeHint()).width();
+    return width + firstRow->spacing() * int(widgets.size() - 1);
+}
+
+void CFindBar::resizeEvent(QResizeEvent* event) {
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int oneRow =
+        rowWidth({text, count, closer}, true) + rowWidth(filters, false) + firstRow->spacing();
+    arrangeRows(event->size().width() - margins >= oneRow);
+    QWidget::resizeEvent(event);
+}
+
+void CFindBar::arrangeRows(bool oneRow) {
+    if (oneRow == filtersOnFirstRow)
+        return;
+    filtersOnFirstRow = oneRow;
+    for (QWidget* filter : filters) {
+        firstRow->removeWidget(filter);
+        secondRow->removeWidget(filter);
+    }
+    int at = oneRow ? 1 : 0; // after the text field, or at the start of the second row
+    for (QWidget* filter : filters)
+        (oneRow ? firstRow : secondRow)->insertWidget(at++, filter);
 }
 
 CFindBar::~CFindBar() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <unordered_set>
+#include <vector>
 
 #include <QWidget>
 
@@ -8,6 +9,7 @@
 #include "document/DocumentView.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -36,15 +38,24 @@ public:
     QToolButton& flaggedFilter() { return *flagged; }
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
+    QSize minimumSizeHint() const override;
+    // Whether the filters stand beside the text field (else on a second row).
+    bool showsOneRow() const { return filtersOnFirstRow; }
 
 Q_SIGNALS:
     void closed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void searchNow();
     void nextMatch();
     void showCount();
     void resetFilters();
+    // The widgets' widths side by side: their least when atLeast, else what they ask for.
+    int rowWidth(const std::vector<QWidget*>& widgets, bool atLeast) const;
+    void arrangeRows(bool oneRow);
     void offerShootingDays();
     SearchQuery query() const;
 
@@ -57,6 +68,11 @@ private:
     QDateEdit* to;
     QToolButton* flagged;
     QLabel* count;
+    QToolButton* closer;
+    std::vector<QWidget*> filters; // the filter buttons and the date range, wrapped together
+    QHBoxLayout* firstRow;
+    QHBoxLayout* secondRow;
+    bool filtersOnFirstRow = false;
     std::unordered_set<const PhotoRecord*> flaggedPhotos;
     bool noMatch = false;
 };

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "imaging/MediaFileProbe.h"
+#include "views/ScreenFit.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ CPhotoInfoDlg::CPhotoInfoDlg(const std::vector<InfoSection>& sections, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser);
     layout->addWidget(buttons);
-    resize(560, 640);
+    resizeWithinScreen(*this, {560, 640});
 }
 
 QString CPhotoInfoDlg::text() const {

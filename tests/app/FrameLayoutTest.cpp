@@ -1,5 +1,8 @@
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
@@ -7,8 +10,11 @@
 #include "app/ActivePaneFrame.h"
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
+#include "views/CAlbumDlg.h"
 #include "views/CConstInfoView.h"
+#include "views/CFindBar.h"
 #include "views/CImageView.h"
+#include "views/CPhotoInfoDlg.h"
 #include "views/CPhotoView.h"
 #include "views/CSankouzuView.h"
 #include "views/CXmlTreeView.h"
@@ -44,6 +50,44 @@ class FrameLayoutTest : public QObject {
 
 private Q_SLOTS:
     void init() { useScratchFolder(QTest::currentTestFunction()); }
+
+    void onAnEightHundredBySixHundredScreenNothingIsCutOff() {
+        // The test runs on an 800 × 600 screen (SmallScreen.json).
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 3)}));
+        CMainFrame& frame = test.frame();
+        QCOMPARE(frame.screen()->availableGeometry().size(), QSize(800, 600));
+        frame.resize(800, 600);
+        test.commands().refresh();
+        QVERIFY(test.commands().execute(CommandId::Find));
+        frame.showReadStopNotice(QString(60, QChar(0x5DE5))); // a long notice
+        QCoreApplication::processEvents();
+        // The find bar wraps: its text field keeps twelve characters, the tree its width.
+        CFindBar& bar = frame.clientArea().findBar();
+        QVERIFY(!bar.showsOneRow());
+        QVERIFY(bar.textField().width() >=
+                bar.textField().fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
+        QVERIFY(frame.clientArea().tree().width() >= 120);
+        // The status bar's texts stand side by side within the bar, which fits the screen.
+        QCOMPARE(frame.width(), 800);
+        QRect taken;
+        for (const QLabel* label : frame.statusBar()->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            QVERIFY2(!taken.intersects(label->geometry()), qPrintable(label->text()));
+            QVERIFY(frame.statusBar()->rect().contains(label->geometry()));
+            taken |= label->geometry();
+        }
+        // Each dialog fits the screen.
+        CPhotoInfoDlg information(currentPhotoInformation(test.app.document()), &frame);
+        ImageLoader previews{std::make_unique<ManualExecutor>()};
+        CAlbumDlg album(test.app.document(), previews, "保存...", &frame);
+        for (QDialog* dialog :
+             {static_cast<QDialog*>(&information), static_cast<QDialog*>(&album)}) {
+            dialog->show();
+            QVERIFY(dialog->height() <= 600 - 32 && dialog->width() <= 800);
+        }
+    }
 
     void commandsAndClicksMoveBetweenTheDisplays() {
         ShownApp test;
