@@ -14,6 +14,7 @@
 #include "views/CXmlTreeView.h"
 #include "views/CheckRun.h"
 #include "views/ElidedLabel.h"
+#include "views/PlainText.h"
 
 CheckControl::CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree,
                            CFindBar& finder)
@@ -66,7 +67,11 @@ void CheckControl::showProgress(std::size_t done, std::size_t total) {
     progressBar->setRange(0, static_cast<int>(total)); // 0 to 0: busy, the count still unknown
     progressBar->setValue(static_cast<int>(done));
     progressBar->show();
-    status->setText(QString("チェック中 %1 / %2").arg(done).arg(total));
+    // Before the files are counted there is nothing to count against.
+    status->setText(total == 0
+                        ? QString("チェック中…")
+                        : QString("チェック中 %1 / %2 ファイル")
+                              .arg(groupedNumber(qint64(done)), groupedNumber(qint64(total))));
 }
 
 void CheckControl::showResult() {

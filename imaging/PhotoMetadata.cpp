@@ -81,6 +81,13 @@ std::string apertureText(const std::string& rational) {
     return text;
 }
 
+// "2020:01:01 10:00:00" as dates are written everywhere else: "2020-01-01 10:00:00".
+std::string readableExifDate(std::string date) {
+    if (exifDay(date))
+        date[4] = date[7] = '-';
+    return date;
+}
+
 void addExif(const Exiv2::ExifData& exif, PhotoMetadata& metadata) {
     const auto add = [&](std::string label, std::string value) {
         if (!value.empty())
@@ -89,7 +96,7 @@ void addExif(const Exiv2::ExifData& exif, PhotoMetadata& metadata) {
     add("メーカー", exifText(exif, "Exif.Image.Make"));
     add("機種", exifText(exif, "Exif.Image.Model"));
     const std::string original = exifText(exif, "Exif.Photo.DateTimeOriginal");
-    add("撮影日時（DateTimeOriginal）", original);
+    add("撮影日時（DateTimeOriginal）", readableExifDate(original));
     metadata.shotDay = exifDay(original);
     const std::string orientation = exifText(exif, "Exif.Image.Orientation");
     if (!orientation.empty())

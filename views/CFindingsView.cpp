@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -76,7 +77,8 @@ QTreeWidgetItem* makeRow(const Finding& finding, int index, const QStyle* style)
 } // namespace
 
 CFindingsView::CFindingsView(CQuillonDoc& document, QWidget* parent)
-    : QWidget(parent), document(document), levelFilter(new QComboBox), rows(new QTreeWidget) {
+    : QWidget(parent), document(document), levelFilter(new QComboBox), rows(new QTreeWidget),
+      nothingFound(new QLabel("問題は見つかりませんでした")) {
     levelFilter->addItem("すべてのレベル");
     for (const Level level : levels)
         levelFilter->addItem(levelIcon(level, style()), qStringOf(levelName(level)));
@@ -106,6 +108,10 @@ CFindingsView::CFindingsView(CQuillonDoc& document, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(bar);
     layout->addWidget(rows);
+    // A clean delivery says so, rather than showing an empty table.
+    nothingFound->setAlignment(Qt::AlignCenter);
+    nothingFound->hide();
+    layout->addWidget(nothingFound);
 
     chooseCsvFile = [this] {
         return QFileDialog::getSaveFileName(this, "CSVに保存", "チェック結果.csv",
@@ -125,6 +131,8 @@ void CFindingsView::showFindings(const std::vector<Finding>& findings) {
     for (std::size_t index = 0; index < shown.size(); ++index)
         items.append(makeRow(shown[index], static_cast<int>(index), style()));
     rows->addTopLevelItems(items);
+    rows->setVisible(!shown.empty());
+    nothingFound->setVisible(shown.empty());
     for (int column = LevelColumn; column < MessageColumn; ++column)
         rows->resizeColumnToContents(column);
     // In file order until a column is chosen.
@@ -141,6 +149,8 @@ void CFindingsView::clear() {
     shown.clear();
     checked = false;
     rows->clear();
+    rows->show();
+    nothingFound->hide();
     Q_EMIT titleChanged(title());
 }
 

@@ -10,6 +10,7 @@
 #include "document/CQuillonDoc.h"
 
 class QComboBox;
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -50,6 +51,7 @@ private:
     CQuillonDoc& document;
     QComboBox* levelFilter;
     QTreeWidget* rows;
+    QLabel* nothingFound;
     std::vector<Finding> shown;
     bool checked = false;
 };

@@ -1,5 +1,7 @@
 #include "views/PhotoInformation.h"
 
+#include <QDir>
+
 #include "check/FileRules.h"
 #include "views/PlainText.h"
 
@@ -32,7 +34,7 @@ InfoSection fileSection(const PhotoFileInfo& file) {
         section.note = "ファイル名が不正です（開きません）。";
         return section;
     }
-    section.rows.push_back({"場所", qStringOf(file.path)});
+    section.rows.push_back({"場所", QDir::cleanPath(qStringOf(file.path))}); // without "/./"
     const FileFacts& facts = file.facts;
     if (!facts.exists) {
         section.note = "この媒体にありません。";
@@ -42,7 +44,8 @@ InfoSection fileSection(const PhotoFileInfo& file) {
     const std::string_view format = formatName(facts.format);
     section.rows.push_back({"形式", format.empty() ? "画像ではありません" : qStringOf(format)});
     if (facts.width > 0)
-        section.rows.push_back({"画素数", QString("%1 × %2").arg(facts.width).arg(facts.height)});
+        section.rows.push_back({"画素数", QString("%1 × %2").arg(groupedNumber(facts.width),
+                                                                 groupedNumber(facts.height))});
     if (!facts.decodable)
         section.note = "画像を表示できません（壊れているか、画像ではありません）。";
     else if (facts.truncated)

@@ -88,6 +88,7 @@ TEST(PhotoMetadata, ReadsTheCameraAndTheElectronicBlackboard) {
     EXPECT_EQ(value(metadata.exif, "露出時間"), "1/250 秒");
     EXPECT_EQ(value(metadata.exif, "絞り値"), "F5.6");
     EXPECT_EQ(metadata.shotDay, std::optional<std::string>("2024-05-10"));
+    EXPECT_EQ(value(metadata.exif, "撮影日時（DateTimeOriginal）"), "2024-05-10 10:00:00");
     EXPECT_EQ(value(metadata.blackboard, "工事名"), "サンプル道路改良工事");
     EXPECT_EQ(value(metadata.blackboard, "測点（撮影箇所）"), "No.12+5.0");
     EXPECT_EQ(value(metadata.blackboard, "設計値 1"), "1512");
