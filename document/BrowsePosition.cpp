@@ -42,12 +42,16 @@ std::string fraction(std::size_t place, std::size_t count) {
     return std::to_string(place) + " / " + std::to_string(count);
 }
 
-} // namespace
-
-std::string browsePositionText(const CQuillonDoc& document) {
-    const PhotoRecord* photo = document.currentPhoto();
-    if (!photo)
+// The drawing chosen (the one enlarging shows), with its 参考図タイトル.
+std::string drawingText(const ReferenceDrawing* drawing) {
+    if (!drawing)
         return {};
+    const std::string& title = drawing->slots[DrawingSlot::DrawingTitle];
+    return "　参考図 " + drawing->slots[DrawingSlot::DrawingFileName] +
+           (title.empty() ? "" : "「" + title + "」");
+}
+
+std::string photoPositionText(const CQuillonDoc& document, const PhotoRecord& photo) {
     const std::size_t all = document.photoData().photos.size();
     const std::size_t inOrder = static_cast<std::size_t>(document.currentIndex()) + 1;
     const bool inNode = document.browseMode() == BrowseMode::ChosenNode && document.selectedNode();
@@ -55,8 +59,17 @@ std::string browsePositionText(const CQuillonDoc& document) {
         return "写真 " + fraction(inOrder, all);
     const std::string narrowedBy =
         document.searching() ? "検索" : keyOf(document.rootNode(), document.selectedNode());
-    return "写真 " + fraction(placeInDelivery(document, *photo), all) + "（" + narrowedBy + " " +
+    return "写真 " + fraction(placeInDelivery(document, photo), all) + "（" + narrowedBy + " " +
            fraction(inOrder, document.photoOrder().size()) + "）";
+}
+
+} // namespace
+
+std::string browsePositionText(const CQuillonDoc& document) {
+    const PhotoRecord* photo = document.currentPhoto();
+    if (!photo)
+        return {};
+    return photoPositionText(document, *photo) + drawingText(document.currentDrawing());
 }
 
 std::string windowTitleFor(const CQuillonDoc& document) {

@@ -333,8 +333,11 @@ TEST_F(DocumentTest, OnlyAPlainFileNameMakesAPath) {
 TEST_F(DocumentTest, ThePositionCountsTheDeliveryAndTheChosenNode) {
     host.saved.browseMode = BrowseMode::ChosenNode;
     CQuillonDoc modeOne(host);
-    ASSERT_TRUE(modeOne.OnOpenDocument(write({{"1", "B"}, {"4", "A", "x"}, {"3", "A", "y"}})));
+    ASSERT_TRUE(
+        modeOne.OnOpenDocument(write({{"1", "B", "", 1}, {"4", "A", "x"}, {"3", "A", "y"}})));
     EXPECT_EQ(browsePositionText(modeOne), "写真 1 / 3");
+    ASSERT_TRUE(modeOne.selectDrawing(0, nullptr)); // what enlarging shows is named
+    EXPECT_EQ(browsePositionText(modeOne), "写真 1 / 3　参考図 D0");
     ASSERT_TRUE(modeOne.selectNode(modeOne.rootNode().findChild("A")->findChild("y"), nullptr));
     EXPECT_EQ(browsePositionText(modeOne), "写真 2 / 3（y 1 / 1）");
 }
