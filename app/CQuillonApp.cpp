@@ -92,8 +92,10 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     const QString path = QString::fromStdString(read.path);
     const QString notice = QString::fromStdString(read.notice);
     // The loader must know the other discs before the views ask it for the first images.
-    if (read.outcome == OpenedDelivery::Outcome::Read)
+    if (read.outcome == OpenedDelivery::Outcome::Read) {
+        images->loader().forgetAll(); // the delivery shown before is closed
         images->lookOnOtherDiscs(read.otherDiscs);
+    }
     lastOpenSucceeded = doc->adoptDelivery(std::move(read));
     if (!lastOpenSucceeded) {
         // A load that failed after the file was opened leaves nothing open.
@@ -136,6 +138,7 @@ void CQuillonApp::OnFileNew() {
 }
 
 void CQuillonApp::showNewDocument() {
+    images->loader().forgetAll();
     images->lookOnOtherDiscs(nullptr);
     mainFrame->showSplitDisplay();
     mainFrame->slideShow().stop();

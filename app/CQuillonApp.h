@@ -68,6 +68,7 @@ public:
     MountPoints mountPoints = systemMountPoints;
 
     CQuillonDoc& document() { return *doc; }
+    ImageLoader& imageLoader() { return images->loader(); }
     CMainFrame& frame() { return *mainFrame; }
     const RecentFileList& recentFiles() const { return recent; }
 

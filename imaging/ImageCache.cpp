@@ -1,5 +1,9 @@
 #include "imaging/ImageCache.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 std::size_t bytesOf(const DecodedFile& decoded) {
@@ -58,4 +62,13 @@ void ImageCache::keepWithinBudget() {
     // The newest entry stays even when it alone is over the budget: it is about to be shown.
     while (bytes > budget && entries.size() > 1)
         drop(std::prev(entries.end()));
+}
+
+void ImageCache::clear() {
+    entries.clear();
+    byPath.clear();
+    bytes = 0;
+#ifdef __GLIBC__
+    malloc_trim(0); // freed images stay with the process otherwise
+#endif
 }

@@ -22,6 +22,9 @@ public:
     // Keeps decoded for path unless a sharper image of the same file is held already.
     void insert(const std::string& path, DecodedFile decoded);
     void forget(const std::string& path);
+    // Drops every image and gives the memory back to the system: a delivery closed frees
+    // what it used.
+    void clear();
     std::size_t bytesHeld() const { return bytes; }
 
 private:

@@ -133,6 +133,11 @@ void ImageLoader::forget(const std::string& path) {
     forgetFolderListings();
 }
 
+void ImageLoader::forgetAll() {
+    images.clear();
+    forgetFolderListings();
+}
+
 std::optional<ImageLoader::Job> ImageLoader::sharperThan(const Job& job,
                                                          const DecodedFile& result) {
     if (job.thumbnail == EmbeddedThumbnail::Ignore || result.isSharpFor(job.box, job.rule))

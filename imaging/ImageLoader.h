@@ -69,6 +69,8 @@ public:
     void lookElsewhere(Elsewhere where) { elsewhere = std::move(where); }
     // Reads path from the media again at its next request (F5).
     void forget(const std::string& path);
+    // Forgets every image and folder listing: the delivery they came from is closed.
+    void forgetAll();
 
     const ImageCache& cache() const { return images; }
     // Decodes started or waiting; no decode is left once the results are delivered.

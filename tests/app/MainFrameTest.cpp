@@ -16,6 +16,7 @@
 #include "app/SlideShow.h"
 #include "media/MountPoints.h"
 #include "tests/app/TestApp.h"
+#include "tests/support/TestImages.h"
 #include "views/CThumbnailView.h"
 
 namespace {
@@ -499,6 +500,16 @@ private Q_SLOTS:
             said.last(),
             QString(
                 "写真帳を印刷できませんでした。\n/nonexistent/album.pdf に書き込めませんでした。"));
+    }
+
+    void closingADeliveryFreesItsImages() {
+        writeImageFile("PIC/F0.JPG", filledImage(640, 480, Qt::blue), "png");
+        TestApp test;
+        QVERIFY(test.app.InitInstance({"tessel", writeDelivery("PHOTO.XML", 1)}));
+        test.settle();
+        QVERIFY(test.app.imageLoader().cache().bytesHeld() > 0);
+        QVERIFY(test.commands().execute(CommandId::FileNew));
+        QCOMPARE(test.app.imageLoader().cache().bytesHeld(), std::size_t(0));
     }
 
     void commandStatesAreRefreshedWhenTheEventLoopGoesIdle() {
