@@ -11,6 +11,7 @@ endif()
 set(expected
     bin/tessel
     bin/tessel-check
+    bin/tessel-album
     share/applications/jp.tessel.Tessel.desktop
     share/metainfo/jp.tessel.Tessel.metainfo.xml
     share/icons/hicolor/scalable/apps/tessel.svg
