@@ -7,12 +7,11 @@
 #include "settings/PrivateProfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& path = writeFuzzInput("ini", data, size);
-    readProfileInt(path, "Option", "PhotoSlideInterval", 10);
-    readProfileInt(path, "Option", "BrowseMode", 0);
-    if (!writeProfileString(path, "Option", "BrowseMode", "1"))
-        return 0;
-    if (readProfileInt(path, "Option", "BrowseMode", 0) != 1)
+    const std::string text = fuzzText(data, size);
+    profileIntIn(text, "Option", "PhotoSlideInterval", 10);
+    profileIntIn(text, "Option", "BrowseMode", 0);
+    const std::string written = withProfileStrings(text, "Option", {{"BrowseMode", "1"}});
+    if (profileIntIn(written, "Option", "BrowseMode", 0) != 1)
         __builtin_trap();
     return 0;
 }

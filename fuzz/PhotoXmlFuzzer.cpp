@@ -6,6 +6,7 @@
 #include "document/CQuillonDoc.h"
 #include "fuzz/FuzzInput.h"
 #include "model/DumpSink.h"
+#include "model/PhotoXmlReader.h"
 
 namespace {
 
@@ -27,15 +28,26 @@ void visitNodes(CQuillonDoc& document, const CategoryNode& node) {
     }
 }
 
+// What an open of the text read: the file's data, taken by the document as an open takes it.
+OpenedDelivery readText(const std::string& text) {
+    OpenedDelivery read;
+    read.path = "/fuzz/PHOTO.XML";
+    if (PhotoXmlReader().loadText(text, read.data) != 0)
+        read.outcome = OpenedDelivery::Outcome::LoadFailed;
+    else if (read.data.isForeignXml())
+        read.outcome = OpenedDelivery::Outcome::NotPhotoXml;
+    return read;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& path = writeFuzzInput("photo-xml", data, size);
+    const std::string text = fuzzText(data, size);
     for (const BrowseMode mode : {BrowseMode::AllPhotos, BrowseMode::ChosenNode}) {
         SilentHost host;
         host.browseMode = mode;
         CQuillonDoc document(host);
-        if (!document.OnOpenDocument(path))
+        if (!document.adoptDelivery(readText(text)))
             continue;
         std::ostringstream out;
         DumpSink sink(out);

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include <QBuffer>
 #include <QFile>
 
 #include <exiv2/exiv2.hpp>
@@ -26,18 +27,38 @@ void prepareExiv2() {
     });
 }
 
-std::unique_ptr<Exiv2::Image> readJpegMetadata(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly) || jpegMetadataBytes(file, metadataLimit) > metadataLimit)
+namespace {
+
+// Exiv2's reading of what open gives, once device passed the limit.
+template <typename Open>
+std::unique_ptr<Exiv2::Image> metadataWithinLimit(QIODevice& device, const Open& open) {
+    if (!device.open(QIODevice::ReadOnly) ||
+        jpegMetadataBytes(device, metadataLimit) > metadataLimit)
         return nullptr;
     prepareExiv2();
     try {
-        auto image = Exiv2::ImageFactory::open(path);
+        auto image = open();
         image->readMetadata();
         return std::unique_ptr<Exiv2::Image>(image.release());
     } catch (const std::exception&) {
         return nullptr; // metadata that cannot be read says nothing
     }
+}
+
+} // namespace
+
+std::unique_ptr<Exiv2::Image> readJpegMetadata(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return metadataWithinLimit(file, [&] { return Exiv2::ImageFactory::open(path); });
+}
+
+std::unique_ptr<Exiv2::Image> jpegMetadataOf(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    return metadataWithinLimit(buffer, [&] {
+        return Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(bytes.data()),
+                                         bytes.size());
+    });
 }
 
 std::optional<std::string> exifDay(const std::string& exifDate) {

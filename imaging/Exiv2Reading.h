@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class QByteArray;
+
 namespace Exiv2 {
 class Image;
 }
@@ -15,6 +17,8 @@ void prepareExiv2();
 // metadata cannot be parsed, or it carries more than the decoder's limit (a hostile file is
 // refused before Exiv2 sees it).
 std::unique_ptr<Exiv2::Image> readJpegMetadata(const std::string& path);
+// The same of a JPEG's bytes in memory.
+std::unique_ptr<Exiv2::Image> jpegMetadataOf(const QByteArray& bytes);
 
 // The day of an EXIF date "CCYY:MM:DD HH:MM:SS", written CCYY-MM-DD.
 std::optional<std::string> exifDay(const std::string& exifDate);

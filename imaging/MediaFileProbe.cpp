@@ -29,7 +29,10 @@ FileFormat formatOf(const QByteArray& head) {
 } // namespace
 
 std::optional<std::string> exifShotDate(const std::string& path) {
-    const auto image = readJpegMetadata(path);
+    return exifShotDateIn(readJpegMetadata(path).get());
+}
+
+std::optional<std::string> exifShotDateIn(const Exiv2::Image* image) {
     if (!image)
         return std::nullopt;
     const Exiv2::ExifData& exif = image->exifData();

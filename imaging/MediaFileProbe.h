@@ -2,6 +2,10 @@
 
 #include "check/FileProbe.h"
 
+namespace Exiv2 {
+class Image;
+}
+
 // The check's look at a photo or drawing file on the media: found without regard to case,
 // its format recognised by content, its size and decodability from a decode at the smallest
 // scale the format allows, a JPEG's end marker, and the EXIF date read by Exiv2 (after the
@@ -16,3 +20,5 @@ public:
 // DateTimeOriginal as CCYY-MM-DD. Nothing without one, or when the metadata is beyond the
 // limit or cannot be read.
 std::optional<std::string> exifShotDate(const std::string& path);
+// The same of metadata Exiv2 has read; nothing for none.
+std::optional<std::string> exifShotDateIn(const Exiv2::Image* image);

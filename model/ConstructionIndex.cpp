@@ -1,5 +1,7 @@
 #include "model/ConstructionIndex.h"
 
+#include <functional>
+
 #include "model/SaxReader.h"
 #include "model/TextNormalizer.h"
 
@@ -61,21 +63,21 @@ private:
     std::string currentName;
 };
 
+using Parse = std::function<ParseResult(SaxReader&)>;
+
 // The handler after a read of the whole file, or nothing for a damaged or foreign one.
-std::optional<IndexHandler> readIndex(const std::string& path) {
+std::optional<IndexHandler> readIndex(const Parse& parse) {
     IndexHandler handler;
     SaxReader reader;
     reader.setContentHandler(&handler);
     reader.setErrorHandler(&handler);
-    if (reader.parseFile(path) != ParseResult::Complete || handler.damaged || !handler.isIndex)
+    if (parse(reader) != ParseResult::Complete || handler.damaged || !handler.isIndex)
         return std::nullopt;
     return handler;
 }
 
-} // namespace
-
-std::optional<DiscIndex> readDiscIndex(const std::string& path) {
-    std::optional<IndexHandler> handler = readIndex(path);
+std::optional<DiscIndex> discIndexFrom(const Parse& parse) {
+    std::optional<IndexHandler> handler = readIndex(parse);
     if (!handler)
         return std::nullopt;
     ConstructionInfo& info = handler->info;
@@ -93,6 +95,16 @@ std::optional<DiscIndex> readDiscIndex(const std::string& path) {
         index.info = std::move(info);
     }
     return index;
+}
+
+} // namespace
+
+std::optional<DiscIndex> readDiscIndex(const std::string& path) {
+    return discIndexFrom([&path](SaxReader& reader) { return reader.parseFile(path); });
+}
+
+std::optional<DiscIndex> discIndexOfText(std::string_view text) {
+    return discIndexFrom([text](SaxReader& reader) { return reader.parseMemory(text); });
 }
 
 std::optional<DiscLabel> readDiscLabel(const std::string& path) {

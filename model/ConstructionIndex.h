@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/ConstructionInfo.h"
 #include "model/PhotoDataSet.h"
@@ -38,6 +39,8 @@ struct DiscIndex {
     std::optional<ConstructionInfo> info;
 };
 std::optional<DiscIndex> readDiscIndex(const std::string& path);
+// The same of a file's text in memory.
+std::optional<DiscIndex> discIndexOfText(std::string_view text);
 
 // When data has no construction information of its own, takes it from the disc's
 // INDEX_C.XML at indexPath, read as index, and records where it came from. A 工事情報

@@ -9,6 +9,15 @@
 PhotoXmlReader::~PhotoXmlReader() = default;
 
 int PhotoXmlReader::load(const std::string& path, PhotoDataSet& target) {
+    return loadWith([&path](SaxReader& reader) { return reader.parseFile(path); }, target);
+}
+
+int PhotoXmlReader::loadText(std::string_view text, PhotoDataSet& target) {
+    return loadWith([text](SaxReader& reader) { return reader.parseMemory(text); }, target);
+}
+
+int PhotoXmlReader::loadWith(const std::function<ParseResult(SaxReader&)>& parse,
+                             PhotoDataSet& target) {
     data = target;
     currentSlot = -1;
     SaxReader saxReader;
@@ -23,7 +32,7 @@ int PhotoXmlReader::load(const std::string& path, PhotoDataSet& target) {
         }
     } cleanup{*this};
 
-    if (saxReader.parseFile(path) == ParseResult::NoParser)
+    if (parse(saxReader) == ParseResult::NoParser)
         return -1;
     target = std::move(data);
     data.reset();

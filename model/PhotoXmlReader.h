@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -8,8 +9,7 @@
 #include "model/PhotoDataSet.h"
 #include "model/PhotoSectionHandler.h"
 #include "model/SaxHandlers.h"
-
-class SaxReader;
+#include "model/SaxReader.h"
 
 // Reads one photo XML file into a PhotoDataSet. The texts of root-level elements are stored
 // here; each 工事情報 and 写真情報 section is read by a section handler of its own, installed
@@ -25,6 +25,8 @@ public:
     // (target then holds every section that was complete, even of a broken file), or -1 when
     // no parser could be created (target keeps what it held).
     int load(const std::string& path, PhotoDataSet& target);
+    // The same of a file's text in memory.
+    int loadText(std::string_view text, PhotoDataSet& target);
 
     // Section hand-back: the record of a finished section, then this reader takes the events
     // again. A 写真情報 section without children hands over no record.
@@ -40,6 +42,7 @@ private:
     void fatalError(const SaxError& problem) override;
 
     void closeSections();
+    int loadWith(const std::function<ParseResult(SaxReader&)>& parse, PhotoDataSet& target);
 
     PhotoDataSet data;
     int currentSlot = -1;

@@ -170,14 +170,13 @@ void setKey(Lines& lines, std::string_view section, std::string_view key, std::s
 
 // Writes the new text aside and renames it over the old file, so that a full disc, a crash or
 // a failed write never leaves half a file.
-std::error_code replaceWholeFile(const std::string& path, const Lines& lines) {
+std::error_code replaceWholeFile(const std::string& path, const std::string& text) {
     const std::string aside = path + ".new";
     std::error_code error;
     {
         errno = 0;
         std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines)
-            out << line;
+        out << text;
         if (!out.flush())
             error = std::error_code(errno ? errno : EIO, std::generic_category());
     }
@@ -195,12 +194,26 @@ std::error_code replaceWholeFile(const std::string& path, const Lines& lines) {
 int readProfileInt(const std::string& path, std::string_view section, std::string_view key,
                    int defaultValue) {
     const auto text = readWholeFile(path);
-    if (!text)
-        return defaultValue;
-    const Lines lines = splitLines(*text);
+    return text ? profileIntIn(*text, section, key, defaultValue) : defaultValue;
+}
+
+int profileIntIn(const std::string& text, std::string_view section, std::string_view key,
+                 int defaultValue) {
+    const Lines lines = splitLines(text);
     const auto range = findSection(lines, section);
     const auto line = range ? findKey(lines, *range, key) : std::nullopt;
     return line ? parseLeadingInteger(valueOf(lines[*line])) : defaultValue;
+}
+
+std::string withProfileStrings(const std::string& text, std::string_view section,
+                               const std::vector<ProfileEntry>& entries) {
+    Lines lines = splitLines(text);
+    for (const ProfileEntry& entry : entries)
+        setKey(lines, section, entry.key, entry.value);
+    std::string written;
+    for (const std::string& line : lines)
+        written += line;
+    return written;
 }
 
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
@@ -215,12 +228,8 @@ bool writeProfileStrings(const std::string& path, std::string_view section,
     const auto text = readWholeFile(path);
     if (exists && !text) // what cannot be read cannot be kept
         error = std::make_error_code(std::errc::permission_denied);
-    if (!error) {
-        Lines lines = splitLines(text.value_or(""));
-        for (const ProfileEntry& entry : entries)
-            setKey(lines, section, entry.key, entry.value);
-        error = replaceWholeFile(path, lines);
-    }
+    if (!error)
+        error = replaceWholeFile(path, withProfileStrings(text.value_or(""), section, entries));
     if (failure)
         *failure = error;
     return !error;

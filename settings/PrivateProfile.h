@@ -31,3 +31,9 @@ struct ProfileEntry {
 bool writeProfileStrings(const std::string& path, std::string_view section,
                          const std::vector<ProfileEntry>& entries,
                          std::error_code* failure = nullptr);
+
+// The same two rules on a file's text in memory: the value read, and the text written.
+int profileIntIn(const std::string& text, std::string_view section, std::string_view key,
+                 int defaultValue);
+std::string withProfileStrings(const std::string& text, std::string_view section,
+                               const std::vector<ProfileEntry>& entries);
