@@ -137,6 +137,19 @@ private Q_SLOTS:
         QCOMPARE(document.imageTarget(), ImageTarget::Drawing);
     }
 
+    void serialNumbersSortAsTheBrowsingOrderSortsThem() {
+        CheckedWindow window;
+        const std::string xml = testDeliveryXml({{"12a"}, {"5"}}); // 12a is 12 when browsing
+        QVERIFY(
+            window.test.open(QString::fromStdString(writeScratchFile("PHOTO.XML", xml).string())));
+        window.trigger(CommandId::CheckDelivery);
+        window.runChecks();
+        QTreeWidget& list = window.pane().list();
+        list.sortByColumn(2, Qt::AscendingOrder);
+        QCOMPARE(list.topLevelItem(0)->text(2), QString("5"));
+        QCOMPARE(list.topLevelItem(list.topLevelItemCount() - 1)->text(2), QString("12a"));
+    }
+
     void aRowChoosesThePhotosNodeInBrowseModeOne() {
         writeScratchFile("TESSEL.ini", "[Option]\r\nBrowseMode=1\r\n");
         CheckedWindow window;
