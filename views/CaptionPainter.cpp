@@ -29,11 +29,22 @@ void paintCaptionOverImage(QPainter& painter, const QRectF& image, const QString
                            const QFont& font) {
     if (caption.isEmpty())
         return;
-    const qreal height = std::min(image.height(), QFontMetricsF(font).height() * 2.5);
-    const QRect band =
-        QRectF(image.left(), image.center().y() - height / 2, image.width(), height).toRect();
+    // Wrapped where the image is narrow, as a thumbnail is.
+    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere;
+    constexpr qreal padding = 6;
+    const qreal textWidth = std::max<qreal>(1, image.width() - 2 * padding);
+    const qreal textHeight =
+        QFontMetricsF(font).boundingRect(QRectF(0, 0, textWidth, 1e6), flags, caption).height();
+    const qreal height = std::min(image.height(), textHeight + 2 * padding);
+    const QRectF band(image.left(), image.center().y() - height / 2, image.width(), height);
+    painter.save();
     painter.fillRect(band, QColor(255, 255, 255, 230));
-    paintFileCaption(painter, band, caption, font);
+    painter.setPen(QPen(captionFrameColour, 2));
+    painter.drawRect(band.adjusted(1, 1, -1, -1));
+    painter.setPen(Qt::black);
+    painter.setFont(font);
+    painter.drawText(band.adjusted(padding, 0, -padding, 0), flags, caption);
+    painter.restore();
 }
 
 QFont pixelSizedFont(const QFont& font) {
