@@ -31,6 +31,7 @@
 #include "views/CSankouzuView.h"
 #include "views/CThumbnailView.h"
 #include "views/CXmlTreeView.h"
+#include "views/CheckRun.h"
 #include "views/ElidedLabel.h"
 
 CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
@@ -377,7 +378,10 @@ void CMainFrame::addCheckCommands() {
             return CommandState{true, !check->dock().isHidden()};
         },
         [this] { check->dock().setVisible(check->dock().isHidden()); });
-    showPhotoInfo = [this] { CPhotoInfoDlg(currentPhotoInformation(document), this).exec(); };
+    showPhotoInfo = [this] {
+        const auto& findings = deliveryCheck().run().findings();
+        CPhotoInfoDlg(currentPhotoInformation(document, findings), this).exec();
+    };
     add(
         CommandId::PhotoInfo, [this] { return document.currentPhoto() != nullptr; },
         [this] { showPhotoInfo(); });

@@ -124,3 +124,22 @@ std::vector<Finding> recordFindings(const PhotoRecord& photo, const WorksPeriod&
                       int(drawing), found);
     return found;
 }
+
+std::vector<PhotoSlot> slotsReported(const Finding& finding, const PhotoRecord& photo) {
+    const std::string_view rule = finding.ruleId;
+    if (rule.starts_with("serial-"))
+        return {PhotoSlot::SerialNumber};
+    if (rule.starts_with("date-") || rule == "exif-date-mismatch")
+        return {PhotoSlot::ShotDate};
+    if (rule == "category-value")
+        return {PhotoSlot::PhotoCategory};
+    if (rule.starts_with("file-name-"))
+        return {PhotoSlot::FileName};
+    std::vector<PhotoSlot> flags;
+    for (const PhotoSlot slot : {PhotoSlot::Representative, PhotoSlot::SubmissionFrequency}) {
+        const std::string& flag = photo.slots[slot];
+        if (rule == "flag-value" && !flag.empty() && flag != "0" && flag != "1")
+            flags.push_back(slot);
+    }
+    return flags;
+}

@@ -1,10 +1,13 @@
 #include "views/CPhotoInfoDlg.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "check/RecordRules.h"
 #include "imaging/MediaFileProbe.h"
 #include "views/ScreenFit.h"
 
@@ -17,10 +20,10 @@ QString html(const std::vector<InfoSection>& sections, QStringList& marked) {
         page += "<h3>" + section.title.toHtmlEscaped() + "</h3>";
         for (const InfoRow& row : section.rows) {
             // One line each, so that a copied line reads "label：value".
-            const QString style = row.mismatch ? " style='background:#ffd0d0'" : QString();
+            const QString style = row.marked ? " style='background:#ffd0d0'" : QString();
             page += "<div" + style + "><b>" + row.label.toHtmlEscaped() + "</b>：" +
                     row.value.toHtmlEscaped().replace('\n', "<br>") + "</div>";
-            if (row.mismatch)
+            if (row.marked)
                 marked << row.label + "：" + row.value;
         }
         if (!section.note.isEmpty())
@@ -48,8 +51,18 @@ QString CPhotoInfoDlg::text() const {
     return browser->toPlainText();
 }
 
-std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document) {
+std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document,
+                                                 const std::vector<Finding>& findings) {
     const PhotoRecord& photo = *document.currentPhoto();
+    const auto& all = document.photoData().photos;
+    const int position = int(std::find(all.begin(), all.end(), &photo) - all.begin());
+    std::vector<PhotoSlot> reported;
+    for (const Finding& finding : findings) {
+        if (finding.position == position && finding.drawing == -1) {
+            const std::vector<PhotoSlot> slots = slotsReported(finding, photo);
+            reported.insert(reported.end(), slots.begin(), slots.end());
+        }
+    }
     PhotoFileInfo file;
     file.path = document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
     const MediaFileProbe probe;
@@ -68,5 +81,5 @@ std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document) {
             file.metadata = readPhotoMetadata(file.facts.foundAt);
         file.path = file.facts.foundAt;
     }
-    return photoInfoSections(photo, file);
+    return photoInfoSections(photo, file, reported);
 }

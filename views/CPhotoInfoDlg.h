@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "check/Finding.h"
 #include "views/PhotoInformation.h"
 
 class QTextBrowser;
@@ -16,13 +17,15 @@ public:
 
     // The whole text, as copying all of it gives it.
     QString text() const;
-    // The rows marked as disagreeing, as "label：value".
-    QStringList mismatches() const { return marked; }
+    // The rows marked (disagreeing, or reported by the check), as "label：value".
+    QStringList markedRows() const { return marked; }
 
 private:
     QTextBrowser* browser;
     QStringList marked;
 };
 
-// The information of the document's current photo, its file looked at now.
-std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document);
+// The information of the document's current photo, its file looked at now, with the values
+// findings (those of the last check) reported in it marked.
+std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document,
+                                                 const std::vector<Finding>& findings = {});

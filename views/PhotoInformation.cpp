@@ -1,5 +1,7 @@
 #include "views/PhotoInformation.h"
 
+#include <algorithm>
+
 #include <QDir>
 
 #include "check/FileRules.h"
@@ -13,7 +15,8 @@ bool datesDiffer(const PhotoRecord& photo, const PhotoMetadata& metadata) {
     return metadata.shotDay && !shot.empty() && *metadata.shotDay != shot;
 }
 
-InfoSection deliverySection(const PhotoRecord& photo, bool dateMismatch) {
+InfoSection deliverySection(const PhotoRecord& photo, bool dateMismatch,
+                            const std::vector<PhotoSlot>& reported) {
     InfoSection section{"写真XML", {}, {}};
     for (int index = 0; index < photo.slots.count; ++index) {
         const auto slot = static_cast<PhotoSlot>(index);
@@ -22,8 +25,9 @@ InfoSection deliverySection(const PhotoRecord& photo, bool dateMismatch) {
             continue;
         const std::string_view label =
             slot == PhotoSlot::ContractorRemark ? photo.contractorRemarkName : elementName(slot);
-        section.rows.push_back(
-            {qStringOf(label), qStringOf(value), dateMismatch && slot == PhotoSlot::ShotDate});
+        const bool marked = (dateMismatch && slot == PhotoSlot::ShotDate) ||
+                            std::find(reported.begin(), reported.end(), slot) != reported.end();
+        section.rows.push_back({qStringOf(label), qStringOf(value), marked});
     }
     return section;
 }
@@ -79,9 +83,11 @@ InfoSection blackboardSection(const PhotoMetadata& metadata) {
 
 } // namespace
 
-std::vector<InfoSection> photoInfoSections(const PhotoRecord& photo, const PhotoFileInfo& file) {
+std::vector<InfoSection> photoInfoSections(const PhotoRecord& photo, const PhotoFileInfo& file,
+                                           const std::vector<PhotoSlot>& reported) {
     const bool dateMismatch = datesDiffer(photo, file.metadata);
-    std::vector<InfoSection> sections{deliverySection(photo, dateMismatch), fileSection(file)};
+    std::vector<InfoSection> sections{deliverySection(photo, dateMismatch, reported),
+                                      fileSection(file)};
     if (file.facts.format == FileFormat::Jpeg) {
         sections.push_back(exifSection(file.metadata, dateMismatch));
         if (!file.metadata.blackboard.empty() || file.metadata.tamperCheckValue)

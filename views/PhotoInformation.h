@@ -10,12 +10,12 @@
 #include "document/CQuillonDoc.h"
 #include "imaging/PhotoMetadata.h"
 
-// One line of a photo's information; mismatch marks a value the file and the delivery
-// disagree on.
+// One line of a photo's information; marked: a value the file and the delivery disagree on,
+// or one the last check reported.
 struct InfoRow {
     QString label;
     QString value;
-    bool mismatch = false;
+    bool marked = false;
 };
 
 struct InfoSection {
@@ -34,4 +34,6 @@ struct PhotoFileInfo {
 
 // The photo's information, section by section: the delivery's values, the file, its EXIF
 // and the electronic blackboard's items.
-std::vector<InfoSection> photoInfoSections(const PhotoRecord& photo, const PhotoFileInfo& file);
+// reported: the elements the last check found something wrong in.
+std::vector<InfoSection> photoInfoSections(const PhotoRecord& photo, const PhotoFileInfo& file,
+                                           const std::vector<PhotoSlot>& reported = {});

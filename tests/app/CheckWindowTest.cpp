@@ -98,6 +98,11 @@ private Q_SLOTS:
         QCOMPARE(window.badgeOf("A"), QString("(2)"));
         QCOMPARE(window.badgeOf("x"), QString("(1)"));
         QCOMPARE(window.badgeOf("B"), QString("(1)"));
+        // 写真の情報 points out the values the check reported: a duplicate serial, a bad name.
+        const CPhotoInfoDlg information(
+            currentPhotoInformation(window.test.app.document(), window.control().run().findings()));
+        QCOMPARE(information.markedRows(),
+                 QStringList({"シリアル番号：1", "写真ファイル名：F0.JPG"})); // not P0000001.JPG
         window.pane().showFindings({}); // a clean delivery says so, not an empty table
         QVERIFY(window.pane().list().isHidden());
     }
@@ -232,7 +237,7 @@ private Q_SLOTS:
             for (const QString& text : expected.said)
                 QVERIFY2(dialog.text().contains(text), qPrintable(dialog.text()));
             QVERIFY(!dialog.text().contains("/./"));
-            QCOMPARE(dialog.mismatches().size(), expected.mismatches);
+            QCOMPARE(dialog.markedRows().size(), expected.mismatches);
             QCOMPARE(dialog.text().contains("電子小黒板"), expected.photo < 2);
         }
     }
