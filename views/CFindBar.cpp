@@ -86,8 +86,8 @@ CFindBar::CFindBar(CQuillonDoc& document, QWidget* parent)
 
 QSize CFindBar::minimumSizeHint() const {
     // As narrow as the bar is on two rows: it wraps rather than squeezing its neighbours.
-    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
-    return {std::max(rowWidth({text, count, closer}, true), rowWidth(filters, false)) + margins,
+    return {std::max(rowWidth({text, count, closer}, true), rowWidth(filters, false)) +
+                sideMargins(),
             QWidget::minimumSizeHint().height()};
 }
 
@@ -98,11 +98,14 @@ int CFindBar::rowWidth(const std::vector<QWidget*>& widgets, bool atLeast) const
     return width + firstRow->spacing() * int(widgets.size() - 1);
 }
 
+int CFindBar::sideMargins() const {
+    return layout()->contentsMargins().left() + layout()->contentsMargins().right();
+}
+
 void CFindBar::resizeEvent(QResizeEvent* event) {
-    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
     const int oneRow =
         rowWidth({text, count, closer}, true) + rowWidth(filters, false) + firstRow->spacing();
-    arrangeRows(event->size().width() - margins >= oneRow);
+    arrangeRows(event->size().width() - sideMargins() >= oneRow);
     QWidget::resizeEvent(event);
 }
 

@@ -56,6 +56,7 @@ private:
     // The widgets' widths side by side: their least when atLeast, else what they ask for.
     int rowWidth(const std::vector<QWidget*>& widgets, bool atLeast) const;
     void arrangeRows(bool oneRow);
+    int sideMargins() const;
     void offerShootingDays();
     SearchQuery query() const;
 
