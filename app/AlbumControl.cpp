@@ -33,8 +33,10 @@ struct AlbumControl::Job {
     }
 };
 
-AlbumControl::AlbumControl(CQuillonDoc& document, ImageLoader& images, QWidget& window)
-    : QObject(&window), document(document), window(window), progress(new QProgressDialog(&window)) {
+AlbumControl::AlbumControl(CQuillonDoc& document, ImageLoader& images, WorkService& work,
+                           QWidget& window)
+    : QObject(&window), document(document), window(window), work(work),
+      progress(new QProgressDialog(&window)) {
     chooseAlbum = [this, &images](const QString& accept) -> std::optional<AlbumChoice> {
         CAlbumDlg dialog(this->document, images, accept, &this->window);
         if (dialog.exec() != QDialog::Accepted)
@@ -50,8 +52,6 @@ AlbumControl::AlbumControl(CQuillonDoc& document, ImageLoader& images, QWidget& 
         QPrintDialog dialog(printer.get(), &this->window);
         return dialog.exec() == QDialog::Accepted ? std::move(printer) : nullptr;
     };
-    pool.setMaxThreadCount(1);
-    runElsewhere = [this](std::function<void()> work) { pool.start(std::move(work)); };
     showError = [this](const QString& message) {
         QMessageBox::warning(&this->window, "TESSEL", message);
     };
@@ -72,7 +72,7 @@ AlbumControl::AlbumControl(CQuillonDoc& document, ImageLoader& images, QWidget& 
 
 AlbumControl::~AlbumControl() {
     cancel();
-    pool.waitForDone();
+    albumJob.cancel();
 }
 
 std::shared_ptr<AlbumControl::Job> AlbumControl::jobFromDialog(const QString& accept) const {
@@ -85,6 +85,7 @@ std::shared_ptr<AlbumControl::Job> AlbumControl::jobFromDialog(const QString& ac
     job->source.otherDiscs = document.otherDiscs();
     job->source.constructionName = constructionNameOf(document.photoData());
     job->source.photosPerPage = choice->photosPerPage;
+    job->source.work = &work;
     return job;
 }
 
@@ -109,7 +110,7 @@ void AlbumControl::savePdf() {
           [](Job& job) { return saveAlbumPdf(job.source, job.path, job.progress(), &job.error); });
 }
 
-void AlbumControl::start(std::shared_ptr<Job> job, Work work) {
+void AlbumControl::start(std::shared_ptr<Job> job, Paint paint) {
     cancel();
     underway = job;
     job->total = int(job->source.photos.size());
@@ -117,11 +118,9 @@ void AlbumControl::start(std::shared_ptr<Job> job, Work work) {
     showProgress();
     progress->show();
     progressTimer.start();
-    runElsewhere([this, job, work = std::move(work)] {
-        job->outcome = work(*job);
-        QMetaObject::invokeMethod(
-            this, [this, job] { finish(job); }, Qt::QueuedConnection);
-    });
+    albumJob = work.run(
+        WorkLane::Single, [job, paint = std::move(paint)] { job->outcome = paint(*job); },
+        [this, job] { finish(job); });
 }
 
 void AlbumControl::cancel() {

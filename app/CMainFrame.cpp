@@ -34,8 +34,9 @@
 #include "views/CheckRun.h"
 #include "views/ElidedLabel.h"
 
-CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
-                       CommandTarget& application, const RecentFileList& recentFiles)
+CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, WorkService& work,
+                       const AppSettings& settings, CommandTarget& application,
+                       const RecentFileList& recentFiles)
     : document(document), settings(settings), application(application), recentFiles(recentFiles),
       documentCommands(document), readingCommands([this] { Q_EMIT readCancelled(); }),
       active(new ActiveView(this)), commandSet(new CommandSet(this, [this] { return route(); })),
@@ -51,11 +52,11 @@ CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSett
     buildMenus();
     buildToolBars();
     buildStatusBar();
-    check = new CheckControl(document, *this, layout->tree(), layout->findBar());
+    check = new CheckControl(document, work, *this, layout->tree(), layout->findBar());
     addNavigationCommands();
     addDisplayCommands();
     addCheckCommands();
-    addAlbumCommands(images);
+    addAlbumCommands(images, work);
     setAcceptDrops(true);
     commandSet->refresh();
 }
@@ -391,8 +392,8 @@ void CMainFrame::addCheckCommands() {
             &CMainFrame::showPhotoMenu);
 }
 
-void CMainFrame::addAlbumCommands(ImageLoader& images) {
-    albums = new AlbumControl(document, images, *this);
+void CMainFrame::addAlbumCommands(ImageLoader& images, WorkService& work) {
+    albums = new AlbumControl(document, images, work, *this);
     const auto canMake = [this] {
         return !document.photoData().photos.empty() && !albums->running();
     };

@@ -26,6 +26,7 @@ class PositionLabel;
 class QLabel;
 class QMimeData;
 class QToolBar;
+class WorkService;
 
 // The program's one window: menus, two toolbars, status bar, the split display of the views
 // and the two full-window views that replace it, photo stepping and the slideshow.
@@ -33,8 +34,9 @@ class CMainFrame : public QMainWindow, public CommandHandlers {
     Q_OBJECT
 
 public:
-    CMainFrame(CQuillonDoc& document, ImageLoader& images, const AppSettings& settings,
-               CommandTarget& application, const RecentFileList& recentFiles);
+    CMainFrame(CQuillonDoc& document, ImageLoader& images, WorkService& work,
+               const AppSettings& settings, CommandTarget& application,
+               const RecentFileList& recentFiles);
     ~CMainFrame() override;
 
     CommandSet& commands() { return *commandSet; }
@@ -94,7 +96,7 @@ private:
     void addNavigationCommands();
     void addDisplayCommands();
     void addLayoutCommands();
-    void addAlbumCommands(ImageLoader& images);
+    void addAlbumCommands(ImageLoader& images, WorkService& work);
     // The overview of thumbnails in place of the photos, active, or the photos again.
     void showThumbnails(bool shown);
     void addCheckCommands();

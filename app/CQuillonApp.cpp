@@ -17,10 +17,11 @@
 #include "views/PlainText.h"
 
 CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
-                         std::unique_ptr<ImagePipeline> images,
-                         std::unique_ptr<DeliveryReader::Executor> reads)
-    : settings(std::move(settings)), profile(profile), recent(profile), images(std::move(images)),
-      reader(std::move(reads)) {
+                         std::shared_ptr<WorkService> work, std::unique_ptr<DecodeExecutor> decodes)
+    : settings(std::move(settings)), profile(profile), recent(profile), work(std::move(work)),
+      images(
+          std::make_unique<ImagePipeline>(decodes ? std::move(decodes) : decodesIn(*this->work))),
+      reader(*this->work), searchPreparation(*this->work, WorkLane::Background) {
     messageBox = [this](const QString& text, QMessageBox::Icon icon) {
         QMessageBox box(icon, "TESSEL", text, QMessageBox::Ok, mainFrame.get());
         box.exec();
@@ -34,15 +35,19 @@ CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
 }
 
 CQuillonApp::~CQuillonApp() {
-    if (mainFrame)
-        saveWindowPlacement(*mainFrame, profile);
+    if (!mainFrame)
+        return;
+    if (reader.reading())
+        cancelOpen(); // a read a disc no longer answers is left behind, busy pointer and all
+    saveWindowPlacement(*mainFrame, profile);
 }
 
 bool CQuillonApp::InitInstance(const QStringList& arguments) {
     // Read before the document exists: it copies the browse mode when constructed.
     settings.readFromIni();
     doc = std::make_unique<CQuillonDoc>(*this);
-    mainFrame = std::make_unique<CMainFrame>(*doc, images->loader(), settings, *this, recent);
+    mainFrame =
+        std::make_unique<CMainFrame>(*doc, images->loader(), *work, settings, *this, recent);
     connect(mainFrame.get(), &CMainFrame::recentFileChosen, this, &CQuillonApp::openRecentFile);
     connect(mainFrame.get(), &CMainFrame::deliveryDropped, this,
             [this](const QString& path) { openDocumentFile(path); });
@@ -114,14 +119,11 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
 }
 
 void CQuillonApp::prepareSearch() {
-    const auto prepare = doc->searchPreparation();
     const std::uint64_t delivery = doc->deliveryNumber();
-    searchPreparations.start([this, prepare, delivery] {
-        std::shared_ptr<const PhotoSearch> prepared = prepare();
-        QMetaObject::invokeMethod(
-            this, [this, prepared, delivery] { doc->adoptSearch(prepared, delivery); },
-            Qt::QueuedConnection);
-    });
+    searchPreparation.run<std::shared_ptr<const PhotoSearch>>(
+        doc->searchPreparation(), [this, delivery](std::shared_ptr<const PhotoSearch> prepared) {
+            doc->adoptSearch(std::move(prepared), delivery);
+        });
 }
 
 void CQuillonApp::OnFileOpen() {

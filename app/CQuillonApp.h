@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 
 #include "app/DeliveryReader.h"
 #include "app/RecentFileList.h"
@@ -17,6 +16,8 @@
 #include "document/DocumentHost.h"
 #include "settings/AppSettings.h"
 #include "views/ImagePipeline.h"
+#include "work/LatestWork.h"
+#include "work/ThreadedWork.h"
 
 class CMainFrame;
 class QFileDialog;
@@ -26,12 +27,11 @@ class QFileDialog;
 // document's messages.
 class CQuillonApp : public QObject, public DocumentHost, public CommandHandlers {
 public:
-    // profile keeps the recent-file list; images decodes for every view (by default on a
-    // thread pool); reads run on threads of their own by default.
-    CQuillonApp(
-        AppSettings settings, QSettings& profile,
-        std::unique_ptr<ImagePipeline> images = std::make_unique<ImagePipeline>(),
-        std::unique_ptr<DeliveryReader::Executor> reads = DeliveryReader::makeThreadExecutor());
+    // profile keeps the recent-file list; work runs everything that must not hold up the
+    // window; decodes: where the views' images are decoded (null: in work's interactive lane).
+    CQuillonApp(AppSettings settings, QSettings& profile,
+                std::shared_ptr<WorkService> work = ThreadedWork::make(),
+                std::unique_ptr<DecodeExecutor> decodes = nullptr);
     ~CQuillonApp() override;
 
     // Start-up: false when the program should end at once (a file named on the command line
@@ -89,11 +89,13 @@ private:
 
     QSettings& profile;
     RecentFileList recent;
+    // Stopped last, when nothing is left to hear of its results.
+    WorkOwner work;
     // Before the document and the frame: it outlives the views that hold its tickets.
     std::unique_ptr<ImagePipeline> images;
     std::unique_ptr<CQuillonDoc> doc;
     std::unique_ptr<CMainFrame> mainFrame;
     // Last: a result still on its way is dropped before the document and the frame go.
     DeliveryReader reader;
-    QThreadPool searchPreparations; // waited for when the application goes
+    LatestWork searchPreparation;
 };

@@ -16,10 +16,10 @@
 #include "views/ElidedLabel.h"
 #include "views/PlainText.h"
 
-CheckControl::CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree,
-                           CFindBar& finder)
+CheckControl::CheckControl(CQuillonDoc& document, WorkService& work, QMainWindow& window,
+                           CXmlTreeView& tree, CFindBar& finder)
     : QObject(&window), document(document), tree(tree), finder(finder),
-      checks(new CheckRun(document, this)), pane(new CFindingsView(document)),
+      checks(new CheckRun(document, work, this)), pane(new CFindingsView(document)),
       findingsDock(new QDockWidget(pane->title(), &window)), progressBar(new QProgressBar),
       status(new ElidedLabel) {
     findingsDock->setObjectName("findingsDock");

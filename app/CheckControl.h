@@ -12,6 +12,7 @@ class QDockWidget;
 class QLabel;
 class QMainWindow;
 class QProgressBar;
+class WorkService;
 
 // The check in the window: it runs from F7 on the workers, its progress and then its summary
 // stand in the status bar, its findings in the pane at the bottom ("チェック結果"), for errors
@@ -19,7 +20,8 @@ class QProgressBar;
 // delivery drops all of it.
 class CheckControl : public QObject {
 public:
-    CheckControl(CQuillonDoc& document, QMainWindow& window, CXmlTreeView& tree, CFindBar& finder);
+    CheckControl(CQuillonDoc& document, WorkService& work, QMainWindow& window, CXmlTreeView& tree,
+                 CFindBar& finder);
 
     // Starts a check, or cancels the one under way.
     void startOrCancel();

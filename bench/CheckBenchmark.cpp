@@ -20,6 +20,7 @@
 #include "imaging/ImageDecoder.h"
 #include "imaging/MediaFileProbe.h"
 #include "model/PhotoXmlReader.h"
+#include "work/ThreadedWork.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -53,9 +54,10 @@ double checkSeconds(const std::string& delivery, std::size_t& findings) {
     PhotoDataSet data;
     PhotoXmlReader().load(delivery, data);
     CheckProgress progress;
-    findings =
-        checkDelivery({data, deliveryFoldersOf(delivery), "1", {}}, MediaFileProbe(), progress)
-            .findings.size();
+    const WorkOwner work(ThreadedWork::make());
+    findings = checkDelivery({data, deliveryFoldersOf(delivery), "1", {}}, MediaFileProbe(),
+                             progress, spreadIn(*work, WorkLane::Background))
+                   .findings.size();
     return secondsSince(start);
 }
 

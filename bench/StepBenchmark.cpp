@@ -28,6 +28,7 @@
 #include "tools/sample/TextEncoding.h"
 #include "views/CPhotoView.h"
 #include "views/CheckRun.h"
+#include "work/ThreadedWork.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -68,7 +69,8 @@ std::string makeDelivery(int count, QSize size) {
 struct Viewer {
     SilentHost host;
     CQuillonDoc document{host};
-    ImageLoader images;
+    WorkOwner work{ThreadedWork::make()};
+    ImageLoader images{decodesIn(*work)};
     CPhotoView view{document, images};
 
     Viewer() {
@@ -193,7 +195,7 @@ void measureStepsDuringCheck(QSize photoSize, int photos) {
     const double baseline = settledBaseline(viewer, photos, photoSize);
     const int pages = 10;
     const StepTimes quiet = timeSteps(viewer, 0, pages);
-    CheckRun check(viewer.document);
+    CheckRun check(viewer.document, *viewer.work);
     const auto start = Clock::now();
     check.start(); // on the GUI thread: the data is taken with a share of its records
     report("starting the check", millisecondsSince(start), baseline, "");

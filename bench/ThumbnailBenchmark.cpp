@@ -22,6 +22,7 @@
 #include "bench/SettleDecodes.h"
 #include "document/CQuillonDoc.h"
 #include "views/CThumbnailView.h"
+#include "work/ThreadedWork.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ double decodeMilliseconds(const std::string& delivery, EmbeddedThumbnail thumbna
 struct Overview {
     SilentHost host;
     CQuillonDoc document{host};
-    ImageLoader images;
+    WorkOwner work{ThreadedWork::make()};
+    ImageLoader images{decodesIn(*work)};
     CThumbnailView view{document, images};
 
     explicit Overview(const std::string& path) {

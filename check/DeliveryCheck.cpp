@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <thread>
-#include <unistd.h>
 
 #include "check/FileRules.h"
 #include "check/RecordRules.h"
@@ -49,11 +45,6 @@ std::vector<FileJob> fileJobs(const CheckInput& input) {
     return jobs;
 }
 
-// Probing is reading from a disc: it yields to the images on screen.
-void lowerThisThreadsPriority() {
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
-}
-
 FileFacts probeOnMedia(const FileJob& job, const CheckInput& input, const FileProbe& probe) {
     FileFacts facts = probe.probe(job.path);
     if (facts.exists || job.medium == input.thisMedium || !input.elsewhere)
@@ -63,22 +54,15 @@ FileFacts probeOnMedia(const FileJob& job, const CheckInput& input, const FilePr
 }
 
 std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInput& input,
-                                const FileProbe& probe, CheckProgress& progress, unsigned threads) {
+                                const FileProbe& probe, CheckProgress& progress,
+                                const SpreadWork& spread) {
     std::vector<FileFacts> facts(jobs.size());
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        lowerThisThreadsPriority();
-        for (std::size_t job; !progress.cancelled && (job = next++) < jobs.size();) {
-            facts[job] = probeOnMedia(jobs[job], input, probe);
-            ++progress.filesDone;
-        }
-    };
-    const unsigned count = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
-    {
-        std::vector<std::jthread> workers; // joined at the end of this block
-        for (unsigned worker = 0; worker < std::min<std::size_t>(count, jobs.size()); ++worker)
-            workers.emplace_back(work);
-    }
+    spread(jobs.size(), [&](std::size_t job) {
+        if (progress.cancelled)
+            return;
+        facts[job] = probeOnMedia(jobs[job], input, probe);
+        ++progress.filesDone;
+    });
     return facts;
 }
 
@@ -208,8 +192,13 @@ CheckInput checkInputFor(const PhotoDataSet& data, const std::string& photoXml,
     return input;
 }
 
+void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {
+    for (std::size_t index = 0; index < count; ++index)
+        each(index);
+}
+
 CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, CheckProgress& progress,
-                          unsigned threads) {
+                          const SpreadWork& spread) {
     const PhotoList& photos = input.data.photos;
     std::vector<Findings> perPhoto(photos.size());
     const WorksPeriod period = worksPeriodOf(input.data);
@@ -219,7 +208,7 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
 
     const std::vector<FileJob> jobs = fileJobs(input);
     progress.filesTotal = jobs.size();
-    const std::vector<FileFacts> facts = probeAll(jobs, input, probe, progress, threads);
+    const std::vector<FileFacts> facts = probeAll(jobs, input, probe, progress, spread);
     CheckResult result;
     result.complete = !progress.cancelled;
     for (std::size_t job = 0; result.complete && job < jobs.size(); ++job) {

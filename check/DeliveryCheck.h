@@ -44,7 +44,15 @@ struct CheckResult {
     bool complete = true; // false when cancelled
 };
 
-// Runs every rule on the delivery. The files are probed on worker threads (threads 0: one per
-// core) that yield to the rest of the program; the text rules run on the calling thread.
+// Runs each(0) … each(count - 1), perhaps several at once on other threads, and returns when
+// every one has run.
+using SpreadWork =
+    std::function<void(std::size_t count, const std::function<void(std::size_t)>& each)>;
+// One after the other on the calling thread.
+void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each);
+
+// Runs every rule on the delivery. The files are probed as spread says (the program spreads
+// them over threads that yield to the images on screen); the text rules run on the calling
+// thread.
 CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, CheckProgress& progress,
-                          unsigned threads = 0);
+                          const SpreadWork& spread = oneAfterAnother);

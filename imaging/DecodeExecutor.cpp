@@ -1,43 +1,36 @@
 #include "imaging/DecodeExecutor.h"
 
-#include <QObject>
-#include <QThread>
-#include <QThreadPool>
+#include <algorithm>
+#include <vector>
+
+#include "work/WorkService.h"
 
 namespace {
 
-class ThreadPoolExecutor : public DecodeExecutor {
+class InteractiveLane : public DecodeExecutor {
 public:
-    ThreadPoolExecutor() { pool.setMaxThreadCount(workers()); }
+    explicit InteractiveLane(WorkService& service) : service(service) {}
 
-    ~ThreadPoolExecutor() override {
-        pool.clear();
-        pool.waitForDone();
-        // receiver goes next, and with it the deliveries still queued for it.
+    ~InteractiveLane() override {
+        for (const WorkHandle& decode : underway)
+            decode.cancel();
     }
 
     void execute(Work work, Done done) override {
-        QObject* target = &receiver;
-        pool.start([target, work = std::move(work), done = std::move(done)]() mutable {
-            DecodedFile result = work();
-            QMetaObject::invokeMethod(
-                target,
-                [done = std::move(done), result = std::move(result)]() mutable {
-                    done(std::move(result));
-                },
-                Qt::QueuedConnection);
-        });
+        std::erase_if(underway, [](const WorkHandle& decode) { return !decode.pending(); });
+        underway.push_back(runForResult<DecodedFile>(service, WorkLane::Interactive,
+                                                     std::move(work), std::move(done)));
     }
 
-    int workers() const override { return std::max(1, QThread::idealThreadCount()); }
+    int workers() const override { return service.workers(WorkLane::Interactive); }
 
 private:
-    QObject receiver; // lives on the thread that made the executor
-    QThreadPool pool;
+    WorkService& service;
+    std::vector<WorkHandle> underway; // their results reach the loader only while it lives
 };
 
 } // namespace
 
-std::unique_ptr<DecodeExecutor> makeThreadPoolExecutor() {
-    return std::make_unique<ThreadPoolExecutor>();
+std::unique_ptr<DecodeExecutor> decodesIn(WorkService& service) {
+    return std::make_unique<InteractiveLane>(service);
 }

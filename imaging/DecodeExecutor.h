@@ -5,8 +5,10 @@
 
 #include "imaging/DecodedFile.h"
 
-// Where decoding runs. The loader hands over one job at a time per free worker and hears of
-// its result on the thread that handed it over.
+class WorkService;
+
+// Where the loader's decodes run: it hands over one job at a time per free worker and hears
+// of its result on the thread that handed it over. Tests decide themselves when decodes run.
 class DecodeExecutor {
 public:
     using Work = std::function<DecodedFile()>;
@@ -20,6 +22,6 @@ public:
     virtual int workers() const = 0;
 };
 
-// Decodes on a pool of threads, one per core; its destruction waits for running jobs and
-// drops results not yet delivered.
-std::unique_ptr<DecodeExecutor> makeThreadPoolExecutor();
+// Decodes in the service's interactive lane; results still on their way when the executor
+// goes are dropped.
+std::unique_ptr<DecodeExecutor> decodesIn(WorkService& service);

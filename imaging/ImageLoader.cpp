@@ -40,7 +40,7 @@ ImageLoader::ImageLoader(std::unique_ptr<DecodeExecutor> executor, std::size_t c
     : executor(std::move(executor)), images(cacheBudget) {}
 
 ImageLoader::~ImageLoader() {
-    executor.reset(); // waits for running decodes; their results are dropped
+    executor.reset(); // results still on their way are dropped
 }
 
 ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery deliver,

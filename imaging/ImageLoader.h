@@ -45,7 +45,7 @@ public:
     // Where else a file missing at path may stand: on another disc of the delivery.
     using Elsewhere = ElsewhereOnMedia;
 
-    explicit ImageLoader(std::unique_ptr<DecodeExecutor> executor = makeThreadPoolExecutor(),
+    explicit ImageLoader(std::unique_ptr<DecodeExecutor> executor,
                          std::size_t cacheBudget = ImageCache::defaultBudget);
     ~ImageLoader();
     ImageLoader(const ImageLoader&) = delete;

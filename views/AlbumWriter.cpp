@@ -22,6 +22,7 @@
 #include "views/PlainText.h"
 #include "views/PrintDialog.h"
 #include "views/SaveFailure.h"
+#include "work/WorkService.h"
 
 namespace {
 
@@ -58,7 +59,12 @@ public:
     }
 
     DecodedFile next() {
-        DecodedFile file = running.front().get();
+        DecodedFile file;
+        try {
+            file = running.front().get();
+        } catch (const std::future_error&) {
+            // Dropped by the service: the program is leaving, and the album with it.
+        }
         running.pop_front();
         fill();
         return file;
@@ -68,14 +74,19 @@ private:
     void fill() {
         while (running.size() < std::size_t(window) && started < source.photos.size()) {
             const PhotoRecord& photo = source.photos[started++];
-            running.push_back(std::async(std::launch::async, [this, &photo] {
-                DecodedFile file = decodeOnMedia(
-                    fileInFolder(source.photoFolder, photo.slots[PhotoSlot::FileName]),
-                    photo.slots[PhotoSlot::MediaNumber], box, fitInside, EmbeddedThumbnail::Ignore,
-                    elsewhere());
-                file.image = withinFileBudget(file.image);
-                return file;
-            }));
+            auto decode = std::make_shared<std::packaged_task<DecodedFile()>>(
+                [path = fileInFolder(source.photoFolder, photo.slots[PhotoSlot::FileName]),
+                 medium = photo.slots[PhotoSlot::MediaNumber], box = box, elsewhere = elsewhere()] {
+                    DecodedFile file = decodeOnMedia(path, medium, box, fitInside,
+                                                     EmbeddedThumbnail::Ignore, elsewhere);
+                    file.image = withinFileBudget(file.image);
+                    return file;
+                });
+            running.push_back(decode->get_future());
+            if (source.work)
+                source.work->run(WorkLane::Background, [decode] { (*decode)(); });
+            else
+                (*decode)();
         }
     }
 

@@ -13,6 +13,7 @@
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
+class WorkService;
 struct DecodedFile;
 
 // What an album is made from: a share of the open delivery's photos in the order printed,
@@ -24,6 +25,8 @@ struct AlbumSource {
     std::shared_ptr<const DiscSearch> otherDiscs; // null: look on no other disc
     std::string constructionName;
     int photosPerPage = 3;
+    // Decodes the photos ahead in its background lane; null: one by one as they are painted.
+    WorkService* work = nullptr;
 };
 
 // How far the album has come: photos done of all; false stops it.
@@ -36,8 +39,8 @@ struct AlbumOutcome {
 };
 
 // Paints the album onto device page by page, each photo decoded at about 300 dpi of its
-// printed size on threads of its own a few pages ahead, so that memory does not grow with
-// the album. Progress is told after each photo.
+// printed size a few pages ahead, so that memory does not grow with the album. Progress is told
+// after each photo.
 AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPaintDevice& device,
                         const AlbumProgress& progress);
 

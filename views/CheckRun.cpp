@@ -17,10 +17,8 @@ struct CheckRun::Job {
     CheckResult result;
 };
 
-CheckRun::CheckRun(CQuillonDoc& document, QObject* parent)
-    : QObject(parent), probe(std::make_shared<MediaFileProbe>()), document(document) {
-    pool.setMaxThreadCount(1); // the check spreads its probes over threads of its own
-    runElsewhere = [this](std::function<void()> work) { pool.start(std::move(work)); };
+CheckRun::CheckRun(CQuillonDoc& document, WorkService& work, QObject* parent)
+    : QObject(parent), probe(std::make_shared<MediaFileProbe>()), document(document), work(work) {
     progressTimer.setInterval(100);
     connect(&progressTimer, &QTimer::timeout, this,
             [this] { Q_EMIT progressed(filesDone(), filesTotal()); });
@@ -30,7 +28,6 @@ CheckRun::CheckRun(CQuillonDoc& document, QObject* parent)
 CheckRun::~CheckRun() {
     document.removeView(*this);
     cancel();
-    pool.waitForDone();
 }
 
 void CheckRun::start() {
@@ -39,11 +36,13 @@ void CheckRun::start() {
     underway = job;
     progressTimer.start();
     Q_EMIT started();
-    runElsewhere([this, job, probe = probe] {
-        job->result = checkDelivery(job->input, *probe, job->progress);
-        QMetaObject::invokeMethod(
-            this, [this, job] { finish(job); }, Qt::QueuedConnection);
-    });
+    checkJob = work.run(
+        WorkLane::Single,
+        [job, probe = probe, &work = work] {
+            job->result = checkDelivery(job->input, *probe, job->progress,
+                                        spreadIn(work, WorkLane::Background));
+        },
+        [this, job] { finish(job); });
 }
 
 void CheckRun::cancel() {
@@ -51,6 +50,7 @@ void CheckRun::cancel() {
         return;
     underway->progress.cancelled = true;
     underway.reset();
+    checkJob.cancel();
     progressTimer.stop();
     Q_EMIT cancelled();
 }

@@ -6,25 +6,23 @@
 #include <vector>
 
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 
 #include "check/FileProbe.h"
 #include "check/Finding.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
+#include "work/WorkService.h"
 
-// Checks the open delivery on worker threads while the window goes on working. One check at
-// a time; cancelling, or a new delivery taking the document's place, drops the one under
-// way, and the findings of the last check are forgotten with the delivery they describe.
+// Checks the open delivery as a single job of the work service, its probes spread over the
+// background lane, while the window goes on working. One check at a time; cancelling, or a
+// new delivery taking the document's place, drops the one under way, and the findings of the
+// last check are forgotten with the delivery they describe.
 class CheckRun : public QObject, public DocumentView {
     Q_OBJECT
 
 public:
-    // Runs a check's work elsewhere; by default on a thread of the run's own.
-    using Executor = std::function<void(std::function<void()> work)>;
-
-    explicit CheckRun(CQuillonDoc& document, QObject* parent = nullptr);
+    CheckRun(CQuillonDoc& document, WorkService& work, QObject* parent = nullptr);
     ~CheckRun() override;
 
     // Checks the delivery as the document holds it now, replacing a check under way.
@@ -40,8 +38,7 @@ public:
 
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
-    // Replaceable for tests: where the work runs and how files are looked at.
-    Executor runElsewhere;
+    // Replaceable for tests: how files are looked at.
     std::shared_ptr<const FileProbe> probe;
 
 Q_SIGNALS:
@@ -58,7 +55,8 @@ private:
     void finish(const std::shared_ptr<Job>& job);
 
     CQuillonDoc& document;
-    QThreadPool pool;
+    WorkService& work;
+    WorkHandle checkJob; // its hand-back reaches this run only while it lives
     QTimer progressTimer;
     std::shared_ptr<Job> underway;
     std::vector<Finding> found;

@@ -9,8 +9,7 @@
 // views: the loader, and where else it looks for files missing on the disc at hand.
 class ImagePipeline {
 public:
-    explicit ImagePipeline(std::unique_ptr<DecodeExecutor> executor = makeThreadPoolExecutor())
-        : images(std::move(executor)) {}
+    explicit ImagePipeline(std::unique_ptr<DecodeExecutor> decodes) : images(std::move(decodes)) {}
 
     ImageLoader& loader() { return images; }
     // From now on, files missing on the open delivery's disc are looked for on its other

@@ -24,13 +24,17 @@ namespace {
 // The window of a test application whose checks run when the test says.
 struct CheckedWindow {
     TestApp test;
-    std::deque<std::function<void()>> checks;
 
     CheckedWindow() {
         test.app.InitInstance({"tessel"});
-        control().run().runElsewhere = [this](std::function<void()> work) {
-            checks.push_back(std::move(work));
-        };
+        test.work->held = {WorkLane::Single};
+    }
+    // Opens path at once, as the application does.
+    bool open(const QString& path) {
+        test.work->held.clear();
+        const bool opened = test.open(path);
+        test.work->held = {WorkLane::Single};
+        return opened;
     }
     CheckControl& control() { return test.frame().deliveryCheck(); }
     CFindingsView& pane() { return control().findings(); }
@@ -38,11 +42,7 @@ struct CheckedWindow {
         test.commands().refresh(); // what the idle event loop does
         test.commands().action(id)->trigger();
     }
-    void runChecks() {
-        for (; !checks.empty(); checks.pop_front())
-            checks.front()();
-        QCoreApplication::sendPostedEvents();
-    }
+    void runChecks() { test.work->runAll(WorkLane::Single); }
     QString badgeOf(const char* key) {
         const auto found =
             test.frame().clientArea().tree().findItems(key, Qt::MatchExactly | Qt::MatchRecursive);
@@ -76,7 +76,7 @@ private Q_SLOTS:
     void aCheckCanBeCancelledAndRunAgain() {
         CheckedWindow window;
         QVERIFY(!window.test.enabled(CommandId::CheckDelivery)); // nothing open
-        QVERIFY(window.test.open(writeCheckedDelivery()));
+        QVERIFY(window.open(writeCheckedDelivery()));
         window.trigger(CommandId::CheckDelivery);
         QVERIFY(window.control().running());
         QCOMPARE(window.control().statusText(), QString("チェック中…"));
@@ -108,7 +108,7 @@ private Q_SLOTS:
     }
 
     void aCheckRunsOnItsWorkers() {
-        TestApp test;
+        TestApp test(true);
         QVERIFY(test.app.InitInstance({"tessel"}) && test.open(writeCheckedDelivery()));
         CheckRun& run = test.frame().deliveryCheck().run();
         QSignalSpy finished(&run, &CheckRun::finished);
@@ -120,7 +120,7 @@ private Q_SLOTS:
 
     void aRowLeadsToItsPhotoAndDrawing() {
         CheckedWindow window;
-        QVERIFY(window.test.open(writeCheckedDelivery()));
+        QVERIFY(window.open(writeCheckedDelivery()));
         window.trigger(CommandId::CheckDelivery);
         window.runChecks();
         CQuillonDoc& document = window.test.app.document();
@@ -145,8 +145,7 @@ private Q_SLOTS:
     void serialNumbersSortAsTheBrowsingOrderSortsThem() {
         CheckedWindow window;
         const std::string xml = testDeliveryXml({{"12a"}, {"5"}}); // 12a is 12 when browsing
-        QVERIFY(
-            window.test.open(QString::fromStdString(writeScratchFile("PHOTO.XML", xml).string())));
+        QVERIFY(window.open(QString::fromStdString(writeScratchFile("PHOTO.XML", xml).string())));
         window.trigger(CommandId::CheckDelivery);
         window.runChecks();
         QTreeWidget& list = window.pane().list();
@@ -158,7 +157,7 @@ private Q_SLOTS:
     void aRowChoosesThePhotosNodeInBrowseModeOne() {
         writeScratchFile("TESSEL.ini", "[Option]\r\nBrowseMode=1\r\n");
         CheckedWindow window;
-        QVERIFY(window.test.open(writeCheckedDelivery()));
+        QVERIFY(window.open(writeCheckedDelivery()));
         window.trigger(CommandId::CheckDelivery);
         window.runChecks();
         CQuillonDoc& document = window.test.app.document();
@@ -171,11 +170,11 @@ private Q_SLOTS:
     void aNewOpenDropsTheCheckAndItsFindings() {
         CheckedWindow window;
         const QString delivery = writeCheckedDelivery();
-        QVERIFY(window.test.open(delivery));
+        QVERIFY(window.open(delivery));
         window.trigger(CommandId::CheckDelivery);
         window.runChecks();
         window.trigger(CommandId::CheckDelivery);
-        QVERIFY(window.test.open(delivery));
+        QVERIFY(window.open(delivery));
         QVERIFY(!window.control().running());
         window.runChecks();
         QCOMPARE(window.pane().list().topLevelItemCount(), 0);
@@ -187,7 +186,7 @@ private Q_SLOTS:
     void theSavedCsvIsWhatTheCommandWrites() {
         CheckedWindow window;
         const QString delivery = writeCheckedDelivery();
-        QVERIFY(window.test.open(delivery));
+        QVERIFY(window.open(delivery));
         window.trigger(CommandId::CheckDelivery);
         window.runChecks();
         const QString saved = QString::fromStdString((scratchFolder() / "pane.csv").string());

@@ -279,7 +279,7 @@ private Q_SLOTS:
         const QString shown = writeDelivery("PHOTO.XML", 3);
         QVERIFY(test.app.InitInstance({"tessel", shown}));
         QVERIFY(test.commands().execute(CommandId::StartSlideShow));
-        test.reads->held = true;
+        test.work->held = {WorkLane::Single};
         test.app.openDocumentFile(writeDelivery("first.xml", 2));
         QVERIFY(!test.frame().slideShow().running());
         QVERIFY(!test.enabled(CommandId::NextPhoto)); // the delivery is about to go
@@ -291,13 +291,13 @@ private Q_SLOTS:
 
         const QString second = writeDelivery("second.xml", 4);
         test.app.openDocumentFile(second); // replaces the first read
-        test.reads->runAll();
+        test.work->runAll(WorkLane::Single);
         QCOMPARE(QString::fromStdString(test.app.document().pathName()), second);
         QCOMPARE(test.app.recentFiles().files(), (QStringList{second, shown}));
 
         test.app.openDocumentFile(writeDelivery("third.xml", 5));
         QVERIFY(test.commands().execute(CommandId::EndDisplay)); // Esc
-        test.reads->runAll();
+        test.work->runAll(WorkLane::Single);
         QCOMPARE(QString::fromStdString(test.app.document().pathName()), second);
         QCOMPARE(test.app.document().photoOrder().size(), 4u);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -464,8 +464,8 @@ private Q_SLOTS:
         const QString path = QString::fromStdString((scratchFolder() / "album.pdf").string());
         album.chooseAlbum = [](const QString&) { return AlbumChoice{AlbumScope::Delivery, 2}; };
         album.choosePdfFile = [path](const QString&) { return path; };
-        std::function<void()> pending;
-        album.runElsewhere = [&pending](std::function<void()> work) { pending = work; };
+        test.work->held = {WorkLane::Single};
+        const auto pending = [&test] { test.work->runAll(WorkLane::Single); };
         QStringList said;
         album.showStatus = [&said](const QString& text) { said.append(text); };
         album.showError = [&said](const QString& text) { said.append(text); };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
@@ -66,17 +67,15 @@ private Q_SLOTS:
     }
 
     void theWindowGoesOnWhileAFileIsRead() {
-        // The read waits for the event loop to handle an event: were the loop blocked by the
-        // read, it would wait in vain.
+        // The read waits for the event loop to run a timer: were the loop blocked by the read,
+        // it would wait in vain.
         TestApp test(true);
         QVERIFY(test.app.InitInstance({"tessel"}));
-        QObject window;
         std::promise<void> handled;
         std::future<void> handledLater = handled.get_future();
+        QTimer::singleShot(0, [&handled] { handled.set_value(); });
         test.app.document().loadPhotoXml = [&, load = test.app.document().loadPhotoXml](
                                                const std::string& path, PhotoDataSet& data) {
-            QMetaObject::invokeMethod(
-                &window, [&handled] { handled.set_value(); }, Qt::QueuedConnection);
             return handledLater.wait_for(std::chrono::minutes(1)) == std::future_status::ready
                        ? load(path, data)
                        : -1;
@@ -108,6 +107,28 @@ private Q_SLOTS:
         release.set_value(); // the first result comes too late: nobody takes it
         QCOMPARE(QString::fromStdString(test.app.document().pathName()), second);
         QCOMPARE(test.app.document().photoOrder().size(), 3u);
+    }
+
+    void leavingNeverWaitsForAReadADiscNoLongerAnswers() {
+        std::promise<void> answer;
+        std::shared_future<void> answered = answer.get_future().share();
+        std::promise<void> readStarted;
+        std::promise<void> readEnded;
+        {
+            TestApp test(true);
+            QVERIFY(test.app.InitInstance({"tessel"}));
+            test.app.document().loadPhotoXml = [&, answered](const std::string&, PhotoDataSet&) {
+                readStarted.set_value();
+                answered.wait(); // the disc answers only after the program has gone
+                readEnded.set_value();
+                return -1;
+            };
+            test.app.openDocumentFile(writeDelivery("PHOTO.XML", 2));
+            readStarted.get_future().wait();
+        } // were leaving to wait for the read, the test would never get past here
+        answer.set_value();
+        readEnded.get_future().wait();
+        QCoreApplication::processEvents(); // nothing of the read arrives
     }
 
     void theBusyPointerShowsWhileAFileIsRead() {

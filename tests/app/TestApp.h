@@ -1,57 +1,33 @@
 #pragma once
 
-#include <deque>
-#include <utility>
-
 #include <QSettings>
 #include <QStringList>
 
 #include "app/CMainFrame.h"
 #include "app/CQuillonApp.h"
 #include "tests/support/ManualExecutor.h"
+#include "tests/support/ManualWork.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 
-// Reads a delivery at once, on the calling thread, unless held: then when the test says.
-class TestReads : public DeliveryReader::Executor {
-public:
-    bool held = false;
-
-    void execute(DeliveryReader::Work work, DeliveryReader::Done done) override {
-        waiting.emplace_back(std::move(work), std::move(done));
-        if (!held)
-            runAll();
-    }
-    void runAll() {
-        while (!waiting.empty()) {
-            auto [work, done] = std::move(waiting.front());
-            waiting.pop_front();
-            done(work());
-        }
-    }
-
-private:
-    std::deque<std::pair<DeliveryReader::Work, DeliveryReader::Done>> waiting;
-};
-
 // The application with its settings, profile and messages kept in the test's folder; its
-// images are decoded when the test calls settle().
+// images are decoded when the test calls settle(), its other work at once unless the test
+// holds its lane (or, when asked, on threads).
 struct TestApp {
     QSettings profile{QString::fromStdString((scratchFolder() / "profile.ini").string()),
                       QSettings::IniFormat};
     ManualExecutor* decoder = new ManualExecutor; // owned by the application's loader
-    TestReads* reads; // owned by the application's reader; null when reads run on threads
+    std::shared_ptr<ManualWork> work;             // null when work runs on threads
     CQuillonApp app;
     QStringList messages;
     QList<QMessageBox::Icon> icons;
     QString fileToChoose;
 
-    explicit TestApp(bool threadedReads = false)
-        : reads(threadedReads ? nullptr : new TestReads),
+    explicit TestApp(bool threadedWork = false)
+        : work(threadedWork ? nullptr : std::make_shared<ManualWork>()),
           app(AppSettings((scratchFolder() / "TESSEL.ini").string()), profile,
-              std::make_unique<ImagePipeline>(std::unique_ptr<DecodeExecutor>(decoder)),
-              reads ? std::unique_ptr<DeliveryReader::Executor>(reads)
-                    : DeliveryReader::makeThreadExecutor()) {
+              work ? std::shared_ptr<WorkService>(work) : ThreadedWork::make(),
+              std::unique_ptr<DecodeExecutor>(decoder)) {
         app.messageBox = [this](const QString& text, QMessageBox::Icon icon) {
             messages.append(text);
             icons.append(icon);
@@ -63,9 +39,12 @@ struct TestApp {
     CommandSet& commands() { return frame().commands(); }
     bool enabled(CommandId id) { return commands().state(id).enabled; }
     void settle() { decoder->runAll(); }
-    // Opens path as the open command does; whether it was opened.
+    // Opens path as the open command does, waiting for a read on a thread; whether it was
+    // opened.
     bool open(const QString& path) {
         app.openDocumentFile(path);
+        while (!work && app.reading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return app.lastOpenSucceeded && !app.reading();
     }
 };

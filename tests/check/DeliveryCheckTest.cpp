@@ -55,7 +55,7 @@ std::vector<std::string> rulesFound(const std::function<void(PhotoRecord&, FakeP
     CheckProgress progress;
     const CheckInput input{data, {"/nowhere/./PIC/", "/nowhere/./DRA/"}, "1", {}};
     std::vector<std::string> rules;
-    for (const Finding& finding : checkDelivery(input, probe, progress, 2).findings) {
+    for (const Finding& finding : checkDelivery(input, probe, progress).findings) {
         if (std::find(rules.begin(), rules.end(), finding.ruleId) == rules.end())
             rules.emplace_back(finding.ruleId);
     }
@@ -190,7 +190,7 @@ TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
     CheckProgress progress;
     probe.progress = &progress;
     const CheckResult result =
-        checkDelivery({data, {"/x/./PIC/", "/x/./DRA/"}, "1", {}}, probe, progress, 1);
+        checkDelivery({data, {"/x/./PIC/", "/x/./DRA/"}, "1", {}}, probe, progress);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(progress.filesDone, 1u);
     EXPECT_EQ(progress.filesTotal, 5u);

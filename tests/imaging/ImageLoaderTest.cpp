@@ -12,6 +12,7 @@
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestImages.h"
 #include "views/Preloader.h"
+#include "work/ThreadedWork.h"
 
 namespace {
 
@@ -194,7 +195,8 @@ TEST_F(SmallBudget, TheCacheStaysWithinItsBudget) {
 }
 
 TEST(ImageLoaderThreads, DecodesOnWorkersAndDeliversOnTheCallingThread) {
-    ImageLoader loader; // the thread pool
+    const WorkOwner work(ThreadedWork::make());
+    ImageLoader loader{decodesIn(*work)};
     const std::string path =
         writeImageFile("pooled.png", filledImage(640, 480, Qt::red), "png").string();
     QEventLoop waitForDelivery;
@@ -216,8 +218,9 @@ TEST(ImageLoaderThreads, ALoaderDestroyedWithDecodesInFlightDeliversNothing) {
     const std::string path =
         writeImageFile("large.png", filledImage(3000, 2000, Qt::red), "png").string();
     bool delivered = false;
+    const WorkOwner work(ThreadedWork::make());
     {
-        ImageLoader loader;               // the thread pool
+        ImageLoader loader{decodesIn(*work)};
         std::vector<ImageTicket> tickets; // the views go before the loader
         for (const QSize box : {QSize(100, 80), QSize(2000, 1500), QSize()})
             tickets.push_back(

@@ -17,6 +17,7 @@
 #include "media/MountPoints.h"
 #include "model/PhotoXmlReader.h"
 #include "views/AlbumWriter.h"
+#include "work/ThreadedWork.h"
 
 namespace {
 
@@ -88,6 +89,8 @@ int writeAlbum(const Options& options) {
     source.otherDiscs = read.otherDiscs;
     source.constructionName = constructionNameOf(read.data);
     source.photosPerPage = options.perPage;
+    const WorkOwner work(ThreadedWork::make());
+    source.work = &*work;
     QString error;
     const AlbumOutcome outcome = saveAlbumPdf(
         source, QString::fromStdString(options.out), [](int, int) { return true; }, &error);

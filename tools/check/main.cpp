@@ -23,6 +23,7 @@
 #include "media/DeliveryLocation.h"
 #include "media/MountPoints.h"
 #include "model/PhotoXmlReader.h"
+#include "work/ThreadedWork.h"
 
 namespace {
 
@@ -113,7 +114,9 @@ int check(const Options& options) {
     const CheckInput input =
         checkInputFor(read.data, *photoXml, read.mediumNumber, read.otherDiscs);
     CheckProgress progress;
-    const CheckResult result = checkDelivery(input, MediaFileProbe(), progress);
+    const WorkOwner work(ThreadedWork::make());
+    const CheckResult result =
+        checkDelivery(input, MediaFileProbe(), progress, spreadIn(*work, WorkLane::Background));
     if (!options.csvFile.empty()) {
         if (const auto failure = writeCsv(options.csvFile, result.findings))
             return fail(cannotWrite, options.csvFile, *failure);
