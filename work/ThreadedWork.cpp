@@ -3,21 +3,21 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <iterator>
 #include <thread>
+#include <utility>
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QObject>
+#include <QSocketNotifier>
 #include <QThread>
 
+#include <sys/eventfd.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-// Qt's event queue hands the "results are waiting" event from a worker to the GUI thread
-// inside Qt's own, uninstrumented code, so ThreadSanitizer cannot see that the worker's
-// writes come before the GUI thread's reads. These two calls tell it.
+// The wake-up counter orders a worker's writes before the GUI thread's reads for
+// ThreadSanitizer too; the annotations say so where Qt's uninstrumented event loop lies between.
 #if defined(__SANITIZE_THREAD__)
 #define TESSEL_TSAN 1
 #elif defined(__has_feature)
@@ -48,12 +48,6 @@ void takenOver(void* address) {
 #endif
 }
 
-} // namespace
-
-namespace {
-
-const QEvent::Type resultsWaiting = QEvent::Type(QEvent::registerEventType());
-
 // Reads nobody waits for yield to the images on screen.
 void lowerThisThreadsPriority() {
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
@@ -67,32 +61,25 @@ constexpr auto stopGrace = std::chrono::milliseconds(500);
 
 } // namespace
 
-// Runs the hand-backs on the thread that made the service.
-class HandBackReceiver : public QObject {
-public:
-    explicit HandBackReceiver(ThreadedWork& work) : work(work) {}
-
-    bool event(QEvent* event) override {
-        takenOver(&work);
-        if (event->type() != resultsWaiting)
-            return QObject::event(event);
-        work.handBackAll();
-        return true;
-    }
-
-private:
-    ThreadedWork& work;
-};
-
-ThreadedWork::ThreadedWork() : receiver(new HandBackReceiver(*this)) {}
+ThreadedWork::ThreadedWork()
+    : wakeUpCounter(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)),
+      wakeUp(new QSocketNotifier(wakeUpCounter, QSocketNotifier::Read)) {
+    QObject::connect(wakeUp, &QSocketNotifier::activated, [this] {
+        std::uint64_t count = 0;
+        if (read(wakeUpCounter, &count, sizeof count) == sizeof count)
+            takenOver(this);
+        handBackAll();
+    });
+}
 
 std::shared_ptr<ThreadedWork> ThreadedWork::make() {
     return std::shared_ptr<ThreadedWork>(new ThreadedWork);
 }
 
 ThreadedWork::~ThreadedWork() {
-    // Only when stop was never called and no thread is left: still on the GUI thread.
-    delete receiver;
+    // Without a stop only: no thread is left, and this is the thread that made the service.
+    delete wakeUp;
+    close(wakeUpCounter);
 }
 
 int ThreadedWork::workers(WorkLane lane) const {
@@ -162,9 +149,10 @@ void ThreadedWork::handBackLater(Task task) {
     }
     handBacks.push_back(std::move(task));
     if (handBacks.size() == 1) {
-        auto* event = new QEvent(resultsWaiting);
         handedOver(this);
-        QCoreApplication::postEvent(receiver, event);
+        const std::uint64_t one = 1;
+        // Fails only when the counter is full, and then the GUI thread is woken anyway.
+        [[maybe_unused]] const auto written = write(wakeUpCounter, &one, sizeof one);
     }
 }
 
@@ -197,8 +185,7 @@ void ThreadedWork::stop() {
         std::move(handBacks.begin(), handBacks.end(), std::back_inserter(dropped));
         handBacks.clear();
         quiet.wait_for(lock, stopGrace, [this] { return running == 0; });
-        delete receiver; // with the event that may still wait for it
-        receiver = nullptr;
+        delete std::exchange(wakeUp, nullptr);
     }
     // Their closures may hold what a spread waits for; let go of them outside the lock.
     for (Task& task : dropped)

@@ -10,7 +10,7 @@
 
 #include "work/WorkService.h"
 
-class QObject;
+class QSocketNotifier;
 
 // The work service on threads of its own. Each thread holds the service, so work that uses
 // it (a check spreading its probes) may run on after the program stopped it. Leaving never
@@ -39,8 +39,6 @@ private:
         int threads = 0;
         int idle = 0;
     };
-    friend class HandBackReceiver;
-
     ThreadedWork();
     void workOn(WorkLane lane);
     std::optional<Task> nextTask(WorkLane lane, std::unique_lock<std::mutex>& lock);
@@ -54,5 +52,8 @@ private:
     int running = 0;
     bool stopped = false;
     std::vector<Task> handBacks;
-    QObject* receiver; // on the thread that made the service; null once stopped
+    // Wakes the thread that made the service when hand-backs wait: a counter in the kernel
+    // that its event loop watches. Workers never touch Qt.
+    int wakeUpCounter;
+    QSocketNotifier* wakeUp; // null once stopped
 };

@@ -13,6 +13,7 @@
 #include "tools/sample/SampleImages.h"
 #include "views/AlbumLayout.h"
 #include "views/AlbumWriter.h"
+#include "work/ThreadedWork.h"
 
 namespace {
 
@@ -33,9 +34,11 @@ class AlbumTest : public QObject {
 
 private:
     // Seven sample photos: the third has no file, the fifth a title far too long for its band.
+    // They are decoded ahead on threads, as in the viewer.
     struct Delivery {
         FakeDocumentHost host;
         CQuillonDoc document{host};
+        WorkOwner work{ThreadedWork::make()};
         AlbumSource source;
 
         Delivery() {
@@ -52,6 +55,7 @@ private:
             albumPhotos(document, AlbumScope::Delivery, source.photos);
             source.photoFolder = document.photoFolder();
             source.constructionName = constructionNameOf(document.photoData());
+            source.work = &*work;
         }
 
         std::string title(std::size_t index) const {
