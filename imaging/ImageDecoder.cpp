@@ -45,16 +45,20 @@ QSize fitInside(QSize wholeImage, QSize box) {
 }
 
 std::optional<DecodedImage> decodeImage(const QString& path, QSize box, SizeRule rule) {
-    // A process-wide setting of Qt's: made once, before the first decode.
-    static const bool limited = (QImageReader::setAllocationLimit(allocationLimitMegabytes), true);
-    Q_UNUSED(limited);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    if (jpegMetadataBytes(file, jpegMetadataLimit) > jpegMetadataLimit)
+    return decodeImage(file, box, rule);
+}
+
+std::optional<DecodedImage> decodeImage(QIODevice& device, QSize box, SizeRule rule) {
+    // A process-wide setting of Qt's: made once, before the first decode.
+    static const bool limited = (QImageReader::setAllocationLimit(allocationLimitMegabytes), true);
+    Q_UNUSED(limited);
+    if (jpegMetadataBytes(device, jpegMetadataLimit) > jpegMetadataLimit)
         return std::nullopt;
-    file.seek(0);
-    QImageReader reader(&file);
+    device.seek(0);
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();

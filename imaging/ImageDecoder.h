@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QIODevice;
+
 struct DecodedImage {
     QImage image;      // upright; no larger than the size asked for
     QSize uprightSize; // the whole image's size, upright
@@ -23,6 +25,9 @@ QSize fitInside(QSize wholeImage, QSize box);
 // decoded whole. A header announcing more pixels than any delivered image has fails, as an
 // undecodable file does.
 std::optional<DecodedImage> decodeImage(const QString& path, QSize box = QSize(),
+                                        SizeRule rule = fitInside);
+// The same from an open device (a file read once into memory).
+std::optional<DecodedImage> decodeImage(QIODevice& device, QSize box = QSize(),
                                         SizeRule rule = fitInside);
 
 // The largest size an image can be shown at: the largest screen, in device pixels.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 
@@ -10,6 +11,7 @@
 #include "imaging/Exiv2Reading.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/JpegMetadata.h"
+#include "imaging/OpticalDiscLock.h"
 #include "media/MediaLookup.h"
 
 namespace {
@@ -26,11 +28,15 @@ FileFormat formatOf(const QByteArray& head) {
     return FileFormat::Other;
 }
 
-} // namespace
-
-std::optional<std::string> exifShotDate(const std::string& path) {
-    return exifShotDateIn(readJpegMetadata(path).get());
+// The file in one read, while its disc reads nothing else: the format, the decode, the end
+// marker and the metadata all come from these bytes.
+QByteArray readWhole(const std::string& path) {
+    const auto disc = holdOpticalDisc(path);
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+} // namespace
 
 std::optional<std::string> exifShotDateIn(const Exiv2::Image* image) {
     if (!image)
@@ -54,14 +60,14 @@ FileFacts MediaFileProbe::probe(const std::string& path) const {
     facts.leavesDelivery = leavesDeliveryFolder(*found);
     if (facts.leavesDelivery)
         return facts;
-    QFile file(QString::fromStdString(*found));
-    if (!file.open(QIODevice::ReadOnly))
-        return facts;
-    facts.format = formatOf(file.read(256));
+    QByteArray bytes = readWhole(*found);
+    facts.format = formatOf(bytes.left(256));
     if (facts.format == FileFormat::Other)
         return facts;
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
     // The smallest scale: a JPEG decoder reduces eightfold while it decodes.
-    const auto decoded = decodeImage(file.fileName(), QSize(1, 1));
+    const auto decoded = decodeImage(file, QSize(1, 1));
     facts.decodable = decoded.has_value();
     if (decoded) {
         facts.width = decoded->uprightSize.width();
@@ -69,7 +75,7 @@ FileFacts MediaFileProbe::probe(const std::string& path) const {
     }
     if (facts.format == FileFormat::Jpeg) {
         facts.truncated = isCutShortJpeg(file);
-        facts.exifDate = exifShotDate(*found);
+        facts.exifDate = exifShotDateIn(jpegMetadataOf(bytes).get());
     }
     return facts;
 }

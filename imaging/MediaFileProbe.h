@@ -16,9 +16,7 @@ public:
     FileFacts probe(const std::string& path) const override;
 };
 
-// What a JPEG's metadata says of when it was taken, for the check: the day of EXIF
-// DateTimeOriginal as CCYY-MM-DD. Nothing without one, or when the metadata is beyond the
-// limit or cannot be read.
-std::optional<std::string> exifShotDate(const std::string& path);
-// The same of metadata Exiv2 has read; nothing for none.
+// What a JPEG's metadata, as Exiv2 has read it, says of when it was taken, for the check: the
+// day of EXIF DateTimeOriginal as CCYY-MM-DD. Nothing without one, or for no metadata (beyond
+// the limit or unreadable).
 std::optional<std::string> exifShotDateIn(const Exiv2::Image* image);
