@@ -8,6 +8,7 @@
 #include "check/RecordRules.h"
 #include "check/RuleTable.h"
 #include "check/TextRules.h"
+#include "media/MediaLookup.h"
 
 namespace {
 
@@ -45,12 +46,10 @@ std::vector<FileJob> fileJobs(const CheckInput& input) {
     return jobs;
 }
 
+// A file of this disc's medium is looked for here only.
 FileFacts probeOnMedia(const FileJob& job, const CheckInput& input, const FileProbe& probe) {
-    FileFacts facts = probe.probe(job.path);
-    if (facts.exists || job.medium == input.thisMedium || !input.elsewhere)
-        return facts;
-    const auto other = input.elsewhere(job.path, job.medium);
-    return other ? probe.probe(*other) : facts;
+    const DiscSearch* discs = job.medium == input.thisMedium ? nullptr : input.otherDiscs.get();
+    return probe.probe(locate(job.path, job.medium, discs).value_or(job.path));
 }
 
 std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInput& input,
@@ -182,14 +181,8 @@ void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
 CheckInput checkInputFor(const PhotoDataSet& data, const std::string& photoXml,
                          const std::string& mediumNumber,
                          std::shared_ptr<const DiscSearch> otherDiscs) {
-    CheckInput input{
-        data, deliveryFoldersOf(photoXml), mediumNumber.empty() ? "1" : mediumNumber, {}};
-    if (otherDiscs)
-        input.elsewhere = [discs = std::move(otherDiscs)](const std::string& path,
-                                                          const std::string& medium) {
-            return discs->find(path, medium);
-        };
-    return input;
+    return {data, deliveryFoldersOf(photoXml), mediumNumber.empty() ? "1" : mediumNumber,
+            std::move(otherDiscs)};
 }
 
 void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {

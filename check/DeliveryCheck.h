@@ -4,14 +4,13 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "check/FileProbe.h"
 #include "check/Finding.h"
 #include "media/DeliveryFiles.h"
 #include "media/DiscSearch.h"
+#include "media/FileProbe.h"
 #include "model/PhotoDataSet.h"
 
 // One delivery as it was read, for the check.
@@ -20,9 +19,8 @@ struct CheckInput {
     DeliveryFolders folders;
     // This disc's メディア番号 in its INDEX_C.XML; "1" when the disc names none.
     std::string thisMedium = "1";
-    // Where a file missing here stands on the mounted disc of the delivery numbered medium.
-    std::function<std::optional<std::string>(const std::string& path, const std::string& medium)>
-        elsewhere;
+    // The other mounted discs of the delivery, where a file missing here may stand; null: none.
+    std::shared_ptr<const DiscSearch> otherDiscs;
 };
 
 // The input for the delivery of the photo XML file at photoXml, read as data, on the disc

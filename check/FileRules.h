@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "check/FileProbe.h"
 #include "check/Finding.h"
+#include "media/FileProbe.h"
 
 // "JPEG", "TIFF" or "SVG"; empty for any other content.
 std::string_view formatName(FileFormat format);

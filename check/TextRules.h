@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/TextForms.h"
+
 // The forms the standard asks texts of the photo XML file to take.
 
 // A positive integer in half-width digits ("0012" is 12).
 bool isPositiveNumber(std::string_view text);
-// A real date written CCYY-MM-DD (2024-02-29 is one, 2023-02-29 is not).
-bool isRealDate(std::string_view text);
 // prefix, seven digits, a dot and an extension of upper-case letters: P0000001.JPG.
 bool followsFileNameRule(std::string_view name, char prefix);
 // text with its ASCII letters in upper case: names on a disc read without regard to case.

@@ -55,10 +55,6 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
 
 DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
                           SizeRule rule, EmbeddedThumbnail thumbnail,
-                          const ElsewhereOnMedia& elsewhere) {
-    DecodedFile file = decodeMediaFile(path, box, rule, thumbnail);
-    if (file.outcome != DecodeOutcome::Missing || !elsewhere || medium.empty())
-        return file;
-    const auto other = elsewhere(path, medium);
-    return other ? decodeMediaFile(*other, box, rule, thumbnail) : file;
+                          const DiscSearch* otherDiscs) {
+    return decodeMediaFile(locate(path, medium, otherDiscs).value_or(path), box, rule, thumbnail);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,6 +8,8 @@
 
 #include "imaging/FileStamp.h"
 #include "imaging/ImageDecoder.h"
+
+class DiscSearch;
 
 // Why an image file shows what it shows.
 enum class DecodeOutcome {
@@ -45,13 +46,7 @@ struct DecodedFile {
 DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside,
                             EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);
 
-// Where else a file missing at path may stand: on another disc of the delivery, the one
-// numbered medium. Called on the decoding threads.
-using ElsewhereOnMedia =
-    std::function<std::optional<std::string>(const std::string& path, const std::string& medium)>;
-
 // path as the media at hand hold it: decoded where it was asked for, or when missing there,
-// on the disc numbered medium as elsewhere finds it (when given).
+// on the mounted disc of otherDiscs numbered medium (see locate).
 DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
-                          SizeRule rule, EmbeddedThumbnail thumbnail,
-                          const ElsewhereOnMedia& elsewhere);
+                          SizeRule rule, EmbeddedThumbnail thumbnail, const DiscSearch* otherDiscs);

@@ -7,8 +7,8 @@
 
 #include <exiv2/exiv2.hpp>
 
-#include "check/TextRules.h"
 #include "imaging/JpegMetadata.h"
+#include "model/TextForms.h"
 
 namespace {
 

@@ -121,8 +121,8 @@ void ImageLoader::startJobs() {
         ++running;
         executor->execute(
             [path = job.path, medium = job.medium, box = job.box, rule = job.rule,
-             thumbnail = job.thumbnail, where = elsewhere] {
-                return decodeOnMedia(path, medium, box, rule, thumbnail, where);
+             thumbnail = job.thumbnail, discs = otherDiscs] {
+                return decodeOnMedia(path, medium, box, rule, thumbnail, discs.get());
             },
             [this, id](DecodedFile result) { finish(id, std::move(result)); });
     }

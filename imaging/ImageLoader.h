@@ -42,8 +42,6 @@ private:
 class ImageLoader {
 public:
     using Delivery = std::function<void(const DecodedFile&)>;
-    // Where else a file missing at path may stand: on another disc of the delivery.
-    using Elsewhere = ElsewhereOnMedia;
 
     explicit ImageLoader(std::unique_ptr<DecodeExecutor> executor,
                          std::size_t cacheBudget = ImageCache::defaultBudget);
@@ -64,9 +62,11 @@ public:
     // Decodes path ahead of need, after every request, for as long as the ticket is held.
     [[nodiscard]] ImageTicket preload(const std::string& path, QSize box, SizeRule rule = fitInside,
                                       const std::string& medium = {});
-    // From now on, files missing where they are asked for are looked for there too (for
-    // the open delivery); an empty function looks nowhere else.
-    void lookElsewhere(Elsewhere where) { elsewhere = std::move(where); }
+    // From now on, files missing where they are asked for are looked for on these discs too
+    // (those of the open delivery); null looks nowhere else.
+    void lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs) {
+        otherDiscs = std::move(discs);
+    }
     // Reads path from the media again at its next request (F5).
     void forget(const std::string& path);
     // Forgets every image and folder listing: the delivery they came from is closed.
@@ -103,7 +103,7 @@ private:
 
     std::unique_ptr<DecodeExecutor> executor;
     ImageCache images;
-    Elsewhere elsewhere;
+    std::shared_ptr<const DiscSearch> otherDiscs;
     std::uint64_t lastId = 0;
     std::unordered_map<std::uint64_t, Job> jobs;
     std::unordered_map<std::uint64_t, Holder> holders; // by ticket

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/FileProbe.h"
+#include "media/FileProbe.h"
 
 namespace Exiv2 {
 class Image;

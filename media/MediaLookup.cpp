@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "media/DiscSearch.h"
 #include "media/NameLookup.h"
 
 namespace fs = std::filesystem;
@@ -67,4 +68,16 @@ std::optional<std::string> locateMediaFile(const std::string& path) {
     if (parts.empty() || !fs::is_regular_file(located, error))
         return std::nullopt;
     return located;
+}
+
+std::optional<std::string> locate(const std::string& path, const std::string& medium,
+                                  const DiscSearch* otherDiscs) {
+    if (path.empty())
+        return std::nullopt;
+    if (auto here = locateMediaFile(path))
+        return here;
+    if (!otherDiscs || medium.empty())
+        return std::nullopt;
+    const auto there = otherDiscs->find(path, medium);
+    return there ? locateMediaFile(*there) : std::nullopt;
 }

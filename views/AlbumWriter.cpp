@@ -76,9 +76,10 @@ private:
             const PhotoRecord& photo = source.photos[started++];
             auto decode = std::make_shared<std::packaged_task<DecodedFile()>>(
                 [path = fileInFolder(source.photoFolder, photo.slots[PhotoSlot::FileName]),
-                 medium = photo.slots[PhotoSlot::MediaNumber], box = box, elsewhere = elsewhere()] {
+                 medium = photo.slots[PhotoSlot::MediaNumber], box = box,
+                 discs = source.otherDiscs] {
                     DecodedFile file = decodeOnMedia(path, medium, box, fitInside,
-                                                     EmbeddedThumbnail::Ignore, elsewhere);
+                                                     EmbeddedThumbnail::Ignore, discs.get());
                     file.image = withinFileBudget(file.image);
                     return file;
                 });
@@ -88,14 +89,6 @@ private:
             else
                 (*decode)();
         }
-    }
-
-    ElsewhereOnMedia elsewhere() const {
-        if (!source.otherDiscs)
-            return {};
-        return [discs = source.otherDiscs](const std::string& path, const std::string& medium) {
-            return discs->find(path, medium);
-        };
     }
 
     const AlbumSource& source;

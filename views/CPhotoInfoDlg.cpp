@@ -9,6 +9,7 @@
 
 #include "check/RecordRules.h"
 #include "imaging/MediaFileProbe.h"
+#include "media/MediaLookup.h"
 #include "views/ScreenFit.h"
 
 namespace {
@@ -65,16 +66,11 @@ std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document,
     }
     PhotoFileInfo file;
     file.path = document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
-    const MediaFileProbe probe;
+    // Where the viewer shows it from: here, or the mounted disc of the delivery that holds it.
     if (!file.path.empty())
-        file.facts = probe.probe(file.path);
-    // Where the viewer shows it from: the mounted disc of the delivery that holds it.
-    if (!file.facts.exists && !file.path.empty() && document.otherDiscs()) {
-        const auto elsewhere =
-            document.otherDiscs()->find(file.path, photo.slots[PhotoSlot::MediaNumber]);
-        if (elsewhere)
-            file.facts = probe.probe(*elsewhere);
-    }
+        file.facts = MediaFileProbe().probe(
+            locate(file.path, photo.slots[PhotoSlot::MediaNumber], document.otherDiscs().get())
+                .value_or(file.path));
     if (file.facts.exists) {
         file.size = QFileInfo(QString::fromStdString(file.facts.foundAt)).size();
         if (file.facts.format == FileFormat::Jpeg)

@@ -8,10 +8,10 @@
 #include <QObject>
 #include <QTimer>
 
-#include "check/FileProbe.h"
 #include "check/Finding.h"
 #include "document/CQuillonDoc.h"
 #include "document/DocumentView.h"
+#include "media/FileProbe.h"
 #include "work/WorkService.h"
 
 // Checks the open delivery as a single job of the work service, its probes spread over the

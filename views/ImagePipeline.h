@@ -14,7 +14,9 @@ public:
     ImageLoader& loader() { return images; }
     // From now on, files missing on the open delivery's disc are looked for on its other
     // discs; null looks nowhere else.
-    void lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs);
+    void lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs) {
+        images.lookOnOtherDiscs(std::move(discs));
+    }
 
 private:
     ImageLoader images;

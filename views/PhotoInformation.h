@@ -6,9 +6,9 @@
 
 #include <QString>
 
-#include "check/FileProbe.h"
 #include "document/CQuillonDoc.h"
 #include "imaging/PhotoMetadata.h"
+#include "media/FileProbe.h"
 
 // One line of a photo's information; marked: a value the file and the delivery disagree on,
 // or one the last check reported.
