@@ -10,12 +10,9 @@
 #include <QLoggingCategory>
 
 #include "document/AlbumContent.h"
-#include "document/DeliveryRead.h"
+#include "document/HeadlessOpen.h"
 #include "document/PhotoOrder.h"
 #include "media/DeliveryFiles.h"
-#include "media/DeliveryLocation.h"
-#include "media/MountPoints.h"
-#include "model/PhotoXmlReader.h"
 #include "views/AlbumWriter.h"
 #include "work/ThreadedWork.h"
 
@@ -62,20 +59,10 @@ int fail(int status, const std::string& what, std::string_view why) {
 }
 
 int writeAlbum(const Options& options) {
-    const auto photoXml = deliveryFileAt(options.path);
-    if (!photoXml)
-        return fail(cannotOpen, options.path, "写真XMLファイルも納品フォルダーも見つかりません");
-    OpenedDelivery read = readDelivery(
-        *photoXml,
-        [](const std::string& path, PhotoDataSet& data) {
-            return PhotoXmlReader().load(path, data);
-        },
-        systemMountPoints);
-    if (read.outcome != OpenedDelivery::Outcome::Read)
-        return fail(cannotOpen, *photoXml,
-                    read.outcome == OpenedDelivery::Outcome::NotPhotoXml
-                        ? "写真XMLファイルではありません"
-                        : "読み込めません");
+    HeadlessOpen open = openDeliveryHeadless(options.path);
+    if (!open.opened())
+        return fail(cannotOpen, open.failedPath, open.failure);
+    OpenedDelivery& read = open.delivery;
     CategoryNode root;
     root.photos.shareFrom(read.data.photos);
     root.classify(1);
@@ -85,7 +72,7 @@ int writeAlbum(const Options& options) {
     AlbumSource source;
     source.photos.shareFrom(node->photos);
     sortBySerialNumber(source.photos);
-    source.photoFolder = deliveryFoldersOf(*photoXml).photos;
+    source.photoFolder = deliveryFoldersOf(read.path).photos;
     source.otherDiscs = read.otherDiscs;
     source.constructionName = constructionNameOf(read.data);
     source.photosPerPage = options.perPage;

@@ -17,12 +17,9 @@
 #include "check/DeliveryCheck.h"
 #include "check/FindingFormats.h"
 #include "check/RuleTable.h"
-#include "document/DeliveryRead.h"
+#include "document/HeadlessOpen.h"
 #include "document/SystemErrorText.h"
 #include "imaging/MediaFileProbe.h"
-#include "media/DeliveryLocation.h"
-#include "media/MountPoints.h"
-#include "model/PhotoXmlReader.h"
 #include "work/ThreadedWork.h"
 
 namespace {
@@ -97,22 +94,12 @@ void report(const std::vector<Finding>& findings, const Options& options) {
 }
 
 int check(const Options& options) {
-    const auto photoXml = deliveryFileAt(options.path);
-    if (!photoXml)
-        return fail(cannotOpen, options.path, "写真XMLファイルも納品フォルダーも見つかりません");
-    const OpenedDelivery read = readDelivery(
-        *photoXml,
-        [](const std::string& path, PhotoDataSet& data) {
-            return PhotoXmlReader().load(path, data);
-        },
-        systemMountPoints);
-    if (read.outcome != OpenedDelivery::Outcome::Read)
-        return fail(cannotOpen, *photoXml,
-                    read.outcome == OpenedDelivery::Outcome::NotPhotoXml
-                        ? "写真XMLファイルではありません"
-                        : "読み込めません");
+    const HeadlessOpen open = openDeliveryHeadless(options.path);
+    if (!open.opened())
+        return fail(cannotOpen, open.failedPath, open.failure);
+    const OpenedDelivery& read = open.delivery;
     const CheckInput input =
-        checkInputFor(read.data, *photoXml, read.mediumNumber, read.otherDiscs);
+        checkInputFor(read.data, read.path, read.mediumNumber, read.otherDiscs);
     CheckProgress progress;
     const WorkOwner work(ThreadedWork::make());
     const CheckResult result =

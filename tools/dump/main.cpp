@@ -1,7 +1,7 @@
-// tessel-dump [--tree | --order] FILE: prints what was read from a photo XML file, its
-// classification tree, or its browsing order after an open. Exits with 1 when the file was
-// not read to its end (where it stopped goes to standard error) or is an XML file of another
-// kind, 2 when it cannot be opened.
+// tessel-dump [--tree | --order] FILE: prints what was read from a photo XML file (or the
+// delivery of a folder), its classification tree, or its browsing order after an open. Exits with 1
+// when the file was not read to its end (where it stopped goes to standard error) or is an XML file
+// of another kind, 2 when it cannot be opened.
 
 #include <iostream>
 #include <string>
@@ -9,12 +9,10 @@
 
 #include "document/CQuillonDoc.h"
 #include "document/CategoryNode.h"
-#include "document/DeliveryRead.h"
 #include "document/DocumentHost.h"
-#include "document/SystemErrorText.h"
+#include "document/HeadlessOpen.h"
 #include "model/DumpSink.h"
 #include "model/PhotoDataSet.h"
-#include "model/PhotoXmlReader.h"
 
 namespace {
 
@@ -23,15 +21,6 @@ constexpr int usageError = 2;
 int usage() {
     std::cerr << "usage: tessel-dump [--tree | --order] FILE\n";
     return usageError;
-}
-
-// The reader treats a missing file as an empty one; the tool says why it read nothing.
-bool isReadable(const std::string& path) {
-    int error = 0;
-    if (isReadableFile(path, error))
-        return true;
-    std::cerr << "tessel-dump: " << path << ": " << systemErrorText(error) << '\n';
-    return false;
 }
 
 void printData(const PhotoDataSet& data) {
@@ -96,29 +85,18 @@ int main(int argc, char** argv) {
     if (argc != 2 && !tree && !order)
         return usage();
     const std::string path = argv[argc - 1];
-    if (!isReadable(path))
-        return usageError;
     if (order)
         return printOrder(path);
 
-    const OpenedDelivery read = readDelivery(path,
-                                             [](const std::string& file, PhotoDataSet& data) {
-                                                 return PhotoXmlReader().load(file, data);
-                                             },
-                                             {});
-    const PhotoDataSet& data = read.data;
-    if (read.outcome == OpenedDelivery::Outcome::LoadFailed) {
-        std::cerr << "tessel-dump: no XML parser could be created\n";
-        return 1;
+    const HeadlessOpen open = openDeliveryHeadless(path);
+    if (!open.opened()) {
+        std::cerr << "tessel-dump: " << open.failedPath << ": " << open.failure << '\n';
+        return open.delivery.outcome == OpenedDelivery::Outcome::NotPhotoXml ? 1 : usageError;
     }
-    if (read.outcome == OpenedDelivery::Outcome::NotPhotoXml) {
-        std::cerr << "tessel-dump: " << path << ": not a photo XML file (root element "
-                  << data.rootElement << ")\n";
-        return 1;
-    }
+    const PhotoDataSet& data = open.delivery.data;
     if (tree)
         printTree(data);
     else
         printData(data);
-    return reportReadStop(path, data);
+    return reportReadStop(open.delivery.path, data);
 }
