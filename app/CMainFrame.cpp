@@ -266,8 +266,7 @@ void CMainFrame::addNavigationCommands() {
     add(
         CommandId::StartSlideShow,
         [this] {
-            return !isActive(layout->constInfoView()) && !document.pathName().empty() &&
-                   !slides->running();
+            return !isActive(layout->constInfoView()) && document.isOpen() && !slides->running();
         },
         [this] { slides->start(); });
     const auto split = [this] { return !layout->showsFullWindow(); };
@@ -353,7 +352,7 @@ void CMainFrame::addLayoutCommands() {
     addChecked(
         CommandId::Thumbnails,
         [this] {
-            return CommandState{!document.pathName().empty(), layout->thumbnailsShown()};
+            return CommandState{document.isOpen(), layout->thumbnailsShown()};
         },
         [this] { showThumbnails(!layout->thumbnailsShown()); });
 }
@@ -364,7 +363,7 @@ void CMainFrame::showThumbnails(bool shown) {
 }
 
 void CMainFrame::addCheckCommands() {
-    const auto open = [this] { return !document.pathName().empty(); };
+    const auto open = [this] { return document.isOpen(); };
     add(CommandId::CheckDelivery, open, [this] { check->startOrCancel(); });
     add(
         CommandId::Find, [this, open] { return open() && !layout->showsFullWindow(); },

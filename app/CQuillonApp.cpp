@@ -104,7 +104,7 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     lastOpenSucceeded = doc->adoptDelivery(std::move(read));
     if (!lastOpenSucceeded) {
         // A load that failed after the file was opened leaves nothing open.
-        if (doc->pathName().empty())
+        if (!doc->isOpen())
             showNewDocument();
         forgetRecentFile(path);
         return;
@@ -176,7 +176,7 @@ QString CQuillonApp::askForFile() {
 }
 
 QString CQuillonApp::openDialogFolder() const {
-    if (!doc->pathName().empty())
+    if (doc->isOpen())
         return QFileInfo(QString::fromStdString(doc->pathName())).absolutePath();
     return profile.value(lastFolderKey, QDir::homePath()).toString();
 }

@@ -45,7 +45,8 @@ public:
     void addView(DocumentView& view);
     void removeView(DocumentView& view);
     void updateAllViews(DocumentView* sender, UpdateHint hint);
-    // What the framework did after each successful open or new document.
+    // Tells every view that a delivery was opened or closed, so each shows it from the start;
+    // the application sends it after each successful open and after a new document.
     void sendInitialUpdate();
 
     // Reads path and takes what was read, all on the calling thread (the tools' way).
@@ -96,6 +97,8 @@ public:
 
     // The path of the open file, recorded by the application after a successful open.
     const std::string& pathName() const { return path; }
+    // A delivery is open (not a new, empty document).
+    bool isOpen() const { return !path.empty(); }
     void setPathName(std::string openedPath) { path = std::move(openedPath); }
 
     const PhotoDataSet& photoData() const { return data; }

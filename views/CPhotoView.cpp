@@ -208,7 +208,7 @@ void CPhotoView::layoutControls(int width, int height) {
 }
 
 bool CPhotoView::canPrint() const {
-    return !document.pathName().empty() && document.currentPhoto() && controlToPrint();
+    return document.isOpen() && document.currentPhoto() && controlToPrint();
 }
 
 const CPhotoStatic* CPhotoView::controlToPrint() const {
