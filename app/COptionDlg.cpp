@@ -17,8 +17,8 @@ namespace {
 constexpr unsigned shortestInterval = 1;
 constexpr unsigned longestInterval = 100;
 
-// Leading blanks, then the decimal digits up to the first other character, as the platform
-// scanned an unsigned number; nothing when no digit comes first.
+// Leading blanks, then the decimal digits up to the first other character, so that "5 秒" is
+// 5; nothing when no digit comes first.
 std::optional<unsigned long long> scanUnsigned(const QString& text) {
     const std::string digits = text.left(63).trimmed().toStdString();
     unsigned long long value = 0;

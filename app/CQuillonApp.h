@@ -39,9 +39,8 @@ public:
     bool InitInstance(const QStringList& arguments);
 
     // Starts reading the delivery at path off the GUI thread, replacing a read under way; the
-    // window goes on working meanwhile. Once read, the framework's open sequence: the
-    // document takes it, the path is recorded, the recent-file list updated and the initial
-    // update sent.
+    // window goes on working meanwhile. Once read, the document takes it, the path is
+    // recorded, the recent-file list updated and every view shown the new delivery.
     void openDocumentFile(const QString& path);
     // Drops the read under way: the open delivery stays as it was.
     void cancelOpen();

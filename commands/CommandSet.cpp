@@ -9,7 +9,8 @@
 CommandSet::CommandSet(QWidget* window, Route route) : QObject(window), route(std::move(route)) {
     for (const CommandInfo& info : commandTable())
         actions[info.id] = makeAction(window, info.id);
-    // As the framework refreshed its menus and toolbars when idle.
+    // Menus and toolbars show what can be done now: checked whenever the event loop goes idle,
+    // so that no handler has to remember to refresh them.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CommandSet::refresh);
 }

@@ -85,7 +85,8 @@ std::optional<std::string_view> keyOf(std::string_view line) {
     return trimBlanks(text.substr(0, equals));
 }
 
-// As the platform reads a value: blanks around it dropped, then one pair of enclosing quotes.
+// A value as INI files written by hand and by older versions hold it: blanks around it
+// dropped, then one pair of enclosing quotes.
 std::string_view valueOf(std::string_view line) {
     const std::string_view text = withoutLineEnd(line);
     const std::string_view value = trimBlanks(text.substr(text.find('=') + 1));
@@ -94,7 +95,7 @@ std::string_view valueOf(std::string_view line) {
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
-// The first section of that name, as the platform reads it.
+// The first section of that name: a later one of the same name is never read.
 std::optional<SectionRange> findSection(const Lines& lines, std::string_view section) {
     for (std::size_t header = 0; header < lines.size(); ++header) {
         if (!isHeaderOf(lines[header], section))

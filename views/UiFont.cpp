@@ -7,7 +7,7 @@ QFont uiFont(int cellHeight) {
     QFont font;
     font.setFamilies({"MS UI Gothic", "Noto Sans CJK JP", "IPAGothic", "sans-serif"});
     if (cellHeight <= 0)
-        return font; // as a font height of 0 did: the platform's default size
+        return font; // no height given: the desktop's default size
     font.setPixelSize(cellHeight);
     // A pixel size sets the em; the cell of CJK fonts is taller than the em.
     const int measured = QFontMetrics(font).height();
