@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 CC=clang CXX=clang++ BUILD_TARGETS="photo_xml_fuzzer construction_index_fuzzer ini_fuzzer exif_date_fuzzer" \
     scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DTESSEL_FUZZ=ON -DBUILD_TESTING=OFF -DTESSEL_WERROR=ON
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold \
+    -DTESSEL_FUZZ=ON -DBUILD_TESTING=OFF -DTESSEL_WERROR=ON
 for corpus in photo_xml construction_index ini exif_date; do
     mkdir -p "build-fuzz/work/$corpus"
     echo "fuzzing $corpus for $seconds s"

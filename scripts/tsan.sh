@@ -8,7 +8,7 @@ threaded="work_tests imaging_tests media_lookup_tests media_tests main_frame_tes
     check_window_tests album_tests"
 BUILD_TARGETS="planted_race $threaded" scripts/build.sh build-tsan \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" \
-    -DTESSEL_WERROR=ON -DTESSEL_THREAD_SANITIZER=ON
+    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold -DTESSEL_WERROR=ON -DTESSEL_THREAD_SANITIZER=ON
 export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan/suppressions.txt"
 cd build-tsan/tests
 
