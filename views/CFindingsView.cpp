@@ -24,7 +24,7 @@
 
 namespace {
 
-enum Column { LevelColumn, RuleColumn, SerialColumn, FileColumn, MessageColumn };
+enum FindingColumn { LevelColumn, RuleColumn, SerialColumn, FileColumn, MessageColumn };
 constexpr int findingRole = Qt::UserRole; // the finding's index in what is shown
 constexpr int sortKeyRole = Qt::UserRole + 1;
 constexpr Level levels[] = {Level::Error, Level::Caution, Level::Info};
