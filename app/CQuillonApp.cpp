@@ -96,11 +96,8 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     showReading(false);
     const QString path = QString::fromStdString(read.path);
     const QString notice = QString::fromStdString(read.notice);
-    // The loader must know the other discs before the views ask it for the first images.
-    if (read.outcome == OpenedDelivery::Outcome::Read) {
+    if (read.outcome == OpenedDelivery::Outcome::Read)
         images->loader().forgetAll(); // the delivery shown before is closed
-        images->lookOnOtherDiscs(read.otherDiscs);
-    }
     lastOpenSucceeded = doc->adoptDelivery(std::move(read));
     if (!lastOpenSucceeded) {
         // A load that failed after the file was opened leaves nothing open.
@@ -141,7 +138,6 @@ void CQuillonApp::OnFileNew() {
 
 void CQuillonApp::showNewDocument() {
     images->loader().forgetAll();
-    images->lookOnOtherDiscs(nullptr);
     mainFrame->showSplitDisplay();
     mainFrame->slideShow().stop();
     mainFrame->showReadStopNotice({});

@@ -48,8 +48,9 @@ std::vector<FileJob> fileJobs(const CheckInput& input) {
 
 // A file of this disc's medium is looked for here only.
 FileFacts probeOnMedia(const FileJob& job, const CheckInput& input, const FileProbe& probe) {
-    const DiscSearch* discs = job.medium == input.thisMedium ? nullptr : input.otherDiscs.get();
-    return probe.probe(locate(job.path, job.medium, discs).value_or(job.path));
+    const bool thisDisc = job.medium == input.thisMedium;
+    return probe.probe(
+        locate({job.path, job.medium, thisDisc ? nullptr : input.otherDiscs}).value_or(job.path));
 }
 
 std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInput& input,

@@ -53,8 +53,7 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
     return result;
 }
 
-DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
-                          SizeRule rule, EmbeddedThumbnail thumbnail,
-                          const DiscSearch* otherDiscs) {
-    return decodeMediaFile(locate(path, medium, otherDiscs).value_or(path), box, rule, thumbnail);
+DecodedFile decodeOnMedia(const MediaFile& file, QSize box, SizeRule rule,
+                          EmbeddedThumbnail thumbnail) {
+    return decodeMediaFile(locate(file).value_or(file.path), box, rule, thumbnail);
 }

@@ -9,7 +9,7 @@
 #include "imaging/FileStamp.h"
 #include "imaging/ImageDecoder.h"
 
-class DiscSearch;
+#include "media/MediaLookup.h"
 
 // Why an image file shows what it shows.
 enum class DecodeOutcome {
@@ -46,7 +46,7 @@ struct DecodedFile {
 DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside,
                             EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);
 
-// path as the media at hand hold it: decoded where it was asked for, or when missing there,
-// on the mounted disc of otherDiscs numbered medium (see locate).
-DecodedFile decodeOnMedia(const std::string& path, const std::string& medium, QSize box,
-                          SizeRule rule, EmbeddedThumbnail thumbnail, const DiscSearch* otherDiscs);
+// file as the media at hand hold it: decoded where it was asked for, or when missing there,
+// on the delivery's other disc that holds it (see locate).
+DecodedFile decodeOnMedia(const MediaFile& file, QSize box, SizeRule rule,
+                          EmbeddedThumbnail thumbnail);

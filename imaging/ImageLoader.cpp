@@ -43,30 +43,28 @@ ImageLoader::~ImageLoader() {
     executor.reset(); // results still on their way are dropped
 }
 
-ImageTicket ImageLoader::request(const std::string& path, QSize box, Delivery deliver,
-                                 SizeRule rule, const std::string& medium,
+ImageTicket ImageLoader::request(const MediaFile& file, QSize box, Delivery deliver, SizeRule rule,
                                  EmbeddedThumbnail thumbnail) {
-    if (path.empty()) {
-        deliver(decodeMediaFile(path, box, rule));
+    if (file.path.empty()) {
+        deliver(decodeMediaFile(file.path, box, rule));
         return {};
     }
-    if (const DecodedFile* held = images.find(path)) {
+    if (const DecodedFile* held = images.find(file.path)) {
         const DecodedFile shown = *held; // the delivery may change the cache
         deliver(shown);
         if (shown.isSharpFor(box, rule))
             return {};
         thumbnail = EmbeddedThumbnail::Ignore; // what is held is no less sharp than a thumbnail
     }
-    return hold({path, medium, box, rule, thumbnail}, std::move(deliver));
+    return hold({file, box, rule, thumbnail}, std::move(deliver));
 }
 
-ImageTicket ImageLoader::preload(const std::string& path, QSize box, SizeRule rule,
-                                 const std::string& medium) {
-    if (path.empty())
+ImageTicket ImageLoader::preload(const MediaFile& file, QSize box, SizeRule rule) {
+    if (file.path.empty())
         return {};
-    if (const DecodedFile* held = images.find(path); held && held->isSharpFor(box, rule))
+    if (const DecodedFile* held = images.find(file.path); held && held->isSharpFor(box, rule))
         return {};
-    return hold({path, medium, box, rule}, {});
+    return hold({file, box, rule}, {});
 }
 
 ImageTicket ImageLoader::hold(Job wanted, Delivery deliver) {
@@ -81,8 +79,8 @@ ImageTicket ImageLoader::hold(Job wanted, Delivery deliver) {
 
 std::uint64_t ImageLoader::jobFor(const Job& wanted) {
     for (auto& [id, job] : jobs) {
-        if (job.path != wanted.path || job.rule != wanted.rule || !covers(job.box, wanted.box) ||
-            !serves(job.thumbnail, wanted.thumbnail))
+        if (job.file.path != wanted.file.path || job.rule != wanted.rule ||
+            !covers(job.box, wanted.box) || !serves(job.thumbnail, wanted.thumbnail))
             continue;
         if (wanted.urgent && !job.urgent && !job.running) {
             // A preload the user has caught up with goes ahead of the other preloads.
@@ -120,9 +118,8 @@ void ImageLoader::startJobs() {
         job.running = true;
         ++running;
         executor->execute(
-            [path = job.path, medium = job.medium, box = job.box, rule = job.rule,
-             thumbnail = job.thumbnail, discs = otherDiscs] {
-                return decodeOnMedia(path, medium, box, rule, thumbnail, discs.get());
+            [file = job.file, box = job.box, rule = job.rule, thumbnail = job.thumbnail] {
+                return decodeOnMedia(file, box, rule, thumbnail);
             },
             [this, id](DecodedFile result) { finish(id, std::move(result)); });
     }
@@ -152,7 +149,7 @@ std::optional<ImageLoader::Job> ImageLoader::sharperThan(const Job& job,
 void ImageLoader::finish(std::uint64_t jobId, DecodedFile result) {
     --running;
     const auto job = jobs.find(jobId);
-    images.insert(job->second.path, result);
+    images.insert(job->second.file.path, result);
     const std::optional<Job> sharper = sharperThan(job->second, result);
     jobs.erase(job);
     // A thumbnail too small for its box is delivered, and its holders wait on for the decode

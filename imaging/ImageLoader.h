@@ -49,24 +49,18 @@ public:
     ImageLoader(const ImageLoader&) = delete;
     ImageLoader& operator=(const ImageLoader&) = delete;
 
-    // path to be shown in a box of device pixels, by a view that paints by rule. What the
+    // file to be shown in a box of device pixels, by a view that paints by rule. What the
     // cache holds is delivered at once; when it is missing or less sharp than needed, a
     // decode starts (or a running one is joined) and its result is delivered when it arrives.
-    // medium: the number of the disc that holds the file, for the search of other discs. An
-    // empty path (a name the delivery must not use) is delivered at once as a bad name. When
+    // A file missing here is looked for on the delivery's other disc that holds it. An empty
+    // path (a name the delivery must not use) is delivered at once as a bad name. When
     // nothing is held, the camera's embedded thumbnail may be accepted: it is delivered first,
     // and the sharper image after it when it is too small for the box.
-    [[nodiscard]] ImageTicket request(const std::string& path, QSize box, Delivery deliver,
-                                      SizeRule rule = fitInside, const std::string& medium = {},
+    [[nodiscard]] ImageTicket request(const MediaFile& file, QSize box, Delivery deliver,
+                                      SizeRule rule = fitInside,
                                       EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);
-    // Decodes path ahead of need, after every request, for as long as the ticket is held.
-    [[nodiscard]] ImageTicket preload(const std::string& path, QSize box, SizeRule rule = fitInside,
-                                      const std::string& medium = {});
-    // From now on, files missing where they are asked for are looked for on these discs too
-    // (those of the open delivery); null looks nowhere else.
-    void lookOnOtherDiscs(std::shared_ptr<const DiscSearch> discs) {
-        otherDiscs = std::move(discs);
-    }
+    // Decodes file ahead of need, after every request, for as long as the ticket is held.
+    [[nodiscard]] ImageTicket preload(const MediaFile& file, QSize box, SizeRule rule = fitInside);
     // Reads path from the media again at its next request (F5).
     void forget(const std::string& path);
     // Forgets every image and folder listing: the delivery they came from is closed.
@@ -79,8 +73,7 @@ public:
 private:
     friend class ImageTicket;
     struct Job {
-        std::string path;
-        std::string medium;
+        MediaFile file;
         QSize box;
         SizeRule rule;
         EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore;
@@ -103,7 +96,6 @@ private:
 
     std::unique_ptr<DecodeExecutor> executor;
     ImageCache images;
-    std::shared_ptr<const DiscSearch> otherDiscs;
     std::uint64_t lastId = 0;
     std::unordered_map<std::uint64_t, Job> jobs;
     std::unordered_map<std::uint64_t, Holder> holders; // by ticket

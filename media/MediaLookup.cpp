@@ -70,14 +70,13 @@ std::optional<std::string> locateMediaFile(const std::string& path) {
     return located;
 }
 
-std::optional<std::string> locate(const std::string& path, const std::string& medium,
-                                  const DiscSearch* otherDiscs) {
-    if (path.empty())
+std::optional<std::string> locate(const MediaFile& file) {
+    if (file.path.empty())
         return std::nullopt;
-    if (auto here = locateMediaFile(path))
+    if (auto here = locateMediaFile(file.path))
         return here;
-    if (!otherDiscs || medium.empty())
+    if (!file.otherDiscs || file.medium.empty())
         return std::nullopt;
-    const auto there = otherDiscs->find(path, medium);
+    const auto there = file.otherDiscs->find(file.path, file.medium);
     return there ? locateMediaFile(*there) : std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,11 +12,23 @@ std::optional<std::string> locateMediaFile(const std::string& path);
 
 class DiscSearch;
 
-// Where the file a record names stands, as everything that opens one looks for it: here
-// (found as above), else on the mounted disc of the same delivery numbered medium (when
-// otherDiscs is given and the record names a medium). Nothing for an empty path.
-std::optional<std::string> locate(const std::string& path, const std::string& medium,
-                                  const DiscSearch* otherDiscs);
+// A file a delivery's record names, as everything that opens one asks for it: where it stands
+// under the open delivery's folder (empty for a name the delivery must not use), the number
+// of the medium that holds it, and the delivery's other mounted discs (null: none).
+struct MediaFile {
+    MediaFile() = default;
+    MediaFile(std::string path, std::string medium = {},
+              std::shared_ptr<const DiscSearch> otherDiscs = nullptr)
+        : path(std::move(path)), medium(std::move(medium)), otherDiscs(std::move(otherDiscs)) {}
+
+    std::string path;
+    std::string medium;
+    std::shared_ptr<const DiscSearch> otherDiscs;
+};
+
+// Where file stands: here (found as above), else on the mounted disc of the same delivery
+// numbered as its medium. Nothing for an empty path, or when no disc at hand holds it.
+std::optional<std::string> locate(const MediaFile& file);
 
 // Whether the file at located (a path built as above) lies outside the folder before "./"
 // once symbolic links are followed. Such a file is never opened: a delivery shows, checks and

@@ -52,13 +52,13 @@ void AlbumPreview::showPages() {
                 ImageSlot::photoFile(document, photos[std::size_t(first + i)]);
             const std::size_t pageIndex = shown.size() - 1;
             tickets.push_back(images.request(
-                file.path, box,
+                file, box,
                 [this, pageIndex, i, name = file.name,
                  medium = file.medium](const DecodedFile& decoded) {
                     showImage(shown[pageIndex].entries[std::size_t(i)], decoded, name, medium);
                     update();
                 },
-                fitInside, file.medium));
+                fitInside));
         }
     }
     update();

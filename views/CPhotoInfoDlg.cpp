@@ -69,7 +69,7 @@ std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document,
     // Where the viewer shows it from: here, or the mounted disc of the delivery that holds it.
     if (!file.path.empty())
         file.facts = MediaFileProbe().probe(
-            locate(file.path, photo.slots[PhotoSlot::MediaNumber], document.otherDiscs().get())
+            locate({file.path, photo.slots[PhotoSlot::MediaNumber], document.otherDiscs()})
                 .value_or(file.path));
     if (file.facts.exists) {
         file.size = QFileInfo(QString::fromStdString(file.facts.foundAt)).size();

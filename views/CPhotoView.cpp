@@ -169,8 +169,7 @@ void CPhotoView::wishPage(int first, int span, std::vector<ImageWish>& wishes) c
             continue;
         const PhotoRecord& photo = order[static_cast<std::size_t>(index)];
         const ImageSlot::File file = ImageSlot::photoFile(document, photo);
-        wishes.push_back(
-            {file.path, photoControls[position]->imageBox(), fittedWithMarginSize, file.medium});
+        wishes.push_back({file, photoControls[position]->imageBox(), fittedWithMarginSize});
     }
 }
 

@@ -121,7 +121,7 @@ void CSankouzuView::readAhead() {
         const PhotoRecord& photo = document.photoOrder()[static_cast<std::size_t>(next)];
         for (int drawing = 0; drawing < static_cast<int>(photo.drawings.size()); ++drawing) {
             const ImageSlot::File file = ImageSlot::drawingFile(document, photo, drawing);
-            wishes.push_back({file.path, itemBox(), fittedCenteredSize, file.medium});
+            wishes.push_back({file, itemBox(), fittedCenteredSize});
         }
     }
     preloader.schedule(std::move(wishes));

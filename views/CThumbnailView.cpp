@@ -170,9 +170,9 @@ void CThumbnailView::request(int index) {
                                                Qt::ElideRight, imageSize.width());
     const ImageSlot::File file = ImageSlot::photoFile(document, photo);
     thumbnail.ticket = images.request(
-        file.path, imageBox(),
+        file, imageBox(),
         [this, &photo, file](const DecodedFile& decoded) { deliver(photo, file, decoded); },
-        fitInside, file.medium, EmbeddedThumbnail::Accept);
+        fitInside, EmbeddedThumbnail::Accept);
 }
 
 void CThumbnailView::deliver(const PhotoRecord& photo, const ImageSlot::File& named,

@@ -16,23 +16,27 @@ void ImageSlot::request(QSize box, SizeRule shownBy) {
     if (!file)
         return;
     ticket = images.request(
-        file->path, box,
+        *file, box,
         [this](const DecodedFile& decoded) {
             show(decoded, QString::fromStdString(fileCaption(decoded, file->name, file->medium)));
         },
-        shownBy ? shownBy : rule, file->medium);
+        shownBy ? shownBy : rule);
 }
 
 ImageSlot::File ImageSlot::photoFile(const CQuillonDoc& document, const PhotoRecord& photo) {
     const std::string& name = photo.slots[PhotoSlot::FileName];
-    return {document.makePhotoPath(name), name, photo.slots[PhotoSlot::MediaNumber]};
+    return {
+        {document.makePhotoPath(name), photo.slots[PhotoSlot::MediaNumber], document.otherDiscs()},
+        name};
 }
 
 ImageSlot::File ImageSlot::drawingFile(const CQuillonDoc& document, const PhotoRecord& photo,
                                        int drawing) {
     const std::string& name =
         photo.drawings[static_cast<std::size_t>(drawing)].slots[DrawingSlot::DrawingFileName];
-    return {document.makeDrawingPath(name), name, photo.slots[PhotoSlot::MediaNumber]};
+    return {{document.makeDrawingPath(name), photo.slots[PhotoSlot::MediaNumber],
+             document.otherDiscs()},
+            name};
 }
 
 void ImageSlot::forget() {

@@ -16,12 +16,9 @@
 // media again on F5.
 class ImageSlot {
 public:
-    // The file shown: where it is (empty for a name the delivery must not use), its name in
-    // the delivery, and the number of the medium that holds it.
-    struct File {
-        std::string path;
+    // The file shown, as the loader looks for it, with its name in the delivery.
+    struct File : MediaFile {
         std::string name;
-        std::string medium;
     };
     // The caption is empty when the file was decoded.
     using Show = std::function<void(const DecodedFile& file, const QString& caption)>;

@@ -11,6 +11,6 @@ void Preloader::schedule(std::vector<ImageWish> wishes) {
 
 void Preloader::start() {
     for (const ImageWish& wish : wished)
-        held.push_back(loader.preload(wish.path, wish.box, wish.rule, wish.medium));
+        held.push_back(loader.preload(wish.file, wish.box, wish.rule));
     wished.clear();
 }

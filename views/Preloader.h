@@ -11,10 +11,9 @@
 
 // One image a view expects to show next.
 struct ImageWish {
-    std::string path;
+    MediaFile file;
     QSize box; // device pixels
     SizeRule rule = fitInside;
-    std::string medium; // the disc that holds it
 };
 
 // Reads ahead for one view: when the event loop has nothing else to do after a step, the

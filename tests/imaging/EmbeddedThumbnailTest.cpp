@@ -79,14 +79,14 @@ TEST(EmbeddedThumbnail, TheLoaderDeliversItFirstAndASharperImageWhenItIsTooSmall
     const auto accept = EmbeddedThumbnail::Accept;
 
     ImageTicket fits = loader.request(cameraPhoto("a.jpg", {1280, 960}), QSize(160, 120), record,
-                                      fitInside, {}, accept);
+                                      fitInside, accept);
     executor->runAll();
     ASSERT_EQ(delivered.size(), 1u); // the thumbnail is all a cell of its size needs
     EXPECT_TRUE(isBlue(delivered[0].image.pixelColor(80, 60)));
 
     delivered.clear();
     ImageTicket larger = loader.request(cameraPhoto("b.jpg", {1280, 960}), QSize(320, 240), record,
-                                        fitInside, {}, accept);
+                                        fitInside, accept);
     executor->runAll();
     ASSERT_EQ(delivered.size(), 2u);
     EXPECT_TRUE(isBlue(delivered[0].image.pixelColor(80, 60)));

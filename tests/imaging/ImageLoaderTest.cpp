@@ -139,7 +139,7 @@ TEST_F(LoaderTest, OutcomesSayWhyThereIsNoImage) {
     ImageTicket second = loader.request(missing, cell, recordInto(delivered));
     executor->runAll();
     // A name the delivery must not use is never looked for.
-    ImageTicket third = loader.request("", cell, recordInto(delivered));
+    ImageTicket third = loader.request(std::string(), cell, recordInto(delivered));
     EXPECT_EQ(executor->waitingDecodes(), 0u);
     // A link out of the delivery is as bad as a name out of it.
     std::filesystem::create_directories(scratchFolder() / "d/PIC");

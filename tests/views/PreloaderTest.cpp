@@ -21,8 +21,8 @@ private Q_SLOTS:
             writeImageFile("next.png", filledImage(64, 48, Qt::red), "png").string();
         const std::string gone =
             writeImageFile("gone.png", filledImage(64, 48, Qt::red), "png").string();
-        preloader.schedule({{gone, cell, fitInside, ""}});
-        preloader.schedule({{next, cell, fitInside, ""}}); // a second step before the loop idled
+        preloader.schedule({{gone, cell, fitInside}});
+        preloader.schedule({{next, cell, fitInside}}); // a second step before the loop idled
         QCOMPARE(loader.decodesUnderway(), 0u);
         QCoreApplication::processEvents();
         executor->runAll();
