@@ -106,7 +106,6 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
         forgetRecentFile(path);
         return;
     }
-    doc->setPathName(path.toStdString());
     recent.add(path);
     mainFrame->refreshRecentFiles();
     mainFrame->showReadStopNotice(notice);

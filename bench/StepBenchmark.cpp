@@ -86,7 +86,6 @@ struct Viewer {
     // and the photos that are ready.
     void open(const std::string& path) {
         document.OnOpenDocument(path);
-        document.setPathName(path);
         document.sendInitialUpdate();
         QCoreApplication::processEvents();
     }

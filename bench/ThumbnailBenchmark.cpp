@@ -68,7 +68,6 @@ struct Overview {
         view.resize(1200, 900);
         view.show();
         document.OnOpenDocument(path);
-        document.setPathName(path);
         document.sendInitialUpdate();
         view.setShown(true);
         settle();

@@ -72,6 +72,7 @@ bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
         break;
     }
     updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
+    path = read.path;
     data = std::move(read.data);
     const DeliveryFolders folders = deliveryFoldersOf(read.path);
     photoDirectory = folders.photos;

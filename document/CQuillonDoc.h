@@ -95,11 +95,10 @@ public:
     // Counts the deliveries taken, so that work begun for one is not taken for the next.
     std::uint64_t deliveryNumber() const { return deliveries; }
 
-    // The path of the open file, recorded by the application after a successful open.
+    // The path of the open photo XML file, taken with its delivery; empty when none is open.
     const std::string& pathName() const { return path; }
     // A delivery is open (not a new, empty document).
     bool isOpen() const { return !path.empty(); }
-    void setPathName(std::string openedPath) { path = std::move(openedPath); }
 
     const PhotoDataSet& photoData() const { return data; }
     const CategoryNode& rootNode() const { return tree; }

@@ -248,7 +248,6 @@ TEST_F(DocumentTest, ADrawingIsShownUntilTheNextStep) {
 
 TEST_F(DocumentTest, ANewDocumentEmptiesEverythingButTheModes) {
     open({{"1", "A"}, {"2", "A"}});
-    document.setPathName("x");
     document.OnTogglePhotoLayout();
     ASSERT_TRUE(document.selectNode(node("A"), nullptr));
     clearHints();
@@ -282,7 +281,6 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedChangesNothing) {
 
 TEST_F(DocumentTest, AFailedLoadLeavesANewDocument) {
     open({{"1", "A"}, {"2", "A"}});
-    document.setPathName("previous.xml");
     ASSERT_TRUE(document.selectNode(node("A"), nullptr));
     document.loadPhotoXml = [](const std::string&, PhotoDataSet&) -> int {
         throw std::bad_alloc();
@@ -303,7 +301,6 @@ TEST_F(DocumentTest, AFailedLoadLeavesANewDocument) {
 
 TEST_F(DocumentTest, AnXmlFileOfAnotherKindIsAFailedOpen) {
     open({{"1"}});
-    document.setPathName("previous.xml");
     const std::string index = writeScratchFile("INDEX_C.XML", "<?xml version=\"1.0\"?>\n"
                                                               "<constdata><工事件名>A</工事件名>"
                                                               "</constdata>\n")

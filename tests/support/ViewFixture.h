@@ -20,7 +20,6 @@ template <typename View> struct ViewFixture {
     // Opens path as the application does, and lets the decodes run.
     void open(const std::string& path) {
         document.OnOpenDocument(path);
-        document.setPathName(path);
         document.sendInitialUpdate();
         settle();
     }
