@@ -8,7 +8,6 @@
 #include "check/RecordRules.h"
 #include "check/RuleTable.h"
 #include "check/TextRules.h"
-#include "media/MediaLookup.h"
 
 namespace {
 
@@ -49,8 +48,7 @@ std::vector<FileJob> fileJobs(const CheckInput& input) {
 // A file of this disc's medium is looked for here only.
 FileFacts probeOnMedia(const FileJob& job, const CheckInput& input, const FileProbe& probe) {
     const bool thisDisc = job.medium == input.thisMedium;
-    return probe.probe(
-        locate({job.path, job.medium, thisDisc ? nullptr : input.otherDiscs}).value_or(job.path));
+    return probe.probe({job.path, job.medium, thisDisc ? nullptr : input.otherDiscs});
 }
 
 std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInput& input,

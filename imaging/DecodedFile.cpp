@@ -16,14 +16,14 @@ bool DecodedFile::isSharpFor(QSize box, SizeRule rule) const {
     return image.width() >= needed.width() && image.height() >= needed.height();
 }
 
-DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
+DecodedFile decodeMediaFile(const MediaFile& asked, QSize box, SizeRule rule,
                             EmbeddedThumbnail thumbnail) {
     DecodedFile result;
-    if (path.empty()) {
+    if (asked.path.empty()) {
         result.outcome = DecodeOutcome::BadName;
         return result;
     }
-    const auto file = locateMediaFile(path);
+    const auto file = locate(asked);
     if (!file)
         return result;
     if (leavesDeliveryFolder(*file)) {
@@ -51,9 +51,4 @@ DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule,
     result.image = std::move(decoded->image);
     result.fullSize = decoded->uprightSize;
     return result;
-}
-
-DecodedFile decodeOnMedia(const MediaFile& file, QSize box, SizeRule rule,
-                          EmbeddedThumbnail thumbnail) {
-    return decodeMediaFile(locate(file).value_or(file.path), box, rule, thumbnail);
 }

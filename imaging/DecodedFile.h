@@ -40,13 +40,9 @@ struct DecodedFile {
     bool isSharpFor(QSize box, SizeRule rule) const;
 };
 
-// Finds path on the media (without regard to case) and decodes it upright, reduced to the
-// size rule gives for box when box is valid, or takes its embedded thumbnail when accepted and
-// there is one; an empty path is a bad name. Safe to run on any thread.
-DecodedFile decodeMediaFile(const std::string& path, QSize box, SizeRule rule = fitInside,
+// Finds file on the media at hand (see locate: without regard to case, or on the delivery's
+// other disc that holds it) and decodes it upright, reduced to the size rule gives for box when
+// box is valid, or takes its embedded thumbnail when accepted and there is one; an empty path
+// is a bad name. Safe to run on any thread.
+DecodedFile decodeMediaFile(const MediaFile& file, QSize box, SizeRule rule = fitInside,
                             EmbeddedThumbnail thumbnail = EmbeddedThumbnail::Ignore);
-
-// file as the media at hand hold it: decoded where it was asked for, or when missing there,
-// on the delivery's other disc that holds it (see locate).
-DecodedFile decodeOnMedia(const MediaFile& file, QSize box, SizeRule rule,
-                          EmbeddedThumbnail thumbnail);

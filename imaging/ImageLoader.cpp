@@ -46,7 +46,7 @@ ImageLoader::~ImageLoader() {
 ImageTicket ImageLoader::request(const MediaFile& file, QSize box, Delivery deliver, SizeRule rule,
                                  EmbeddedThumbnail thumbnail) {
     if (file.path.empty()) {
-        deliver(decodeMediaFile(file.path, box, rule));
+        deliver(decodeMediaFile(file, box, rule));
         return {};
     }
     if (const DecodedFile* held = images.find(file.path)) {
@@ -119,7 +119,7 @@ void ImageLoader::startJobs() {
         ++running;
         executor->execute(
             [file = job.file, box = job.box, rule = job.rule, thumbnail = job.thumbnail] {
-                return decodeOnMedia(file, box, rule, thumbnail);
+                return decodeMediaFile(file, box, rule, thumbnail);
             },
             [this, id](DecodedFile result) { finish(id, std::move(result)); });
     }

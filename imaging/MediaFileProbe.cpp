@@ -50,9 +50,9 @@ MediaFileProbe::MediaFileProbe() {
     prepareExiv2();
 }
 
-FileFacts MediaFileProbe::probe(const std::string& path) const {
+FileFacts MediaFileProbe::probe(const MediaFile& asked) const {
     FileFacts facts;
-    const auto found = locateMediaFile(path);
+    const auto found = locate(asked);
     if (!found)
         return facts;
     facts.exists = true;

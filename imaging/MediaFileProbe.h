@@ -13,7 +13,7 @@ class Image;
 class MediaFileProbe : public FileProbe {
 public:
     MediaFileProbe();
-    FileFacts probe(const std::string& path) const override;
+    FileFacts probe(const MediaFile& file) const override;
 };
 
 // What a JPEG's metadata, as Exiv2 has read it, says of when it was taken, for the check: the

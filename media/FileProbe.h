@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "media/MediaLookup.h"
+
 // What the content of a file is, recognised by its first bytes.
 enum class FileFormat { Unknown, Jpeg, Tiff, Svg, Other };
 
@@ -25,7 +27,6 @@ struct FileFacts {
 class FileProbe {
 public:
     virtual ~FileProbe() = default;
-    // path as the delivery's folders and a record's name make it (matched without regard to
-    // case where needed).
-    virtual FileFacts probe(const std::string& path) const = 0;
+    // file as the delivery's folders and a record's name make it, found as locate finds it.
+    virtual FileFacts probe(const MediaFile& file) const = 0;
 };

@@ -78,8 +78,8 @@ private:
                 [path = fileInFolder(source.photoFolder, photo.slots[PhotoSlot::FileName]),
                  medium = photo.slots[PhotoSlot::MediaNumber], box = box,
                  discs = source.otherDiscs] {
-                    DecodedFile file = decodeOnMedia({path, medium, discs}, box, fitInside,
-                                                     EmbeddedThumbnail::Ignore);
+                    DecodedFile file = decodeMediaFile({path, medium, discs}, box, fitInside,
+                                                       EmbeddedThumbnail::Ignore);
                     file.image = withinFileBudget(file.image);
                     return file;
                 });

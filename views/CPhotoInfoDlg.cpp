@@ -9,7 +9,6 @@
 
 #include "check/RecordRules.h"
 #include "imaging/MediaFileProbe.h"
-#include "media/MediaLookup.h"
 #include "views/ScreenFit.h"
 
 namespace {
@@ -69,8 +68,7 @@ std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document,
     // Where the viewer shows it from: here, or the mounted disc of the delivery that holds it.
     if (!file.path.empty())
         file.facts = MediaFileProbe().probe(
-            locate({file.path, photo.slots[PhotoSlot::MediaNumber], document.otherDiscs()})
-                .value_or(file.path));
+            {file.path, photo.slots[PhotoSlot::MediaNumber], document.otherDiscs()});
     if (file.facts.exists) {
         file.size = QFileInfo(QString::fromStdString(file.facts.foundAt)).size();
         if (file.facts.format == FileFormat::Jpeg)

@@ -17,8 +17,8 @@ class FakeProbe : public FileProbe {
 public:
     std::map<std::string, FileFacts> facts;
 
-    FileFacts probe(const std::string& path) const override {
-        const auto found = facts.find(path.substr(path.rfind('/') + 1));
+    FileFacts probe(const MediaFile& file) const override {
+        const auto found = facts.find(file.path.substr(file.path.rfind('/') + 1));
         return found != facts.end() ? found->second : soundFile();
     }
     static FileFacts soundFile() {
@@ -179,7 +179,7 @@ TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
     // Each probe finds the file missing and cancels the check: one thread, one probe.
     struct CancellingProbe : FileProbe {
         CheckProgress* progress = nullptr;
-        FileFacts probe(const std::string&) const override {
+        FileFacts probe(const MediaFile&) const override {
             progress->cancelled = true;
             return {};
         }
