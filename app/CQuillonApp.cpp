@@ -21,7 +21,7 @@ CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
     : settings(std::move(settings)), profile(profile), recent(profile), work(std::move(work)),
       images(
           std::make_unique<ImagePipeline>(decodes ? std::move(decodes) : decodesIn(*this->work))),
-      reader(*this->work), searchPreparation(*this->work, WorkLane::Background) {
+      reader(*this->work, WorkLane::Single), searchPreparation(*this->work, WorkLane::Background) {
     messageBox = [this](const QString& text, QMessageBox::Icon icon) {
         QMessageBox box(icon, "TESSEL", text, QMessageBox::Ok, mainFrame.get());
         box.exec();
@@ -37,7 +37,7 @@ CQuillonApp::CQuillonApp(AppSettings settings, QSettings& profile,
 CQuillonApp::~CQuillonApp() {
     if (!mainFrame)
         return;
-    if (reader.reading())
+    if (reader.pending())
         cancelOpen(); // a read a disc no longer answers is left behind, busy pointer and all
     saveWindowPlacement(*mainFrame, profile);
 }
@@ -73,9 +73,11 @@ void CQuillonApp::openDocumentFile(const QString& path) {
     const std::string absolute = absolutePath(path).toStdString();
     mainFrame->slideShow().stop();
     showReading(true);
-    reader.start([absolute, load = doc->loadPhotoXml,
-                  mountPoints = mountPoints] { return readDelivery(absolute, load, mountPoints); },
-                 [this](OpenedDelivery read) { finishOpen(std::move(read)); });
+    reader.run<OpenedDelivery>(
+        [absolute, load = doc->loadPhotoXml, mountPoints = mountPoints] {
+            return readDelivery(absolute, load, mountPoints);
+        },
+        [this](OpenedDelivery read) { finishOpen(std::move(read)); });
 }
 
 void CQuillonApp::cancelOpen() {
@@ -85,7 +87,7 @@ void CQuillonApp::cancelOpen() {
 
 void CQuillonApp::showReading(bool reading) {
     // Reading a large file from a CD takes seconds: the pointer says the program is at work.
-    if (reading && !reader.reading())
+    if (reading && !reader.pending())
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else if (!reading && mainFrame->showsReading())
         QApplication::restoreOverrideCursor();
@@ -129,7 +131,7 @@ void CQuillonApp::OnFileOpen() {
 }
 
 void CQuillonApp::OnFileNew() {
-    if (reader.reading())
+    if (reader.pending())
         cancelOpen();
     if (doc->OnNewDocument())
         showNewDocument();

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/DeliveryReader.h"
 #include "app/RecentFileList.h"
 #include "commands/CommandHandlers.h"
 #include "document/CQuillonDoc.h"
@@ -44,7 +43,7 @@ public:
     void openDocumentFile(const QString& path);
     // Drops the read under way: the open delivery stays as it was.
     void cancelOpen();
-    bool reading() const { return reader.reading(); }
+    bool reading() const { return reader.pending(); }
     // Whether the last read that finished was opened.
     bool lastOpenSucceeded = false;
     void OnFileOpen();
@@ -94,7 +93,8 @@ private:
     std::unique_ptr<ImagePipeline> images;
     std::unique_ptr<CQuillonDoc> doc;
     std::unique_ptr<CMainFrame> mainFrame;
-    // Last: a result still on its way is dropped before the document and the frame go.
-    DeliveryReader reader;
+    // Last: a result still on its way is dropped before the document and the frame go. One
+    // read is wanted at a time: a new one replaces the one under way, whose result is dropped.
+    LatestWork reader;
     LatestWork searchPreparation;
 };
