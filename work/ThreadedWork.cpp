@@ -62,7 +62,8 @@ constexpr auto stopGrace = std::chrono::milliseconds(500);
 } // namespace
 
 ThreadedWork::ThreadedWork()
-    : wakeUpCounter(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)),
+    : cores(std::max(1, QThread::idealThreadCount())),
+      wakeUpCounter(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)),
       wakeUp(new QSocketNotifier(wakeUpCounter, QSocketNotifier::Read)) {
     QObject::connect(wakeUp, &QSocketNotifier::activated, [this] {
         std::uint64_t count = 0;
@@ -83,7 +84,7 @@ ThreadedWork::~ThreadedWork() {
 }
 
 int ThreadedWork::workers(WorkLane lane) const {
-    return keepsThreads(lane) ? std::max(1, QThread::idealThreadCount()) : INT_MAX;
+    return keepsThreads(lane) ? cores : INT_MAX;
 }
 
 WorkHandle ThreadedWork::run(WorkLane lane, std::function<void()> work,

@@ -46,6 +46,7 @@ private:
     void handBackAll();
     Lane& laneOf(WorkLane lane) { return lanes[std::size_t(lane)]; }
 
+    const int cores; // asked once: the loader asks how many decodes may run at every step
     std::mutex mutex;
     std::array<Lane, 3> lanes;
     std::condition_variable quiet; // no work runs any more
