@@ -81,8 +81,8 @@ std::shared_ptr<AlbumControl::Job> AlbumControl::jobFromDialog(const QString& ac
         return nullptr;
     auto job = std::make_shared<Job>();
     albumPhotos(document, choice->scope, job->source.photos);
-    job->source.photoFolder = document.photoFolder();
-    job->source.otherDiscs = document.otherDiscs();
+    job->source.photoFolder = document.delivery().folders.photos;
+    job->source.otherDiscs = document.delivery().otherDiscs;
     job->source.constructionName = constructionNameOf(document.photoData());
     job->source.photosPerPage = choice->photosPerPage;
     job->source.work = &work;

@@ -73,11 +73,11 @@ void CQuillonApp::openDocumentFile(const QString& path) {
     const std::string absolute = absolutePath(path).toStdString();
     mainFrame->slideShow().stop();
     showReading(true);
-    reader.run<OpenedDelivery>(
+    reader.run<DeliveryRead>(
         [absolute, load = doc->loadPhotoXml, mountPoints = mountPoints] {
             return readDelivery(absolute, load, mountPoints);
         },
-        [this](OpenedDelivery read) { finishOpen(std::move(read)); });
+        [this](DeliveryRead read) { finishOpen(std::move(read)); });
 }
 
 void CQuillonApp::cancelOpen() {
@@ -94,11 +94,10 @@ void CQuillonApp::showReading(bool reading) {
     mainFrame->showReading(reading);
 }
 
-void CQuillonApp::finishOpen(OpenedDelivery read) {
+void CQuillonApp::finishOpen(DeliveryRead read) {
     showReading(false);
-    const QString path = QString::fromStdString(read.path);
-    const QString notice = QString::fromStdString(read.notice);
-    if (read.outcome == OpenedDelivery::Outcome::Read)
+    const QString path = QString::fromStdString(read.delivery.path);
+    if (read.outcome == DeliveryRead::Outcome::Read)
         images->loader().forgetAll(); // the delivery shown before is closed
     lastOpenSucceeded = doc->adoptDelivery(std::move(read));
     if (!lastOpenSucceeded) {
@@ -110,14 +109,12 @@ void CQuillonApp::finishOpen(OpenedDelivery read) {
     }
     recent.add(path);
     mainFrame->refreshRecentFiles();
-    mainFrame->showReadStopNotice(notice);
-    doc->sendInitialUpdate();
-    mainFrame->setWindowTitle(QString::fromStdString(windowTitleFor(*doc)));
+    showDelivery();
     prepareSearch();
 }
 
 void CQuillonApp::prepareSearch() {
-    const std::uint64_t delivery = doc->deliveryNumber();
+    const std::uint64_t delivery = doc->delivery().number;
     searchPreparation.run<std::shared_ptr<const PhotoSearch>>(
         doc->searchPreparation(), [this, delivery](std::shared_ptr<const PhotoSearch> prepared) {
             doc->adoptSearch(std::move(prepared), delivery);
@@ -141,7 +138,11 @@ void CQuillonApp::showNewDocument() {
     images->loader().forgetAll();
     mainFrame->showSplitDisplay();
     mainFrame->slideShow().stop();
-    mainFrame->showReadStopNotice({});
+    showDelivery();
+}
+
+void CQuillonApp::showDelivery() {
+    mainFrame->showReadStopNotice(QString::fromStdString(doc->delivery().notice));
     doc->sendInitialUpdate();
     mainFrame->setWindowTitle(QString::fromStdString(windowTitleFor(*doc)));
 }

@@ -78,7 +78,9 @@ private:
     void showNewDocument();
     static QString absolutePath(const QString& path);
     void showReading(bool reading);
-    void finishOpen(OpenedDelivery read);
+    void finishOpen(DeliveryRead read);
+    // Shows the document's delivery, or that none is open, in every view and the window.
+    void showDelivery();
     void forgetRecentFile(const QString& path);
     // Folds the new delivery's texts for the search on a worker, after the open.
     void prepareSearch();

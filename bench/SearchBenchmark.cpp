@@ -56,7 +56,7 @@ int main() {
     const double folding = millisecondsSince(start);
     std::printf("  %-44s %8.2f ms  %6.4f× the load\n", "making them searchable (on a worker)",
                 folding, folding / load);
-    document.adoptSearch(document.searchPreparation()(), document.deliveryNumber());
+    document.adoptSearch(document.searchPreparation()(), document.delivery().number);
     // A query typed on, a keystroke at a time, from the last photo (every match lies before
     // it): the cost of each beside the load.
     document.goToPhoto(photoCount - 1, nullptr);

@@ -81,7 +81,7 @@ void saveAlbumOf(Overview& overview, int photos) {
     AlbumSource source;
     for (int i = 0; i < photos; ++i)
         source.photos.append(overview.document.photoData().photos[std::size_t(i)]);
-    source.photoFolder = overview.document.photoFolder();
+    source.photoFolder = overview.document.delivery().folders.photos;
     source.work = &*overview.work;
     const QString path = QString::fromStdString(benchDataPath("thumbnails-album.pdf"));
     if (!saveAlbumPdf(source, path, [](int, int) { return true; }).complete)

@@ -177,11 +177,9 @@ void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
 
 } // namespace
 
-CheckInput checkInputFor(const PhotoDataSet& data, const std::string& photoXml,
-                         const std::string& mediumNumber,
-                         std::shared_ptr<const DiscSearch> otherDiscs) {
-    return {data, deliveryFoldersOf(photoXml), mediumNumber.empty() ? "1" : mediumNumber,
-            std::move(otherDiscs)};
+CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery) {
+    return {data, delivery.folders, delivery.mediumNumber.empty() ? "1" : delivery.mediumNumber,
+            delivery.otherDiscs};
 }
 
 void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check/Finding.h"
+#include "media/Delivery.h"
 #include "media/DeliveryFiles.h"
 #include "media/DiscSearch.h"
 #include "media/FileProbe.h"
@@ -23,11 +24,8 @@ struct CheckInput {
     std::shared_ptr<const DiscSearch> otherDiscs;
 };
 
-// The input for the delivery of the photo XML file at photoXml, read as data, on the disc
-// numbered mediumNumber (empty: medium 1), with the other mounted discs (null: none).
-CheckInput checkInputFor(const PhotoDataSet& data, const std::string& photoXml,
-                         const std::string& mediumNumber,
-                         std::shared_ptr<const DiscSearch> otherDiscs);
+// The input for delivery, its records read as data (the delivery's own, or a share of them).
+CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery);
 
 // How far a check has come, and a way to stop it, shared with whoever shows it.
 struct CheckProgress {

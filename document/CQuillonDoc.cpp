@@ -4,7 +4,6 @@
 
 #include "document/PhotoOrder.h"
 #include "document/SystemErrorText.h"
-#include "media/DeliveryFiles.h"
 #include "model/LibxmlSetup.h"
 #include "model/PhotoXmlReader.h"
 
@@ -58,32 +57,27 @@ bool CQuillonDoc::OnOpenDocument(const std::string& filePath) {
     return adoptDelivery(readDelivery(filePath, loadPhotoXml, systemMountPoints));
 }
 
-bool CQuillonDoc::adoptDelivery(OpenedDelivery read) {
-    using Outcome = OpenedDelivery::Outcome;
+bool CQuillonDoc::adoptDelivery(DeliveryRead read) {
+    using Outcome = DeliveryRead::Outcome;
+    const std::string& filePath = read.delivery.path;
     switch (read.outcome) {
     case Outcome::CannotOpen:
-        showOpenFailure(read.path, systemErrorText(read.error));
+        showOpenFailure(filePath, systemErrorText(read.error));
         return false;
     case Outcome::LoadFailed:
-        return failLoad(fileNameOf(read.path) + "のロードに失敗しました。");
+        return failLoad(fileNameOf(filePath) + "のロードに失敗しました。");
     case Outcome::NotPhotoXml:
-        return failLoad(read.path + " を開けませんでした。\n" + std::string(notPhotoXmlReason));
+        return failLoad(filePath + " を開けませんでした。\n" + std::string(notPhotoXmlReason));
     case Outcome::Read:
         break;
     }
     updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
-    path = read.path;
-    data = std::move(read.data);
-    const DeliveryFolders folders = deliveryFoldersOf(read.path);
-    photoDirectory = folders.photos;
-    drawingDirectory = folders.drawings;
-    medium = std::move(read.mediumNumber);
-    discs = std::move(read.otherDiscs);
+    open = std::move(read.delivery);
+    open.number = ++deliveries;
     searchIndex.reset();
-    ++deliveries;
     searchActive = false;
     rebuildTree();
-    rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : tree.photos);
+    rebuildOrder(mode == BrowseMode::AllPhotos ? open.data.photos : tree.photos);
     position = order.empty() ? -1 : 0;
     current = order.empty() ? nullptr : &order[0];
     drawing = nullptr;
@@ -116,15 +110,12 @@ bool CQuillonDoc::failLoad(const std::string& message) {
 bool CQuillonDoc::OnNewDocument() {
     // Before the tree the views' items point into goes.
     updateAllViews(nullptr, UpdateHint::HINT_CLEAR);
-    path.clear();
     current = nullptr;
     drawing = nullptr;
     selected = nullptr;
-    data.reset();
-    medium.clear();
-    discs.reset();
+    open = Delivery();
+    open.number = ++deliveries;
     searchIndex.reset();
-    ++deliveries;
     searchActive = false;
     tree.clear();
     order.clear();
@@ -137,7 +128,7 @@ bool CQuillonDoc::OnNewDocument() {
 void CQuillonDoc::rebuildTree() {
     selected = nullptr;
     tree.clear();
-    tree.photos.shareFrom(data.photos);
+    tree.photos.shareFrom(open.data.photos);
     tree.classify(1);
 }
 
@@ -149,14 +140,6 @@ void CQuillonDoc::rebuildOrder(const PhotoList& source) {
 
 void prepareDocumentReading() {
     configureLibxml();
-}
-
-std::string CQuillonDoc::makePhotoPath(std::string_view fileName) const {
-    return fileInFolder(photoDirectory, fileName);
-}
-
-std::string CQuillonDoc::makeDrawingPath(std::string_view fileName) const {
-    return fileInFolder(drawingDirectory, fileName);
 }
 
 bool CQuillonDoc::goToPhoto(int newPosition, DocumentView* sender) {
@@ -195,7 +178,7 @@ bool CQuillonDoc::selectNode(CategoryNode* node, DocumentView* sender) {
     if (!node || node->photos.empty())
         return false;
     searchActive = false;
-    rebuildOrder(mode == BrowseMode::AllPhotos ? data.photos : node->photos);
+    rebuildOrder(mode == BrowseMode::AllPhotos ? open.data.photos : node->photos);
     // The node's first photo in file order, wherever the sort put it.
     PhotoRecord& first = node->photos[0];
     const auto found = std::find_if(order.begin(), order.end(),
@@ -221,15 +204,15 @@ bool CQuillonDoc::selectDrawing(int index, DocumentView* sender) {
 }
 
 bool CQuillonDoc::goToPhotoInFile(int filePosition, DocumentView* sender) {
-    if (filePosition < 0 || static_cast<std::size_t>(filePosition) >= data.photos.size())
+    if (filePosition < 0 || static_cast<std::size_t>(filePosition) >= open.data.photos.size())
         return false;
-    const PhotoRecord& photo = data.photos[static_cast<std::size_t>(filePosition)];
+    const PhotoRecord& photo = open.data.photos[static_cast<std::size_t>(filePosition)];
     if (mode == BrowseMode::ChosenNode)
         selectNode(tree.deepestNodeOf(photo), sender);
     if (!placeCurrent(photo)) {
         // Outside the matches, or without classification in no node: the whole file.
         searchActive = false;
-        rebuildOrder(data.photos);
+        rebuildOrder(open.data.photos);
         selected = nullptr;
         placeCurrent(photo);
     }
@@ -269,12 +252,12 @@ std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) 
 
 std::function<std::shared_ptr<const PhotoSearch>()> CQuillonDoc::searchPreparation() const {
     auto photos = std::make_shared<PhotoList>();
-    photos->shareFrom(data.photos);
+    photos->shareFrom(open.data.photos);
     return [photos] { return std::make_shared<const PhotoSearch>(std::move(*photos)); };
 }
 
 void CQuillonDoc::adoptSearch(std::shared_ptr<const PhotoSearch> prepared, std::uint64_t delivery) {
-    if (delivery == deliveries && !searchIndex)
+    if (delivery == open.number && !searchIndex)
         searchIndex = std::move(prepared);
 }
 
@@ -284,10 +267,10 @@ void CQuillonDoc::endSearch(DocumentView* sender) {
     searchActive = false;
     PhotoRecord& kept = *current;
     const bool inNode = mode == BrowseMode::ChosenNode && selected;
-    rebuildOrder(inNode ? selected->photos : data.photos);
+    rebuildOrder(inNode ? selected->photos : open.data.photos);
     if (!placeCurrent(kept) && mode == BrowseMode::ChosenNode) {
         selected = tree.deepestNodeOf(kept); // the node of the photo kept
-        rebuildOrder(selected ? selected->photos : data.photos);
+        rebuildOrder(selected ? selected->photos : open.data.photos);
         placeCurrent(kept);
     }
     updateAllViews(sender, UpdateHint::HINT_ORDER_CHANGED);

@@ -54,18 +54,13 @@ public:
     // Takes a delivery read elsewhere in one step: the views are cleared and shown the new
     // file. A read that failed is reported; one that failed after the file could be opened
     // leaves a new document, so that nothing of the previous one stays half shown.
-    bool adoptDelivery(OpenedDelivery read);
+    bool adoptDelivery(DeliveryRead read);
     // False, after saying why, when path cannot be opened at all.
     bool checkOpenable(const std::string& path);
     // Sends the clear hint, then forgets the open file.
     bool OnNewDocument();
     void OnTogglePhotoLayout();
     void OnOptions();
-
-    // Where a photo's or drawing's file is; empty when the delivery's name is not one file
-    // name inside PIC or DRA (see isPlainFileName): such a name is never opened.
-    std::string makePhotoPath(std::string_view fileName) const;
-    std::string makeDrawingPath(std::string_view fileName) const;
 
     bool goToPhoto(int position, DocumentView* sender);
     bool nextPhoto(DocumentView* sender);
@@ -92,15 +87,15 @@ public:
     // Takes a search prepared for the delivery numbered delivery; one prepared for another is
     // dropped. Without one, the first search prepares it on the calling thread.
     void adoptSearch(std::shared_ptr<const PhotoSearch> prepared, std::uint64_t delivery);
-    // Counts the deliveries taken, so that work begun for one is not taken for the next.
-    std::uint64_t deliveryNumber() const { return deliveries; }
 
-    // The path of the open photo XML file, taken with its delivery; empty when none is open.
-    const std::string& pathName() const { return path; }
+    // The open delivery: where its files are, its data, its number. Empty after a new document.
+    const Delivery& delivery() const { return open; }
+    // The path of the open photo XML file; empty when none is open.
+    const std::string& pathName() const { return open.path; }
     // A delivery is open (not a new, empty document).
-    bool isOpen() const { return !path.empty(); }
+    bool isOpen() const { return !open.path.empty(); }
 
-    const PhotoDataSet& photoData() const { return data; }
+    const PhotoDataSet& photoData() const { return open.data; }
     const CategoryNode& rootNode() const { return tree; }
     const PhotoList& photoOrder() const { return order; }
     PhotoRecord* currentPhoto() const { return current; }
@@ -111,12 +106,6 @@ public:
     ImageTarget imageTarget() const { return target; }
     BrowseMode browseMode() const { return mode; }
     bool fourPhotoLayout() const { return fourPhotos; }
-    const std::string& photoFolder() const { return photoDirectory; }
-    const std::string& drawingFolder() const { return drawingDirectory; }
-    // This disc's メディア番号 in its INDEX_C.XML (empty without one) and the other mounted
-    // discs of the delivery (null without INDEX_C.XML): where the check looks for files.
-    const std::string& mediumNumber() const { return medium; }
-    const std::shared_ptr<const DiscSearch>& otherDiscs() const { return discs; }
 
 private:
     void rebuildTree();
@@ -130,9 +119,8 @@ private:
     std::vector<DocumentView*> views;
     std::deque<std::pair<DocumentView*, UpdateHint>> pendingHints;
     bool broadcasting = false;
-    std::string path;
 
-    PhotoDataSet data;
+    Delivery open;
     CategoryNode tree;
     PhotoList order;
     PhotoRecord* current = nullptr;
@@ -143,10 +131,6 @@ private:
     ImageTarget target = ImageTarget::None;
     BrowseMode mode = BrowseMode::AllPhotos;
     bool fourPhotos = false;
-    std::string photoDirectory;
-    std::string drawingDirectory;
-    std::string medium;
-    std::shared_ptr<const DiscSearch> discs;
     std::shared_ptr<const PhotoSearch> searchIndex;
     bool searchActive = false;
     std::uint64_t deliveries = 0;

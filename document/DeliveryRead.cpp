@@ -43,30 +43,32 @@ bool isReadableFile(const std::string& filePath, int& error) {
     return readable;
 }
 
-OpenedDelivery readDelivery(const std::string& path, const PhotoXmlLoader& load,
-                            MountPoints mountPoints) {
-    OpenedDelivery read;
-    read.path = path;
+DeliveryRead readDelivery(const std::string& path, const PhotoXmlLoader& load,
+                          MountPoints mountPoints) {
+    DeliveryRead read;
+    Delivery& delivery = read.delivery;
+    delivery.path = path;
     if (!isReadableFile(path, read.error)) {
-        read.outcome = OpenedDelivery::Outcome::CannotOpen;
+        read.outcome = DeliveryRead::Outcome::CannotOpen;
         return read;
     }
-    if (!loads(path, load, read.data)) {
-        read.outcome = OpenedDelivery::Outcome::LoadFailed;
-        read.data.reset();
+    if (!loads(path, load, delivery.data)) {
+        read.outcome = DeliveryRead::Outcome::LoadFailed;
+        delivery.data.reset();
         return read;
     }
-    if (read.data.isForeignXml()) {
-        read.outcome = OpenedDelivery::Outcome::NotPhotoXml;
+    if (delivery.data.isForeignXml()) {
+        read.outcome = DeliveryRead::Outcome::NotPhotoXml;
         return read;
     }
-    read.notice = noticeOf(path, read.data);
+    delivery.folders = deliveryFoldersOf(path);
+    delivery.notice = noticeOf(path, delivery.data);
     const auto indexPath = findConstructionIndex(path);
     const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
     if (index) {
-        completeConstructionInfo(read.data, *indexPath, *index);
-        read.mediumNumber = index->label.mediumNumber;
-        read.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
+        completeConstructionInfo(delivery.data, *indexPath, *index);
+        delivery.mediumNumber = index->label.mediumNumber;
+        delivery.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
     }
     return read;
 }

@@ -7,15 +7,15 @@
 
 namespace {
 
-std::string failureOf(const OpenedDelivery& read) {
+std::string failureOf(const DeliveryRead& read) {
     switch (read.outcome) {
-    case OpenedDelivery::Outcome::Read:
+    case DeliveryRead::Outcome::Read:
         return {};
-    case OpenedDelivery::Outcome::CannotOpen:
+    case DeliveryRead::Outcome::CannotOpen:
         return systemErrorText(read.error);
-    case OpenedDelivery::Outcome::NotPhotoXml:
+    case DeliveryRead::Outcome::NotPhotoXml:
         return "写真XMLファイルではありません";
-    case OpenedDelivery::Outcome::LoadFailed:
+    case DeliveryRead::Outcome::LoadFailed:
         break;
     }
     return "読み込めません";
@@ -31,13 +31,13 @@ HeadlessOpen openDeliveryHeadless(const std::string& path) {
         open.failure = "写真XMLファイルも納品フォルダーも見つかりません";
         return open;
     }
-    open.delivery = readDelivery(
+    open.read = readDelivery(
         *photoXml,
         [](const std::string& file, PhotoDataSet& data) {
             return PhotoXmlReader().load(file, data);
         },
         systemMountPoints);
-    open.failure = failureOf(open.delivery);
+    open.failure = failureOf(open.read);
     if (!open.opened())
         open.failedPath = *photoXml;
     return open;

@@ -6,7 +6,7 @@
 
 // What a command-line tool opened: the delivery read whole, or why it could not be.
 struct HeadlessOpen {
-    OpenedDelivery delivery; // delivery.path: the photo XML file that was read
+    DeliveryRead read; // read.delivery.path: the photo XML file that was read
     // When nothing could be read: the path it concerns and why, in the user's words.
     std::string failedPath;
     std::string failure;

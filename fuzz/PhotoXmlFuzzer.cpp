@@ -29,13 +29,13 @@ void visitNodes(CQuillonDoc& document, const CategoryNode& node) {
 }
 
 // What an open of the text read: the file's data, taken by the document as an open takes it.
-OpenedDelivery readText(const std::string& text) {
-    OpenedDelivery read;
-    read.path = "/fuzz/PHOTO.XML";
-    if (PhotoXmlReader().loadText(text, read.data) != 0)
-        read.outcome = OpenedDelivery::Outcome::LoadFailed;
-    else if (read.data.isForeignXml())
-        read.outcome = OpenedDelivery::Outcome::NotPhotoXml;
+DeliveryRead readText(const std::string& text) {
+    DeliveryRead read;
+    read.delivery.path = "/fuzz/PHOTO.XML";
+    if (PhotoXmlReader().loadText(text, read.delivery.data) != 0)
+        read.outcome = DeliveryRead::Outcome::LoadFailed;
+    else if (read.delivery.data.isForeignXml())
+        read.outcome = DeliveryRead::Outcome::NotPhotoXml;
     return read;
 }
 

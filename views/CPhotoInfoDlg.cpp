@@ -64,11 +64,11 @@ std::vector<InfoSection> currentPhotoInformation(const CQuillonDoc& document,
         }
     }
     PhotoFileInfo file;
-    file.path = document.makePhotoPath(photo.slots[PhotoSlot::FileName]);
+    const MediaFile located = document.delivery().photoFile(photo);
+    file.path = located.path;
     // Where the viewer shows it from: here, or the mounted disc of the delivery that holds it.
     if (!file.path.empty())
-        file.facts = MediaFileProbe().probe(
-            {file.path, photo.slots[PhotoSlot::MediaNumber], document.otherDiscs()});
+        file.facts = MediaFileProbe().probe(located);
     if (file.facts.exists) {
         file.size = QFileInfo(QString::fromStdString(file.facts.foundAt)).size();
         if (file.facts.format == FileFormat::Jpeg)

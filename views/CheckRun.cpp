@@ -8,8 +8,7 @@
 struct CheckRun::Job {
     explicit Job(const CQuillonDoc& document)
         : data(document.photoData().sharingRecords()),
-          input(checkInputFor(data, document.pathName(), document.mediumNumber(),
-                              document.otherDiscs())) {}
+          input(checkInputFor(data, document.delivery())) {}
 
     PhotoDataSet data;
     CheckInput input;

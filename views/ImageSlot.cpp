@@ -24,19 +24,14 @@ void ImageSlot::request(QSize box, SizeRule shownBy) {
 }
 
 ImageSlot::File ImageSlot::photoFile(const CQuillonDoc& document, const PhotoRecord& photo) {
-    const std::string& name = photo.slots[PhotoSlot::FileName];
-    return {
-        {document.makePhotoPath(name), photo.slots[PhotoSlot::MediaNumber], document.otherDiscs()},
-        name};
+    return {document.delivery().photoFile(photo), photo.slots[PhotoSlot::FileName]};
 }
 
 ImageSlot::File ImageSlot::drawingFile(const CQuillonDoc& document, const PhotoRecord& photo,
                                        int drawing) {
-    const std::string& name =
-        photo.drawings[static_cast<std::size_t>(drawing)].slots[DrawingSlot::DrawingFileName];
-    return {{document.makeDrawingPath(name), photo.slots[PhotoSlot::MediaNumber],
-             document.otherDiscs()},
-            name};
+    const ReferenceDrawing& chosen = photo.drawings[static_cast<std::size_t>(drawing)];
+    return {document.delivery().drawingFile(photo, chosen),
+            chosen.slots[DrawingSlot::DrawingFileName]};
 }
 
 void ImageSlot::forget() {

@@ -120,10 +120,15 @@ TEST_F(DocumentTest, ImagesAreLookedUpBesideTheFile) {
     const std::string path = write({{"1"}});
     ASSERT_TRUE(document.OnOpenDocument(path));
     const std::string folder = scratchFolder().string() + "/";
-    EXPECT_EQ(document.photoFolder(), folder + "./PIC/");
-    EXPECT_EQ(document.drawingFolder(), folder + "./DRA/");
-    EXPECT_EQ(document.makePhotoPath("P0000001.JPG"), folder + "./PIC/P0000001.JPG");
-    EXPECT_EQ(document.makeDrawingPath("D1.TIF"), folder + "./DRA/D1.TIF");
+    PhotoRecord photo;
+    photo.slots[PhotoSlot::FileName] = "P0000001.JPG";
+    photo.slots[PhotoSlot::MediaNumber] = "2";
+    ReferenceDrawing drawing;
+    drawing.slots[DrawingSlot::DrawingFileName] = "D1.TIF";
+    const MediaFile photoFile = document.delivery().photoFile(photo);
+    EXPECT_EQ(photoFile.path, folder + "./PIC/P0000001.JPG");
+    EXPECT_EQ(photoFile.medium, "2");
+    EXPECT_EQ(document.delivery().drawingFile(photo, drawing).path, folder + "./DRA/D1.TIF");
 }
 
 TEST_F(DocumentTest, TheOrderIsNumericStableAndSixtyFourBit) {
@@ -317,13 +322,20 @@ TEST_F(DocumentTest, AnXmlFileOfAnotherKindIsAFailedOpen) {
 
 TEST_F(DocumentTest, OnlyAPlainFileNameMakesAPath) {
     open({{"1"}});
+    const Delivery& delivery = document.delivery();
+    const auto pathsOf = [&delivery](const std::string& name) {
+        PhotoRecord photo;
+        photo.slots[PhotoSlot::FileName] = name;
+        ReferenceDrawing drawing;
+        drawing.slots[DrawingSlot::DrawingFileName] = name;
+        return std::pair(delivery.photoFile(photo).path, delivery.drawingFile(photo, drawing).path);
+    };
     for (const char* name : {"P0000001.JPG", "写真 1.jpg", "P..JPG", "..JPG"})
-        EXPECT_EQ(document.makePhotoPath(name), document.photoFolder() + name) << name;
+        EXPECT_EQ(pathsOf(name).first, delivery.folders.photos + name) << name;
     for (const std::string& name :
          std::vector<std::string>{"../../etc/passwd", "/etc/passwd", "PIC/P1.JPG", "..", ".",
                                   "DRA\\D1.JPG", std::string("P1.JPG\0.png", 10)}) {
-        EXPECT_EQ(document.makePhotoPath(name), "") << name;
-        EXPECT_EQ(document.makeDrawingPath(name), "") << name;
+        EXPECT_EQ(pathsOf(name), std::pair(std::string(), std::string())) << name;
     }
 }
 

@@ -53,7 +53,7 @@ private:
                 writeScratchFile("PHOTO.XML", samplePhotoXml(photos, "UTF-8")).string();
             document.OnOpenDocument(xml);
             albumPhotos(document, AlbumScope::Delivery, source.photos);
-            source.photoFolder = document.photoFolder();
+            source.photoFolder = document.delivery().folders.photos;
             source.constructionName = constructionNameOf(document.photoData());
             source.work = &*work;
         }

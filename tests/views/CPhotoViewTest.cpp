@@ -84,8 +84,10 @@ private Q_SLOTS:
         QCOMPARE(fixture.view.photoControl(0).captionText(), caption);
         // The album shows it so too.
         AlbumEntry entry;
-        showImage(entry, decodeMediaFile(fixture.document.makePhotoPath("F0.JPG"), QSize(64, 48)),
-                  "F0.JPG", "2");
+        showImage(
+            entry,
+            decodeMediaFile(fixture.document.delivery().folders.photos + "F0.JPG", QSize(64, 48)),
+            "F0.JPG", "2");
         QVERIFY(!entry.image.isNull());
         QCOMPARE(entry.caption, caption);
     }

@@ -12,7 +12,6 @@
 #include "document/AlbumContent.h"
 #include "document/HeadlessOpen.h"
 #include "document/PhotoOrder.h"
-#include "media/DeliveryFiles.h"
 #include "views/AlbumWriter.h"
 #include "work/ThreadedWork.h"
 
@@ -62,9 +61,9 @@ int writeAlbum(const Options& options) {
     HeadlessOpen open = openDeliveryHeadless(options.path);
     if (!open.opened())
         return fail(cannotOpen, open.failedPath, open.failure);
-    OpenedDelivery& read = open.delivery;
+    const Delivery& delivery = open.read.delivery;
     CategoryNode root;
-    root.photos.shareFrom(read.data.photos);
+    root.photos.shareFrom(delivery.data.photos);
     root.classify(1);
     const CategoryNode* node = nodeAtPath(root, options.node);
     if (!node)
@@ -72,9 +71,9 @@ int writeAlbum(const Options& options) {
     AlbumSource source;
     source.photos.shareFrom(node->photos);
     sortBySerialNumber(source.photos);
-    source.photoFolder = deliveryFoldersOf(read.path).photos;
-    source.otherDiscs = read.otherDiscs;
-    source.constructionName = constructionNameOf(read.data);
+    source.photoFolder = delivery.folders.photos;
+    source.otherDiscs = delivery.otherDiscs;
+    source.constructionName = constructionNameOf(delivery.data);
     source.photosPerPage = options.perPage;
     const WorkOwner work(ThreadedWork::make());
     source.work = &*work;

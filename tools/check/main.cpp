@@ -97,9 +97,8 @@ int check(const Options& options) {
     const HeadlessOpen open = openDeliveryHeadless(options.path);
     if (!open.opened())
         return fail(cannotOpen, open.failedPath, open.failure);
-    const OpenedDelivery& read = open.delivery;
-    const CheckInput input =
-        checkInputFor(read.data, read.path, read.mediumNumber, read.otherDiscs);
+    const Delivery& delivery = open.read.delivery;
+    const CheckInput input = checkInputFor(delivery.data, delivery);
     CheckProgress progress;
     const WorkOwner work(ThreadedWork::make());
     const CheckResult result =

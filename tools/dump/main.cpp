@@ -91,12 +91,12 @@ int main(int argc, char** argv) {
     const HeadlessOpen open = openDeliveryHeadless(path);
     if (!open.opened()) {
         std::cerr << "tessel-dump: " << open.failedPath << ": " << open.failure << '\n';
-        return open.delivery.outcome == OpenedDelivery::Outcome::NotPhotoXml ? 1 : usageError;
+        return open.read.outcome == DeliveryRead::Outcome::NotPhotoXml ? 1 : usageError;
     }
-    const PhotoDataSet& data = open.delivery.data;
+    const PhotoDataSet& data = open.read.delivery.data;
     if (tree)
         printTree(data);
     else
         printData(data);
-    return reportReadStop(open.delivery.path, data);
+    return reportReadStop(open.read.delivery.path, data);
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "media/DeliveryFiles.h"
+#include "media/DiscSearch.h"
+#include "media/MediaLookup.h"
+#include "model/PhotoDataSet.h"
+
+// The open delivery: everything an open found, made in one piece off the GUI thread and taken
+// by the document in one step. Whatever opens one of its files asks it where the file is.
+struct Delivery {
+    std::string path; // the photo XML file
+    DeliveryFolders folders;
+    // With the construction information of the disc's INDEX_C.XML when the file has none.
+    PhotoDataSet data;
+    // This disc's メディア番号 in its INDEX_C.XML; empty without one.
+    std::string mediumNumber;
+    // The other mounted discs of the delivery; null when no INDEX_C.XML stands beside it.
+    std::shared_ptr<const DiscSearch> otherDiscs;
+    // For the status bar, until the next open: where reading stopped in a damaged file, or
+    // that the file holds no photo, so that neither is taken for a complete delivery.
+    std::string notice;
+    // Given by the document as it takes the delivery, so that work begun for one delivery is
+    // not taken for the next.
+    std::uint64_t number = 0;
+
+    // A photo's file, and a drawing's file of photo: where each is looked for (the path is
+    // empty for a name the delivery may not use).
+    MediaFile photoFile(const PhotoRecord& photo) const;
+    MediaFile drawingFile(const PhotoRecord& photo, const ReferenceDrawing& drawing) const;
+};
