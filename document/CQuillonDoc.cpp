@@ -180,7 +180,7 @@ bool CQuillonDoc::selectNode(CategoryNode* node, DocumentView* sender) {
     searchActive = false;
     rebuildOrder(mode == BrowseMode::AllPhotos ? open.data.photos : node->photos);
     // The node's first photo in file order, wherever the sort put it.
-    PhotoRecord& first = node->photos[0];
+    const PhotoRecord& first = node->photos[0];
     const auto found = std::find_if(order.begin(), order.end(),
                                     [&](const PhotoRecord* entry) { return entry == &first; });
     position = static_cast<int>(found - order.begin());
@@ -235,14 +235,14 @@ bool CQuillonDoc::placeCurrent(const PhotoRecord& photo) {
 std::size_t CQuillonDoc::search(const SearchQuery& query, DocumentView* sender) {
     if (!searchIndex)
         searchIndex = searchPreparation()();
-    const std::vector<PhotoRecord*> found = searchIndex->matches(query);
+    const std::vector<const PhotoRecord*> found = searchIndex->matches(query);
     if (found.empty()) {
         endSearch(sender);
         return 0;
     }
-    PhotoRecord& chosen = *found[current ? searchIndex->firstAtOrAfter(found, *current) : 0];
+    const PhotoRecord& chosen = *found[current ? searchIndex->firstAtOrAfter(found, *current) : 0];
     order.clear();
-    for (PhotoRecord* photo : found)
+    for (const PhotoRecord* photo : found)
         order.append(*photo);
     placeCurrent(chosen);
     searchActive = true;
@@ -265,7 +265,7 @@ void CQuillonDoc::endSearch(DocumentView* sender) {
     if (!searchActive)
         return;
     searchActive = false;
-    PhotoRecord& kept = *current;
+    const PhotoRecord& kept = *current;
     const bool inNode = mode == BrowseMode::ChosenNode && selected;
     rebuildOrder(inNode ? selected->photos : open.data.photos);
     if (!placeCurrent(kept) && mode == BrowseMode::ChosenNode) {

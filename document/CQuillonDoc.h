@@ -98,7 +98,7 @@ public:
     const PhotoDataSet& photoData() const { return open.data; }
     const CategoryNode& rootNode() const { return tree; }
     const PhotoList& photoOrder() const { return order; }
-    PhotoRecord* currentPhoto() const { return current; }
+    const PhotoRecord* currentPhoto() const { return current; }
     int currentIndex() const { return position; }
     const ReferenceDrawing* currentDrawing() const { return drawing; }
     int currentDrawingIndex() const { return drawingPosition; }
@@ -123,7 +123,7 @@ private:
     Delivery open;
     CategoryNode tree;
     PhotoList order;
-    PhotoRecord* current = nullptr;
+    const PhotoRecord* current = nullptr;
     int position = -1;
     const ReferenceDrawing* drawing = nullptr;
     int drawingPosition = -1;

@@ -26,7 +26,7 @@ CategoryNode& CategoryNode::setChild(std::string key, std::unique_ptr<CategoryNo
 }
 
 void CategoryNode::classify(int level) {
-    for (PhotoRecord* photo : photos)
+    for (const PhotoRecord* photo : photos)
         placePhoto(*photo, level);
     if (level >= deepestLevel)
         return;
@@ -34,7 +34,7 @@ void CategoryNode::classify(int level) {
         entry.child->classify(level + 1);
 }
 
-void CategoryNode::placePhoto(PhotoRecord& photo, int level) {
+void CategoryNode::placePhoto(const PhotoRecord& photo, int level) {
     const std::string& key = photo.slots[classificationSlot(level)];
     if (key.empty())
         return;

@@ -39,7 +39,7 @@ public:
     CategoryNode* deepestNodeOf(const PhotoRecord& photo);
 
 private:
-    void placePhoto(PhotoRecord& photo, int level);
+    void placePhoto(const PhotoRecord& photo, int level);
 };
 
 // For each node under root (root itself left out) that holds photos for which counts is

@@ -64,9 +64,9 @@ bool PhotoSearch::passesFilters(const PhotoRecord& photo, const SearchQuery& que
            (!query.among || query.among->contains(&photo));
 }
 
-std::vector<PhotoRecord*> PhotoSearch::matches(const SearchQuery& query) const {
+std::vector<const PhotoRecord*> PhotoSearch::matches(const SearchQuery& query) const {
     const std::vector<std::string> words = searchWords(query.text);
-    std::vector<PhotoRecord*> found;
+    std::vector<const PhotoRecord*> found;
     for (std::size_t rank = 0; rank < photos.size(); ++rank) {
         const std::string_view text = textOf(rank);
         bool all = passesFilters(photos[rank], query);
@@ -78,7 +78,7 @@ std::vector<PhotoRecord*> PhotoSearch::matches(const SearchQuery& query) const {
     return found;
 }
 
-std::size_t PhotoSearch::firstAtOrAfter(const std::vector<PhotoRecord*>& found,
+std::size_t PhotoSearch::firstAtOrAfter(const std::vector<const PhotoRecord*>& found,
                                         const PhotoRecord& photo) const {
     // found is in the photos' order: walk both up to photo, counting the matches passed.
     std::size_t match = 0;

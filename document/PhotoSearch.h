@@ -33,10 +33,10 @@ public:
     explicit PhotoSearch(PhotoList photos);
 
     // The photos that match, in serial-number order (photos with equal numbers in file order).
-    std::vector<PhotoRecord*> matches(const SearchQuery& query) const;
+    std::vector<const PhotoRecord*> matches(const SearchQuery& query) const;
     // The index in found (what matches gave) of the first match at or after photo in
     // serial-number order; 0 when none is after it. One pass over the photos.
-    std::size_t firstAtOrAfter(const std::vector<PhotoRecord*>& found,
+    std::size_t firstAtOrAfter(const std::vector<const PhotoRecord*>& found,
                                const PhotoRecord& photo) const;
 
 private:

@@ -16,7 +16,7 @@ PhotoList::~PhotoList() {
     clear();
 }
 
-void PhotoList::append(PhotoRecord& record) {
+void PhotoList::append(const PhotoRecord& record) {
     entries.push_back(&record);
     record.useCount.fetch_add(1);
 }
@@ -31,7 +31,7 @@ void PhotoList::shareFrom(const PhotoList& other) {
         return;
     clear();
     entries.reserve(other.size());
-    for (PhotoRecord* record : other.entries)
+    for (const PhotoRecord* record : other.entries)
         append(*record);
 }
 
@@ -45,12 +45,12 @@ void PhotoList::deepCopyFrom(const PhotoList& other) {
 }
 
 void PhotoList::clear() {
-    for (PhotoRecord* record : entries)
+    for (const PhotoRecord* record : entries)
         release(record);
-    std::vector<PhotoRecord*>().swap(entries);
+    std::vector<const PhotoRecord*>().swap(entries);
 }
 
-void PhotoList::release(PhotoRecord* record) {
+void PhotoList::release(const PhotoRecord* record) {
     // The decision rests on the value the decrement returned.
     if (record->useCount.fetch_sub(1) - 1 <= 0)
         delete record;

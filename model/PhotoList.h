@@ -9,7 +9,8 @@
 #include "model/PhotoRecord.h"
 
 // An ordered list of shared photo records. Each entry holds one use of its record; a record
-// is destroyed when the last entry holding it is given up.
+// is destroyed when the last entry holding it is given up. A record in a list is never changed:
+// lists are shared with the workers, which read them while the views do.
 class PhotoList {
 public:
     PhotoList() = default;
@@ -20,7 +21,7 @@ public:
     ~PhotoList();
 
     // Takes one use of the record, which may already stand in other lists.
-    void append(PhotoRecord& record);
+    void append(const PhotoRecord& record);
     // Hands a record that no list holds yet to this list.
     void adopt(std::unique_ptr<PhotoRecord> record);
     // Becomes a list of the same records as other.
@@ -31,7 +32,7 @@ public:
 
     std::size_t size() const { return entries.size(); }
     bool empty() const { return entries.empty(); }
-    PhotoRecord& operator[](std::size_t index) const { return *entries[index]; }
+    const PhotoRecord& operator[](std::size_t index) const { return *entries[index]; }
 
     auto begin() const { return entries.begin(); }
     auto end() const { return entries.end(); }
@@ -41,16 +42,16 @@ public:
     template <typename KeyOf> void stableSortByKey(KeyOf keyOf);
 
 private:
-    static void release(PhotoRecord* record);
+    static void release(const PhotoRecord* record);
 
-    std::vector<PhotoRecord*> entries;
+    std::vector<const PhotoRecord*> entries;
 };
 
 template <typename KeyOf> void PhotoList::stableSortByKey(KeyOf keyOf) {
     using Key = decltype(keyOf(std::declval<const PhotoRecord&>()));
-    std::vector<std::pair<Key, PhotoRecord*>> keyed;
+    std::vector<std::pair<Key, const PhotoRecord*>> keyed;
     keyed.reserve(entries.size());
-    for (PhotoRecord* entry : entries)
+    for (const PhotoRecord* entry : entries)
         keyed.emplace_back(keyOf(*entry), entry);
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

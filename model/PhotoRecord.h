@@ -22,7 +22,8 @@ public:
     std::string detailText;
     // The element the file named the contractor's remark with: 請負者説明文 or 受注者説明文.
     std::string_view contractorRemarkName = elementName(PhotoSlot::ContractorRemark);
-    std::atomic<std::int32_t> useCount = 0;
+    // Counted by the lists, which hold their records as const.
+    mutable std::atomic<std::int32_t> useCount = 0;
 
     PhotoRecord() = default;
     // A copy is held by no list yet: everything but the use count is copied.

@@ -90,7 +90,7 @@ void CPhotoView::showTexts() {
     description->setText(text(current.detailText));
 }
 
-void CPhotoView::assignPhoto(int position, int index, PhotoRecord& photo) {
+void CPhotoView::assignPhoto(int position, int index, const PhotoRecord& photo) {
     Cell& cell = cells[position];
     const bool samePhoto = cell.photo == &photo && cell.index == index;
     cell.photo = &photo;

@@ -57,7 +57,7 @@ private:
     // What one place of the page shows: a photo of the browsing order, and its image once the
     // pipeline has it.
     struct Cell {
-        PhotoRecord* photo = nullptr; // not owned
+        const PhotoRecord* photo = nullptr; // not owned
         int index = -1;
     };
 
@@ -65,7 +65,7 @@ private:
     void showCurrentPhoto();
     void showPage();
     void showTexts();
-    void assignPhoto(int position, int index, PhotoRecord& photo);
+    void assignPhoto(int position, int index, const PhotoRecord& photo);
     void requestImage(int position);
     void clearCell(int position);
     void sharpenImages();
