@@ -80,12 +80,9 @@ std::shared_ptr<AlbumControl::Job> AlbumControl::jobFromDialog(const QString& ac
     if (!choice)
         return nullptr;
     auto job = std::make_shared<Job>();
-    albumPhotos(document, choice->scope, job->source.photos);
-    job->source.photoFolder = document.delivery().folders.photos;
-    job->source.otherDiscs = document.delivery().otherDiscs;
-    job->source.constructionName = constructionNameOf(document.photoData());
-    job->source.photosPerPage = choice->photosPerPage;
-    job->source.work = &work;
+    PhotoList photos;
+    albumPhotos(document, choice->scope, photos);
+    job->source = albumSourceFor(document.delivery(), photos, choice->photosPerPage, &work);
     return job;
 }
 

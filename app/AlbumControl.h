@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "document/CQuillonDoc.h"
-#include "views/AlbumWriter.h"
+#include "views/AlbumPrinting.h"
 #include "views/CAlbumDlg.h"
 #include "work/WorkService.h"
 

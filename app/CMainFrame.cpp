@@ -22,6 +22,7 @@
 #include "app/CheckControl.h"
 #include "app/PositionLabel.h"
 #include "app/SlideShow.h"
+#include "jobs/CheckRun.h"
 #include "media/DeliveryLocation.h"
 #include "views/CConstInfoView.h"
 #include "views/CFindBar.h"
@@ -31,7 +32,6 @@
 #include "views/CSankouzuView.h"
 #include "views/CThumbnailView.h"
 #include "views/CXmlTreeView.h"
-#include "views/CheckRun.h"
 #include "views/ElidedLabel.h"
 
 CMainFrame::CMainFrame(CQuillonDoc& document, ImageLoader& images, WorkService& work,

@@ -9,10 +9,10 @@
 #include <QStatusBar>
 
 #include "check/FindingFormats.h"
+#include "jobs/CheckRun.h"
 #include "views/CFindBar.h"
 #include "views/CFindingsView.h"
 #include "views/CXmlTreeView.h"
-#include "views/CheckRun.h"
 #include "views/ElidedLabel.h"
 #include "views/PlainText.h"
 

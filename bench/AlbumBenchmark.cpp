@@ -14,13 +14,13 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
+#include "album/AlbumWriter.h"
 #include "bench/CameraDelivery.h"
+#include "document/AlbumLayout.h"
 #include "document/PhotoOrder.h"
 #include "imaging/DecodedFile.h"
 #include "media/DeliveryFiles.h"
 #include "model/PhotoXmlReader.h"
-#include "views/AlbumLayout.h"
-#include "views/AlbumWriter.h"
 #include "work/ThreadedWork.h"
 
 namespace {
@@ -49,7 +49,7 @@ AlbumSource albumOf(const std::string& delivery, const PhotoDataSet& data, int c
 double baselineSeconds(const AlbumSource& source) {
     const double dpi = 300;
     const QSizeF a4(210 / 25.4 * dpi, 297 / 25.4 * dpi);
-    const QSize box = albumPageLayout(a4, dpi, 3).bands.front().photo.size().toSize();
+    const QSize box = albumPhotoBox(a4, dpi, 3).toSize();
     const auto start = Clock::now();
     for (const PhotoRecord* photo : source.photos)
         decodeMediaFile(fileInFolder(source.photoFolder, photo->slots[PhotoSlot::FileName]), box);

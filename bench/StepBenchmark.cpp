@@ -22,12 +22,12 @@
 #include "bench/SettleDecodes.h"
 #include "document/CQuillonDoc.h"
 #include "imaging/ImageDecoder.h"
+#include "jobs/CheckRun.h"
 #include "model/PhotoXmlReader.h"
 #include "tools/sample/SampleDelivery.h"
 #include "tools/sample/SampleImages.h"
 #include "tools/sample/TextEncoding.h"
 #include "views/CPhotoView.h"
-#include "views/CheckRun.h"
 #include "work/ThreadedWork.h"
 
 namespace fs = std::filesystem;

@@ -19,11 +19,11 @@
 #include <QLoggingCategory>
 #include <QScrollBar>
 
+#include "album/AlbumWriter.h"
 #include "bench/BenchSupport.h"
 #include "bench/CameraDelivery.h"
 #include "bench/SettleDecodes.h"
 #include "document/CQuillonDoc.h"
-#include "views/AlbumWriter.h"
 #include "views/CThumbnailView.h"
 #include "work/ThreadedWork.h"
 

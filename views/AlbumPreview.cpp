@@ -2,8 +2,7 @@
 
 #include <QPainter>
 
-#include "views/AlbumLayout.h"
-#include "views/AlbumWriter.h"
+#include "album/AlbumWriter.h"
 #include "views/ImageSlot.h"
 
 namespace {
@@ -41,9 +40,7 @@ void AlbumPreview::showPages() {
     shown.clear();
     const int count = int(photos.size());
     const QSize box =
-        (albumPageLayout(pageSize(), previewDpi(), perPage).bands.front().photo.size() *
-         devicePixelRatio())
-            .toSize();
+        (albumPhotoBox(pageSize(), previewDpi(), perPage) * devicePixelRatio()).toSize();
     for (int first = 0; first < count && int(shown.size()) < previewPages; first += perPage) {
         AlbumPage& page = shown.emplace_back(
             albumPageOf(photos, first, perPage, constructionNameOf(document.photoData())));

@@ -4,10 +4,10 @@
 
 #include <QWidget>
 
+#include "album/AlbumPainter.h"
 #include "document/AlbumContent.h"
 #include "document/CQuillonDoc.h"
 #include "imaging/ImageLoader.h"
-#include "views/AlbumPainter.h"
 
 // The first two pages of an album as they will print, side by side, painted by the album's
 // own painter; their photos come from the shared image pipeline as they are ready.

@@ -17,10 +17,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "album/SaveFailure.h"
 #include "check/FindingFormats.h"
 #include "document/PhotoOrder.h"
 #include "views/PlainText.h"
-#include "views/SaveFailure.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "imaging/CaptionPainter.h"
 #include "imaging/FitRules.h"
-#include "views/CaptionPainter.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
-#include "views/CaptionPainter.h"
+#include "imaging/CaptionPainter.h"
 #include "views/DrawingColumnLayout.h"
 #include "views/PlainText.h"
 #include "views/UiFont.h"

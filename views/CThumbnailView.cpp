@@ -12,8 +12,8 @@
 #include <QTextOption>
 #include <QToolTip>
 
-#include "views/CaptionPainter.h"
-#include "views/FileCaption.h"
+#include "imaging/CaptionPainter.h"
+#include "imaging/FileCaption.h"
 #include "views/ImageSlot.h"
 #include "views/PlainText.h"
 

@@ -1,6 +1,6 @@
 #include "views/ImageSlot.h"
 
-#include "views/FileCaption.h"
+#include "imaging/FileCaption.h"
 
 void ImageSlot::setFile(File shown) {
     ticket.release();

@@ -10,13 +10,13 @@
 
 #include "app/CheckControl.h"
 #include "check/FindingFormats.h"
+#include "jobs/CheckRun.h"
 #include "tests/app/TestApp.h"
 #include "tests/support/TestImages.h"
 #include "tools/sample/SampleExif.h"
 #include "views/CFindingsView.h"
 #include "views/CPhotoInfoDlg.h"
 #include "views/CXmlTreeView.h"
-#include "views/CheckRun.h"
 #include "views/NodeBadgeDelegate.h"
 
 namespace {

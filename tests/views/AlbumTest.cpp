@@ -5,14 +5,14 @@
 
 #include <poppler-qt6.h>
 
+#include "album/AlbumWriter.h"
 #include "document/AlbumContent.h"
+#include "document/AlbumLayout.h"
 #include "document/CQuillonDoc.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "tools/sample/SampleDelivery.h"
 #include "tools/sample/SampleImages.h"
-#include "views/AlbumLayout.h"
-#include "views/AlbumWriter.h"
 #include "work/ThreadedWork.h"
 
 namespace {
@@ -35,13 +35,13 @@ class AlbumTest : public QObject {
 private:
     // Seven sample photos: the third has no file, the fifth a title far too long for its band.
     // They are decoded ahead on threads, as in the viewer.
-    struct Delivery {
+    struct SampleAlbum {
         FakeDocumentHost host;
         CQuillonDoc document{host};
         WorkOwner work{ThreadedWork::make()};
         AlbumSource source;
 
-        Delivery() {
+        SampleAlbum() {
             std::vector<SamplePhoto> photos = makeSamplePhotos(7, SampleKind::Clean);
             photos[4].title = std::string(400, 'W') + " 終わり";
             for (std::size_t i = 0; i < photos.size(); ++i) {
@@ -52,10 +52,9 @@ private:
             const std::string xml =
                 writeScratchFile("PHOTO.XML", samplePhotoXml(photos, "UTF-8")).string();
             document.OnOpenDocument(xml);
-            albumPhotos(document, AlbumScope::Delivery, source.photos);
-            source.photoFolder = document.delivery().folders.photos;
-            source.constructionName = constructionNameOf(document.photoData());
-            source.work = &*work;
+            PhotoList printed;
+            albumPhotos(document, AlbumScope::Delivery, printed);
+            source = albumSourceFor(document.delivery(), printed, 3, &*work);
         }
 
         std::string title(std::size_t index) const {
@@ -94,7 +93,7 @@ private Q_SLOTS:
     }
 
     void theSavedAlbumReadsBackPageByPageBandByBand() {
-        Delivery delivery;
+        SampleAlbum delivery;
         const QString path = scratchPath("album.pdf");
         const AlbumOutcome outcome =
             saveAlbumPdf(delivery.source, path, [](int, int) { return true; });
@@ -130,7 +129,7 @@ private Q_SLOTS:
     }
 
     void aStoppedOrUnwritableAlbumLeavesNoFile() {
-        Delivery delivery;
+        SampleAlbum delivery;
         const QString path = scratchPath("stopped.pdf");
         const AlbumOutcome stopped = saveAlbumPdf(delivery.source, path, untilPhoto(4));
         QVERIFY(!stopped.complete);

@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "imaging/FileCaption.h"
 #include "tests/support/TestImages.h"
-#include "views/FileCaption.h"
 
 class CPhotoStaticTest : public QObject {
     Q_OBJECT

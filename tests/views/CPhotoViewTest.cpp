@@ -5,11 +5,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "album/AlbumWriter.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/support/TestDelivery.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/ViewFixture.h"
-#include "views/AlbumWriter.h"
 #include "views/PlainText.h"
 #include "views/UiFont.h"
 

@@ -9,10 +9,10 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
+#include "album/AlbumWriter.h"
 #include "document/AlbumContent.h"
 #include "document/HeadlessOpen.h"
 #include "document/PhotoOrder.h"
-#include "views/AlbumWriter.h"
 #include "work/ThreadedWork.h"
 
 namespace {
@@ -68,15 +68,11 @@ int writeAlbum(const Options& options) {
     const CategoryNode* node = nodeAtPath(root, options.node);
     if (!node)
         return fail(cannotOpen, options.node, "分類が見つかりません");
-    AlbumSource source;
-    source.photos.shareFrom(node->photos);
-    sortBySerialNumber(source.photos);
-    source.photoFolder = delivery.folders.photos;
-    source.otherDiscs = delivery.otherDiscs;
-    source.constructionName = constructionNameOf(delivery.data);
-    source.photosPerPage = options.perPage;
+    PhotoList photos;
+    photos.shareFrom(node->photos);
+    sortBySerialNumber(photos);
     const WorkOwner work(ThreadedWork::make());
-    source.work = &*work;
+    const AlbumSource source = albumSourceFor(delivery, photos, options.perPage, &*work);
     QString error;
     const AlbumOutcome outcome = saveAlbumPdf(
         source, QString::fromStdString(options.out), [](int, int) { return true; }, &error);

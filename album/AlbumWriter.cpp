@@ -1,4 +1,4 @@
-#include "views/AlbumWriter.h"
+#include "album/AlbumWriter.h"
 
 #include <cerrno>
 #include <cmath>
@@ -10,18 +10,15 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 
+#include "album/AlbumPainter.h"
+#include "album/SaveFailure.h"
 #include "document/AlbumContent.h"
+#include "document/AlbumLayout.h"
 #include "imaging/DecodedFile.h"
+#include "imaging/FileCaption.h"
 #include "media/DeliveryFiles.h"
-#include "views/AlbumLayout.h"
-#include "views/AlbumPainter.h"
-#include "views/FileCaption.h"
-#include "views/PlainText.h"
-#include "views/PrintDialog.h"
-#include "views/SaveFailure.h"
 #include "work/WorkService.h"
 
 namespace {
@@ -100,13 +97,24 @@ private:
 
 } // namespace
 
+AlbumSource albumSourceFor(const Delivery& delivery, const PhotoList& photos, int photosPerPage,
+                           WorkService* work) {
+    AlbumSource source;
+    source.photos.shareFrom(photos);
+    source.photoFolder = delivery.folders.photos;
+    source.otherDiscs = delivery.otherDiscs;
+    source.constructionName = constructionNameOf(delivery.data);
+    source.photosPerPage = photosPerPage;
+    source.work = work;
+    return source;
+}
+
 AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPaintDevice& device,
                         const AlbumProgress& progress) {
     const QSizeF pageSize(device.width(), device.height());
     const double dpi = device.logicalDpiX();
     const int perPage = std::clamp(source.photosPerPage, 1, 3);
-    const AlbumPageLayout layout = albumPageLayout(pageSize, dpi, perPage);
-    const QSize box = (layout.bands.front().photo.size() * imageDpi / dpi).toSize();
+    const QSize box = (albumPhotoBox(pageSize, dpi, perPage) * imageDpi / dpi).toSize();
     const int total = int(source.photos.size());
     AlbumOutcome outcome;
     AheadDecodes decodes(source, box, perPage);
@@ -128,23 +136,6 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
     return outcome;
 }
 
-AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer, const AlbumProgress& progress,
-                        QString* error) {
-    printer.setFullPage(true); // the album's margins are its own
-    printer.setDocName(qStringOf(source.constructionName));
-    printer.setCreator("TESSEL");
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        if (error)
-            *error = printerFailure(printer);
-        return {};
-    }
-    const AlbumOutcome outcome = paintAlbum(source, painter, printer, progress);
-    if (!outcome.complete)
-        printer.abort();
-    return outcome;
-}
-
 AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
                           const AlbumProgress& progress, QString* error) {
     QSaveFile file(path);
@@ -160,7 +151,7 @@ AlbumOutcome saveAlbumPdf(const AlbumSource& source, const QString& path,
         writer.setResolution(int(imageDpi));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(qStringOf(source.constructionName));
+        writer.setTitle(QString::fromStdString(source.constructionName));
         writer.setCreator("TESSEL");
         QPainter painter(&writer);
         outcome = paintAlbum(source, painter, writer, progress);
@@ -182,14 +173,15 @@ AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
                       const std::string& constructionName) {
     const int count = int(photos.size());
     AlbumPage page;
-    page.constructionName = qStringOf(constructionName);
-    page.classification = qStringOf(classificationPathOf(photos[std::size_t(first)]));
+    page.constructionName = QString::fromStdString(constructionName);
+    page.classification = QString::fromStdString(classificationPathOf(photos[std::size_t(first)]));
     page.number = first / photosPerPage + 1;
     page.count = albumPageCount(count, photosPerPage);
     for (int index = first; index < std::min(count, first + photosPerPage); ++index) {
         AlbumEntry& entry = page.entries.emplace_back();
         for (const AlbumParticular& particular : albumParticulars(photos[std::size_t(index)]))
-            entry.particulars.push_back({qStringOf(particular.label), qStringOf(particular.text)});
+            entry.particulars.push_back(
+                {QString::fromUtf8(particular.label), QString::fromStdString(particular.text)});
     }
     return page;
 }
@@ -197,5 +189,6 @@ AlbumPage albumPageOf(const PhotoList& photos, int first, int photosPerPage,
 void showImage(AlbumEntry& entry, const DecodedFile& file, const std::string& name,
                const std::string& medium) {
     entry.image = file.isDecoded() ? file.image : QImage();
-    entry.caption = qStringOf(fileCaption(file, name, medium)); // over a file cut short
+    entry.caption =
+        QString::fromStdString(fileCaption(file, name, medium)); // over a file cut short
 }

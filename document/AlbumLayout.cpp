@@ -1,4 +1,4 @@
-#include "views/AlbumLayout.h"
+#include "document/AlbumLayout.h"
 
 #include <algorithm>
 
@@ -16,24 +16,25 @@ constexpr double textHeight = 4.2;  // about 9 points with its leading
 
 } // namespace
 
-AlbumPageLayout albumPageLayout(QSizeF page, double dpi, int photosPerPage) {
+AlbumPageLayout albumPageLayout(double pageWidth, double pageHeight, double dpi,
+                                int photosPerPage) {
     const double unit = dpi / 25.4; // page units per millimetre
     const int bands = std::clamp(photosPerPage, 1, 3);
     const double left = sideMargin * unit;
-    const double width = page.width() - 2 * left;
+    const double width = pageWidth - 2 * left;
     AlbumPageLayout layout;
-    layout.header = QRectF(left, topMargin * unit, width, headerHeight * unit);
-    layout.footer =
-        QRectF(left, page.height() - (topMargin + footerHeight) * unit, width, footerHeight * unit);
+    layout.header = {left, topMargin * unit, width, headerHeight * unit};
+    layout.footer = {left, pageHeight - (topMargin + footerHeight) * unit, width,
+                     footerHeight * unit};
     const double top = layout.header.bottom() + bandGap * unit;
     const double bandHeight =
-        (layout.footer.top() - top - (bands - 1) * bandGap * unit - bandGap * unit) / bands;
+        (layout.footer.top - top - (bands - 1) * bandGap * unit - bandGap * unit) / bands;
     const double photoWidth = width * photoShare;
     for (int band = 0; band < bands; ++band) {
         const double bandTop = top + band * (bandHeight + bandGap * unit);
         const double textLeft = left + photoWidth + columnGap * unit;
-        layout.bands.push_back({QRectF(left, bandTop, photoWidth, bandHeight),
-                                QRectF(textLeft, bandTop, left + width - textLeft, bandHeight)});
+        layout.bands.push_back({{left, bandTop, photoWidth, bandHeight},
+                                {textLeft, bandTop, left + width - textLeft, bandHeight}});
     }
     layout.textHeight = textHeight * unit;
     return layout;

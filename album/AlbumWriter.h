@@ -6,13 +6,13 @@
 
 #include <QString>
 
+#include "album/AlbumPainter.h"
 #include "document/AlbumContent.h"
+#include "media/Delivery.h"
 #include "media/DiscSearch.h"
-#include "views/AlbumPainter.h"
 
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class WorkService;
 struct DecodedFile;
 
@@ -29,6 +29,10 @@ struct AlbumSource {
     WorkService* work = nullptr;
 };
 
+// The album of photos, in the order given, from delivery's files, photosPerPage to a page.
+AlbumSource albumSourceFor(const Delivery& delivery, const PhotoList& photos, int photosPerPage,
+                           WorkService* work);
+
 // How far the album has come: photos done of all; false stops it.
 using AlbumProgress = std::function<bool(int done, int total)>;
 
@@ -43,11 +47,6 @@ struct AlbumOutcome {
 // after each photo.
 AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPaintDevice& device,
                         const AlbumProgress& progress);
-
-// Prints the album on the whole paper of printer, whatever its size; a stopped album is
-// aborted, not printed in part. error says why the printer could not be opened.
-AlbumOutcome printAlbum(const AlbumSource& source, QPrinter& printer, const AlbumProgress& progress,
-                        QString* error = nullptr);
 
 // Writes the album to a PDF file at path, A4 portrait, with the works' name as its title and
 // TESSEL as its creator. The file is written aside and put in place at the end: a stopped

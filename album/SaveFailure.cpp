@@ -1,4 +1,4 @@
-#include "views/SaveFailure.h"
+#include "album/SaveFailure.h"
 
 #include <QFileDevice>
 

@@ -1,4 +1,4 @@
-#include "views/AlbumPainter.h"
+#include "album/AlbumPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +7,14 @@
 #include <QPainter>
 #include <QTextLayout>
 
-#include "views/AlbumLayout.h"
-#include "views/CaptionPainter.h"
+#include "document/AlbumLayout.h"
+#include "imaging/CaptionPainter.h"
 
 namespace {
+
+QRectF rectOf(const PageBox& box) {
+    return {box.left, box.top, box.width, box.height};
+}
 
 // Letters and digits come from a Latin font: the CJK font's digits lose their characters
 // when a PDF viewer copies or searches the text.
@@ -98,21 +102,22 @@ void paintPhoto(QPainter& painter, const QRectF& box, const AlbumEntry& entry, c
 }
 
 void paintHeaderAndFooter(QPainter& painter, const AlbumPageLayout& layout, const AlbumPage& page) {
+    const QRectF header = rectOf(layout.header);
     painter.setPen(Qt::black);
-    painter.setFont(albumFont(layout.header.height() * 0.5));
+    painter.setFont(albumFont(header.height() * 0.5));
     const QFontMetricsF metrics(painter.font());
     // The works' name takes what it needs up to half the width; the classification the rest,
     // shortened at its start, where the levels are broadest.
-    const double width = layout.header.width();
+    const double width = header.width();
     const double name = std::min(metrics.horizontalAdvance(page.constructionName), width / 2);
     const double rest = width - name - metrics.height();
-    painter.drawText(layout.header, Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(page.constructionName, Qt::ElideRight, name + 1));
-    painter.drawText(layout.header, Qt::AlignRight | Qt::AlignVCenter,
+    painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
                      metrics.elidedText(page.classification, Qt::ElideLeft, rest));
-    painter.drawLine(layout.header.bottomLeft(), layout.header.bottomRight());
-    painter.setFont(albumFont(layout.footer.height() * 0.45));
-    painter.drawText(layout.footer, Qt::AlignCenter,
+    painter.drawLine(header.bottomLeft(), header.bottomRight());
+    painter.setFont(albumFont(layout.footer.height * 0.45));
+    painter.drawText(rectOf(layout.footer), Qt::AlignCenter,
                      QString("%1 / %2").arg(page.number).arg(page.count));
 }
 
@@ -120,7 +125,8 @@ void paintHeaderAndFooter(QPainter& painter, const AlbumPageLayout& layout, cons
 
 int paintAlbumPage(QPainter& painter, QSizeF pageSize, double dpi, int photosPerPage,
                    const AlbumPage& page) {
-    const AlbumPageLayout layout = albumPageLayout(pageSize, dpi, photosPerPage);
+    const AlbumPageLayout layout =
+        albumPageLayout(pageSize.width(), pageSize.height(), dpi, photosPerPage);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     paintHeaderAndFooter(painter, layout, page);
@@ -128,10 +134,17 @@ int paintAlbumPage(QPainter& painter, QSizeF pageSize, double dpi, int photosPer
     int shortened = 0;
     for (std::size_t i = 0; i < page.entries.size() && i < layout.bands.size(); ++i) {
         const AlbumBand& band = layout.bands[i];
-        paintPhoto(painter, band.photo, page.entries[i], font);
-        shortened += paintParticulars(painter, {band.particulars, font, layout.textHeight},
+        paintPhoto(painter, rectOf(band.photo), page.entries[i], font);
+        shortened += paintParticulars(painter, {rectOf(band.particulars), font, layout.textHeight},
                                       page.entries[i].particulars);
     }
     painter.restore();
     return shortened;
+}
+
+QSizeF albumPhotoBox(QSizeF pageSize, double dpi, int photosPerPage) {
+    const PageBox box = albumPageLayout(pageSize.width(), pageSize.height(), dpi, photosPerPage)
+                            .bands.front()
+                            .photo;
+    return {box.width, box.height};
 }

@@ -2,25 +2,33 @@
 
 #include <vector>
 
-#include <QRectF>
-#include <QSizeF>
+// A rectangle on a page, in the page's own units.
+struct PageBox {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    double right() const { return left + width; }
+    double bottom() const { return top + height; }
+};
 
 // Where everything stands on a page of the photo album, in the page's own units at dpi dots
 // per inch: the header, the footer and, from top to bottom, one band per photo, the photo's
 // box on its left and the column of its particulars on its right.
 struct AlbumBand {
-    QRectF photo;
-    QRectF particulars;
+    PageBox photo;
+    PageBox particulars;
 };
 
 struct AlbumPageLayout {
-    QRectF header;
-    QRectF footer;
+    PageBox header;
+    PageBox footer;
     std::vector<AlbumBand> bands;
     double textHeight = 0; // the particulars' font: one line's height
 };
 
-AlbumPageLayout albumPageLayout(QSizeF page, double dpi, int photosPerPage);
+AlbumPageLayout albumPageLayout(double pageWidth, double pageHeight, double dpi, int photosPerPage);
 
 // The pages an album of photos takes.
 int albumPageCount(int photos, int photosPerPage);

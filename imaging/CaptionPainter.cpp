@@ -1,4 +1,4 @@
-#include "views/CaptionPainter.h"
+#include "imaging/CaptionPainter.h"
 
 #include <algorithm>
 

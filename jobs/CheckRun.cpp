@@ -1,4 +1,4 @@
-#include "views/CheckRun.h"
+#include "jobs/CheckRun.h"
 
 #include "check/DeliveryCheck.h"
 #include "imaging/MediaFileProbe.h"

@@ -33,3 +33,6 @@ struct AlbumPage {
 // page; returns how many particulars had to be shortened with "…" to stay in their band.
 int paintAlbumPage(QPainter& painter, QSizeF pageSize, double dpi, int photosPerPage,
                    const AlbumPage& page);
+
+// The box each photo of a page is fitted into, in the page's units.
+QSizeF albumPhotoBox(QSizeF pageSize, double dpi, int photosPerPage);
