@@ -68,6 +68,7 @@ DeliveryRead readDelivery(const std::string& path, const PhotoXmlLoader& load,
     if (index) {
         completeConstructionInfo(delivery.data, *indexPath, *index);
         delivery.mediumNumber = index->label.mediumNumber;
+        delivery.indexStandard = index->appliedStandard;
         delivery.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
     }
     return read;

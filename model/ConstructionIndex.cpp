@@ -26,6 +26,7 @@ public:
     ConstructionInfo info;
     std::string office;
     std::string mediumNumber;
+    std::string appliedStandard;
     bool isIndex = false; // the root element is constdata
     bool damaged = false;
 
@@ -47,6 +48,8 @@ public:
             office = normalizeText(text);
         if (currentName == "メディア番号" && mediumNumber.empty())
             mediumNumber = normalizeText(text);
+        if (currentName == "適用要領基準" && appliedStandard.empty())
+            appliedStandard = normalizeText(text);
         // The first occurrence of an element counts; later blocks may reuse its name.
         if (currentSlot != -1 && info.slots.at(currentSlot).empty()) {
             if (auto stored = storableText(currentSlot, text))
@@ -83,7 +86,8 @@ std::optional<DiscIndex> discIndexFrom(const Parse& parse) {
     ConstructionInfo& info = handler->info;
     DiscIndex index{{info.slots[ConstructionSlot::ConstructionNumber],
                      info.slots[ConstructionSlot::ConstructionName], handler->mediumNumber},
-                    std::nullopt};
+                    std::nullopt,
+                    handler->appliedStandard};
     const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||
                             !info.slots[ConstructionSlot::OrdererMiddle].empty() ||
                             !info.slots[ConstructionSlot::OrdererMinor].empty();

@@ -27,6 +27,7 @@ void PhotoDataSet::copyAllButPhotos(const PhotoDataSet& other) {
     constructionInfoSource = other.constructionInfoSource;
     readError = other.readError;
     rootElement = other.rootElement;
+    prolog = other.prolog;
 }
 
 void PhotoDataSet::reset() {
@@ -37,6 +38,7 @@ void PhotoDataSet::reset() {
     photos.clear();
     readError.reset();
     rootElement.clear();
+    prolog = {};
 }
 
 void PhotoDataSet::dump(DumpSink& sink) const {

@@ -9,6 +9,7 @@
 #include "model/ElementTables.h"
 #include "model/PhotoList.h"
 #include "model/TextSlots.h"
+#include "model/XmlProlog.h"
 
 // Where reading stopped in a file that is damaged or cut off, as the XML parser said it.
 struct ReadError {
@@ -38,6 +39,7 @@ public:
     std::optional<ReadError> readError;
     // The local name of the file's root element; empty when the file has none.
     std::string rootElement;
+    XmlProlog prolog;
 
     static constexpr std::string_view photoXmlRoot = "photodata";
     // A file with another root element (INDEX_C.XML, DRAWING.XML, …) is no photo XML file.

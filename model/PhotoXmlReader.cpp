@@ -34,6 +34,7 @@ int PhotoXmlReader::loadWith(const std::function<ParseResult(SaxReader&)>& parse
 
     if (parse(saxReader) == ParseResult::NoParser)
         return -1;
+    data.prolog = saxReader.prolog();
     target = std::move(data);
     data.reset();
     return 0;

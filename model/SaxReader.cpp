@@ -100,6 +100,7 @@ struct SaxReader::ParseState {
     bool stopped = false;
     bool fatalErrorReported = false;
     bool inputEnded = false; // the chunk parsed now tells libxml2 that no more will come
+    bool rootSeen = false;
     std::exception_ptr failure;
 };
 
@@ -127,9 +128,24 @@ struct LibxmlCallbacks {
     }
 
     static void startElement(void* context, const xmlChar* localName, const xmlChar*,
-                             const xmlChar*, int, const xmlChar**, int, int, const xmlChar**) {
+                             const xmlChar*, int, const xmlChar**, int attributeCount, int,
+                             const xmlChar** attributes) {
         SaxReader& reader = readerOf(context);
-        guarded(reader, [&] { reader.handleStartElement(textOf(localName)); });
+        guarded(reader, [&] {
+            const auto* parser = static_cast<xmlParserCtxtPtr>(context);
+            if (!reader.state->rootSeen)
+                reader.noteRootVersion(reinterpret_cast<const char*>(parser->encoding),
+                                       attributeCount, attributes);
+            reader.handleStartElement(textOf(localName));
+        });
+    }
+
+    static void internalSubset(void* context, const xmlChar* name, const xmlChar* externalId,
+                               const xmlChar* systemId) {
+        SaxReader& reader = readerOf(context);
+        reader.lastProlog.hasDoctype = true;
+        reader.lastProlog.systemId = systemId ? std::string(textOf(systemId)) : std::string();
+        xmlSAX2InternalSubset(context, name, externalId, systemId);
     }
 
     static void endElement(void* context, const xmlChar* localName, const xmlChar*,
@@ -188,6 +204,7 @@ struct LibxmlCallbacks {
         sax.reference = nullptr;
         sax.getEntity = getEntity;
         sax.getParameterEntity = getParameterEntity;
+        sax.internalSubset = internalSubset;
         sax.externalSubset = nullptr;
         sax.resolveEntity = nullptr;
         sax.serror = parserError;
@@ -226,6 +243,7 @@ ParseResult SaxReader::parseMemory(std::string_view document) {
 ParseResult SaxReader::parse(const ChunkSource& read) {
     configureLibxml();
     state = std::make_unique<ParseState>();
+    lastProlog = {};
     const ParseResult result = runParser(*state, read);
     if (!state->failure)
         deliverPendingText();
@@ -279,6 +297,19 @@ void SaxReader::deliverPendingText() {
     if (contentHandler)
         contentHandler->characters(state->pendingText);
     state->pendingText.clear();
+}
+
+void SaxReader::noteRootVersion(const char* encoding, int attributeCount,
+                                const unsigned char** attributes) {
+    state->rootSeen = true;
+    lastProlog.encoding = encoding ? encoding : "";
+    // Each attribute is five pointers: local name, prefix, URI, value start and value end.
+    for (int index = 0; index < attributeCount; ++index) {
+        const unsigned char** attribute = attributes + 5 * index;
+        if (textOf(attribute[0]) == "DTD_version")
+            lastProlog.dtdVersion.assign(reinterpret_cast<const char*>(attribute[3]),
+                                         reinterpret_cast<const char*>(attribute[4]));
+    }
 }
 
 void SaxReader::handleStartElement(std::string_view localName) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/SaxHandlers.h"
+#include "model/XmlProlog.h"
 
 enum class ParseResult {
     Complete, // the document was read to its end without a fatal error
@@ -31,6 +32,8 @@ public:
 
     ParseResult parseFile(const std::string& path);
     ParseResult parseMemory(std::string_view document);
+    // What the document parsed last said of itself, as far as it was read.
+    const XmlProlog& prolog() const { return lastProlog; }
 
     // Reads at most capacity bytes into buffer; returns 0 at the end of the input.
     using ChunkSource = std::function<std::size_t(char* buffer, std::size_t capacity)>;
@@ -44,6 +47,8 @@ private:
 
     void deliverPendingText();
     void handleStartElement(std::string_view localName);
+    void noteRootVersion(const char* encoding, int attributeCount,
+                         const unsigned char** attributes);
     void handleEndElement(std::string_view localName);
     void appendText(std::string_view text);
     bool chargeEntityExpansion(std::size_t bytes);
@@ -55,4 +60,5 @@ private:
     SaxContentHandler* contentHandler = nullptr;
     SaxErrorHandler* errorHandler = nullptr;
     std::unique_ptr<ParseState> state;
+    XmlProlog lastProlog;
 };
