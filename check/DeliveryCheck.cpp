@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "check/DeliveryRules.h"
 #include "check/FileRules.h"
 #include "check/RecordRules.h"
 #include "check/RuleTable.h"
@@ -65,12 +66,13 @@ std::vector<FileFacts> probeAll(const std::vector<FileJob>& jobs, const CheckInp
 }
 
 Findings findingsOfFile(const FileJob& job, const FileFacts& facts, const CheckInput& input,
-                        const PhotoRecord& photo) {
+                        const PhotoRecord& photo, const EditionRules& edition) {
     const bool drawing = job.drawing != -1;
     const std::string prefix = drawing ? "drawing" : "file";
     if (facts.exists)
         return fileFindings(facts, job.name, prefix,
-                            drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate]);
+                            drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate],
+                            edition.photoFormats);
     if (job.medium == input.thisMedium)
         return {makeFinding(prefix + "-missing",
                             "この媒体（メディア番号 " + input.thisMedium + "）にありません")};
@@ -178,8 +180,12 @@ void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
 } // namespace
 
 CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery) {
-    return {data, delivery.folders, delivery.mediumNumber.empty() ? "1" : delivery.mediumNumber,
-            delivery.otherDiscs};
+    return {data,
+            delivery.folders,
+            delivery.mediumNumber.empty() ? "1" : delivery.mediumNumber,
+            delivery.otherDiscs,
+            delivery.path,
+            delivery.indexStandard};
 }
 
 void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {
@@ -191,19 +197,22 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
                           const SpreadWork& spread) {
     const PhotoList& photos = input.data.photos;
     std::vector<Findings> perPhoto(photos.size());
-    const WorksPeriod period = worksPeriodOf(input.data);
+    const EditionChoice edition = editionOf(input);
+    const RecordContext context{*edition.rules, worksPeriodOf(input.data),
+                                isShiftJis(input.data.prolog)};
     for (std::size_t position = 0; position < photos.size(); ++position)
-        perPhoto[position] = recordFindings(photos[position], period);
+        perPhoto[position] = recordFindings(photos[position], context);
     reportDuplicates(photos, perPhoto);
 
     const std::vector<FileJob> jobs = fileJobs(input);
     progress.filesTotal = jobs.size();
     const std::vector<FileFacts> facts = probeAll(jobs, input, probe, progress, spread);
     CheckResult result;
+    result.findings = deliveryFindings(input, edition);
     result.complete = !progress.cancelled;
     for (std::size_t job = 0; result.complete && job < jobs.size(); ++job) {
         const PhotoRecord& photo = photos[std::size_t(jobs[job].position)];
-        Findings found = findingsOfFile(jobs[job], facts[job], input, photo);
+        Findings found = findingsOfFile(jobs[job], facts[job], input, photo, *edition.rules);
         for (Finding& finding : found) {
             finding.fileName = jobs[job].name;
             finding.drawing = jobs[job].drawing;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "check/Edition.h"
 #include "check/Finding.h"
 #include "media/Delivery.h"
 #include "media/DeliveryFiles.h"
@@ -22,6 +23,11 @@ struct CheckInput {
     std::string thisMedium = "1";
     // The other mounted discs of the delivery, where a file missing here may stand; null: none.
     std::shared_ptr<const DiscSearch> otherDiscs;
+    std::string photoXml;      // the file read, beside which its DTD must stand
+    std::string indexStandard; // 適用要領基準 of the disc's INDEX_C.XML; empty without one
+    // The edition the contract names, judged by whatever the delivery says; null: the
+    // edition the delivery says.
+    const EditionRules* edition = nullptr;
 };
 
 // The input for delivery, its records read as data (the delivery's own, or a share of them).

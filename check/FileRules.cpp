@@ -1,5 +1,7 @@
 #include "check/FileRules.h"
 
+#include <algorithm>
+
 #include "check/RuleTable.h"
 #include "check/TextRules.h"
 
@@ -7,9 +9,10 @@ namespace {
 
 using Findings = std::vector<Finding>;
 
-// The guideline's 100万〜300万画素程度.
-constexpr long long fewestPixels = 1'000'000;
-constexpr long long mostPixels = 3'000'000;
+// The guideline's 100万〜300万画素程度: 程度 allows a tenth or so either way, so that
+// 1152×864 and 2048×1536 pass.
+constexpr long long fewestPixels = 900'000;
+constexpr long long mostPixels = 3'200'000;
 
 // The format an extension promises; Other for one that promises none of the three.
 FileFormat formatOfExtension(std::string_view extension) {
@@ -21,13 +24,24 @@ FileFormat formatOfExtension(std::string_view extension) {
     return upper == "SVG" ? FileFormat::Svg : FileFormat::Other;
 }
 
-// False when the content is none of the three formats: nothing else can be said of it.
+std::string formatList(std::span<const FileFormat> allowed) {
+    std::string list;
+    for (const FileFormat format : allowed)
+        list += (list.empty() ? "" : "・") + std::string(formatName(format));
+    return list;
+}
+
+// False when the content is none of the formats the edition allows: nothing else can be said
+// of it.
 bool checkFormat(const FileFacts& facts, std::string_view name, const std::string& prefix,
-                 Findings& found) {
+                 std::span<const FileFormat> allowed, Findings& found) {
     const std::string_view content = formatName(facts.format);
-    if (content.empty()) {
-        found.push_back(
-            makeFinding(prefix + "-format", "内容が JPEG・TIFF・SVG のどれでもありません"));
+    if (content.empty() ||
+        std::find(allowed.begin(), allowed.end(), facts.format) == allowed.end()) {
+        found.push_back(makeFinding(
+            prefix + "-format",
+            (content.empty() ? std::string("内容が") : "内容は " + std::string(content) + " で、") +
+                " この版で使える " + formatList(allowed) + " のどれでもありません"));
         return false;
     }
     const FileFormat promised = formatOfExtension(extensionOf(name));
@@ -39,7 +53,9 @@ bool checkFormat(const FileFacts& facts, std::string_view name, const std::strin
 }
 
 void checkPhotoOnly(const FileFacts& facts, const std::string& shotDate, Findings& found) {
-    if (facts.format == FileFormat::Jpeg && !facts.exifDate)
+    // A file reported as damaged has lost what its date would be read from.
+    const bool whole = facts.decodable && !facts.truncated;
+    if (facts.format == FileFormat::Jpeg && whole && !facts.exifDate)
         found.push_back(
             makeFinding("exif-date-missing", "Exif の撮影日時（DateTimeOriginal）がありません"));
     else if (facts.exifDate && isRealDate(shotDate) && *facts.exifDate != shotDate)
@@ -51,7 +67,7 @@ void checkPhotoOnly(const FileFacts& facts, const std::string& shotDate, Finding
         found.push_back(makeFinding(
             "pixels-range", std::to_string(facts.width) + "×" + std::to_string(facts.height) +
                                 "（" + std::to_string(pixels) +
-                                " 画素）は 100万〜300万画素程度ではありません"));
+                                " 画素）は 100万〜300万画素程度（90万〜320万画素）ではありません"));
 }
 
 } // namespace
@@ -70,7 +86,8 @@ std::string_view formatName(FileFormat format) {
 }
 
 std::vector<Finding> fileFindings(const FileFacts& facts, std::string_view name,
-                                  std::string_view prefix, const std::string* shotDate) {
+                                  std::string_view prefix, const std::string* shotDate,
+                                  std::span<const FileFormat> allowed) {
     Findings found;
     const std::string rule(prefix);
     if (facts.leavesDelivery) {
@@ -79,7 +96,7 @@ std::vector<Finding> fileFindings(const FileFacts& facts, std::string_view name,
                         "納品フォルダーの外のファイルへのシンボリックリンクです（開かない）"));
         return found;
     }
-    if (!checkFormat(facts, name, rule, found))
+    if (!checkFormat(facts, name, rule, allowed, found))
         return found;
     if (!facts.decodable)
         found.push_back(

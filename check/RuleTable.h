@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "check/Finding.h"
@@ -16,5 +18,6 @@ std::span<const RuleInfo> ruleTable();
 // The rule of id; an unknown id is a programming error and throws.
 const RuleInfo& ruleInfo(std::string_view id);
 
-// A finding of rule id, at the rule's level.
-Finding makeFinding(std::string_view id, std::string message);
+// A finding of rule id, at the rule's level unless the rule weighs this case otherwise.
+Finding makeFinding(std::string_view id, std::string message,
+                    std::optional<Level> level = std::nullopt);

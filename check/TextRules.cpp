@@ -11,8 +11,8 @@ bool followsFileNameRule(std::string_view name, char prefix) {
     if (dot != 8 || name.size() < 10 || name[0] != prefix || !isAllDigits(name.substr(1, 7)))
         return false;
     const std::string_view extension = name.substr(dot + 1);
-    return std::all_of(extension.begin(), extension.end(),
-                       [](char c) { return c >= 'A' && c <= 'Z'; });
+    return extension.size() <= 3 && std::all_of(extension.begin(), extension.end(),
+                                                [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 std::string_view extensionOf(std::string_view name) {

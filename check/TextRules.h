@@ -9,7 +9,8 @@
 
 // A positive integer in half-width digits ("0012" is 12).
 bool isPositiveNumber(std::string_view text);
-// prefix, seven digits, a dot and an extension of upper-case letters: P0000001.JPG.
+// prefix, seven digits, a dot and an extension of one to three upper-case letters:
+// P0000001.JPG.
 bool followsFileNameRule(std::string_view name, char prefix);
 // text with its ASCII letters in upper case: names on a disc read without regard to case.
 std::string upperAscii(std::string_view text);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "check/Edition.h"
 #include "check/FindingFormats.h"
 #include "check/RuleTable.h"
 #include "tests/support/ScratchFiles.h"
@@ -38,13 +39,36 @@ std::unique_ptr<PhotoRecord> soundPhoto(int serial) {
     photo->slots[PhotoSlot::Title] = "掘削状況";
     photo->slots[PhotoSlot::ShotDate] = "2024-05-10";
     photo->slots[PhotoSlot::Representative] = "0";
+    photo->slots[PhotoSlot::SubmissionFrequency] = "0";
     return photo;
+}
+
+// A delivery of R5.3 as it should be, without photos.
+PhotoDataSet soundDelivery() {
+    PhotoDataSet data;
+    data.prolog = {"Shift_JIS", true, "PHOTO05.DTD", "05"};
+    data.basicInfo[BasicSlot::PhotoFolderName] = "PHOTO/PIC";
+    data.basicInfo[BasicSlot::AppliedStandard] = "土木202303-01";
+    return data;
+}
+
+CheckInput inputFor(const PhotoDataSet& data, const std::string& folder = "/nowhere/",
+                    const EditionRules* edition = nullptr) {
+    return {data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}, "", "", edition};
+}
+
+// The findings but the line that names the edition, which every check begins with.
+std::vector<Finding> findingsOf(const CheckResult& result) {
+    std::vector<Finding> findings = result.findings;
+    std::erase_if(findings, [](const Finding& f) { return f.ruleId == "edition"; });
+    return findings;
 }
 
 // A delivery of two sound photos, the second changed by change; the rule ids found, once
 // each, in order.
 std::vector<std::string> rulesFound(const std::function<void(PhotoRecord&, FakeProbe&)>& change,
-                                    PhotoDataSet data = {}) {
+                                    PhotoDataSet data = soundDelivery(),
+                                    const EditionRules* edition = nullptr) {
     data.constructionInfo.slots[ConstructionSlot::PeriodStart] = "2024-04-01";
     data.constructionInfo.slots[ConstructionSlot::PeriodEnd] = "2025-03-31";
     FakeProbe probe;
@@ -53,9 +77,9 @@ std::vector<std::string> rulesFound(const std::function<void(PhotoRecord&, FakeP
     change(*second, probe);
     data.photos.adopt(std::move(second));
     CheckProgress progress;
-    const CheckInput input{data, {"/nowhere/./PIC/", "/nowhere/./DRA/"}, "1", {}};
     std::vector<std::string> rules;
-    for (const Finding& finding : checkDelivery(input, probe, progress).findings) {
+    for (const Finding& finding :
+         findingsOf(checkDelivery(inputFor(data, "/nowhere/", edition), probe, progress))) {
         if (std::find(rules.begin(), rules.end(), finding.ruleId) == rules.end())
             rules.emplace_back(finding.ruleId);
     }
@@ -64,7 +88,7 @@ std::vector<std::string> rulesFound(const std::function<void(PhotoRecord&, FakeP
 
 using Change = std::function<void(PhotoRecord&, FakeProbe&)>;
 
-Change text(PhotoSlot slot, const char* value) {
+Change text(PhotoSlot slot, std::string value) {
     return [slot, value](PhotoRecord& photo, FakeProbe&) { photo.slots[slot] = value; };
 }
 
@@ -88,10 +112,22 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
     } cases[] = {
         {"none", [](PhotoRecord&, FakeProbe&) {}, {}},
         {"no serial", text(S::SerialNumber, ""), {"serial-missing"}},
-        {"full-width serial", text(S::SerialNumber, "２"), {"serial-not-number"}},
+        {"eight digits", text(S::SerialNumber, "10000000"), {"serial-not-number"}},
+        {"full-width serial",
+         text(S::SerialNumber, "２"),
+         {"serial-not-number", "char-fullwidth-alnum"}},
         {"serial 0", text(S::SerialNumber, "0"), {"serial-not-number"}},
         {"serial of the first", text(S::SerialNumber, "01"), {"serial-duplicate"}},
         {"no title", text(S::Title, ""), {"required-missing"}},
+        {"no submission flag", text(S::SubmissionFrequency, ""), {"required-missing"}},
+        {"medium 0", text(S::MediaNumber, "0"), {"medium-number"}},
+        {"survey without category",
+         [](PhotoRecord& photo, FakeProbe&) {
+             photo.slots[S::MajorCategory] = "測量";
+             photo.slots[S::PhotoCategory] = "";
+         },
+         {}},
+        {"unknown major category", text(S::MajorCategory, "工事写真"), {"major-category-value"}},
         {"slashed date", text(S::ShotDate, "2024/05/10"), {"date-format"}},
         {"no such day", text(S::ShotDate, "2023-02-29"), {"date-format"}},
         {"before the works",
@@ -100,9 +136,21 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
         {"flag 2", text(S::Representative, "2"), {"flag-value"}},
         {"frequency flag 1.0", text(S::SubmissionFrequency, "1.0"), {"flag-value"}},
         {"prefecture's category", text(S::PhotoCategory, "写真"), {"category-value"}},
-        {"no work type", text(S::WorkType, ""), {"work-type-missing"}},
+        {"submitted without 種別, 細別", text(S::SubmissionFrequency, "1"), {"work-type-missing"}},
+        {"not submitted, no work type", text(S::WorkType, ""), {}},
+        {"disaster photo submitted",
+         [](PhotoRecord& photo, FakeProbe&) {
+             photo.slots[S::PhotoCategory] = "災害写真";
+             photo.slots[S::SubmissionFrequency] = "1";
+         },
+         {}},
+        {"NEC and IBM characters", text(S::Title, "①㈱髙"), {"char-outside-jis"}},
+        {"half-width kana", text(S::ShotLocation, "ｸｲ No.1"), {"char-halfwidth-kana"}},
+        {"full-width number", text(S::ShotLocation, "Ｎｏ．１"), {"char-fullwidth-alnum"}},
+        {"title of 128", text(S::Title, std::string(256, 'x')), {"text-too-long"}},
         {"lower case", text(S::FileName, "p0000002.jpg"), {"file-name-rule"}},
         {"PNG name", text(S::FileName, "P0000002.PNG"), {"file-name-rule"}},
+        {"SVG", text(S::FileName, "P0000002.SVG"), {"file-format"}},
         {"name of the first",
          text(S::FileName, "p0000001.JPG"),
          {"file-name-duplicate", "file-name-rule"}},
@@ -115,7 +163,9 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
          },
          {"file-other-medium"}},
         {"damaged", facts([](FileFacts& f) { f.decodable = false; }), {"file-undecodable"}},
-        {"cut short", facts([](FileFacts& f) { f.truncated = true; }), {"file-truncated"}},
+        {"cut short, its EXIF lost",
+         facts([](FileFacts& f) { f.truncated = true, f.exifDate.reset(); }),
+         {"file-truncated"}},
         {"TIFF as .JPG", facts([](FileFacts& f) { f.format = FileFormat::Tiff; }), {"file-format"}},
         {"not an image",
          facts([](FileFacts& f) { f.format = FileFormat::Other; }),
@@ -126,16 +176,20 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
          {"exif-date-mismatch"}},
         {"12 MP", facts([](FileFacts& f) { f.width = 4000, f.height = 3000; }), {"pixels-range"}},
         {"VGA", facts([](FileFacts& f) { f.width = 640, f.height = 480; }), {"pixels-range"}},
+        {"about a million", facts([](FileFacts& f) { f.width = 1152, f.height = 864; }), {}},
+        {"about three million", facts([](FileFacts& f) { f.width = 2048, f.height = 1536; }), {}},
         {"drawing name",
          [](PhotoRecord& photo, FakeProbe&) {
              photo.drawings.emplace_back();
              photo.drawings.back().slots[DrawingSlot::DrawingFileName] = "d1.jpg";
+             photo.drawings.back().slots[DrawingSlot::DrawingTitle] = "位置図";
          },
          {"drawing-name-rule"}},
         {"drawing not on this disc",
          [](PhotoRecord& photo, FakeProbe& probe) {
              photo.drawings.emplace_back();
              photo.drawings.back().slots[DrawingSlot::DrawingFileName] = "D0000001.TIF";
+             photo.drawings.back().slots[DrawingSlot::DrawingTitle] = "位置図";
              probe.facts["D0000001.TIF"] = FileFacts();
          },
          {"drawing-missing"}},
@@ -148,22 +202,24 @@ TEST(DeliveryCheck, FindingsNameThePhotoAndADamagedFileComesFirst) {
     PhotoDataSet damaged;
     damaged.readError =
         ReadError{120, 5, "premature end of data", "ファイルが途中で終わっています"};
+    damaged.prolog = soundDelivery().prolog;
+    damaged.basicInfo = soundDelivery().basicInfo;
     const auto rules = rulesFound(text(PhotoSlot::Title, ""), std::move(damaged));
     EXPECT_EQ(rules, (std::vector<std::string>{"xml-damaged", "required-missing"}));
 
-    PhotoDataSet data;
+    PhotoDataSet data = soundDelivery();
     auto photo = soundPhoto(7);
     for (int twice = 0; twice < 2; ++twice) { // two drawings of one name: each has its place
         photo->drawings.emplace_back();
         photo->drawings.back().slots[DrawingSlot::DrawingFileName] = "D0000001.JPG";
+        photo->drawings.back().slots[DrawingSlot::DrawingTitle] = "位置図";
     }
     data.photos.adopt(std::move(photo));
     FakeProbe probe;
     probe.facts["P0000007.JPG"] = FileFacts();
     probe.facts["D0000001.JPG"] = FileFacts();
     CheckProgress progress;
-    const auto findings =
-        checkDelivery({data, {"/x/./PIC/", "/x/./DRA/"}, "1", {}}, probe, progress).findings;
+    const auto findings = findingsOf(checkDelivery(inputFor(data), probe, progress));
     ASSERT_EQ(findings.size(), 3u);
     EXPECT_EQ(findings[0].serial, "7");
     EXPECT_EQ(findings[0].fileName, "P0000007.JPG");
@@ -184,33 +240,32 @@ TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
             return {};
         }
     } probe;
-    PhotoDataSet data;
+    PhotoDataSet data = soundDelivery();
     for (int serial = 1; serial <= 5; ++serial)
         data.photos.adopt(soundPhoto(serial));
     CheckProgress progress;
     probe.progress = &progress;
-    const CheckResult result =
-        checkDelivery({data, {"/x/./PIC/", "/x/./DRA/"}, "1", {}}, probe, progress);
+    const CheckResult result = checkDelivery(inputFor(data), probe, progress);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(progress.filesDone, 1u);
     EXPECT_EQ(progress.filesTotal, 5u);
-    EXPECT_TRUE(result.findings.empty()); // no half-made file findings
+    EXPECT_TRUE(findingsOf(result).empty()); // no half-made file findings
 }
 
 TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
     writeScratchFile("PIC/P0000001.JPG", "x");
     writeScratchFile("PIC/Thumbs.db", "x");
     writeScratchFile("dra/d0000001.jpg", "x"); // named in another case: not stray
-    PhotoDataSet data;
+    PhotoDataSet data = soundDelivery();
+    data.basicInfo[BasicSlot::DrawingFolderName] = "PHOTO/DRA";
     auto photo = soundPhoto(1);
     photo->drawings.emplace_back();
     photo->drawings.back().slots[DrawingSlot::DrawingFileName] = "D0000001.JPG";
+    photo->drawings.back().slots[DrawingSlot::DrawingTitle] = "位置図";
     data.photos.adopt(std::move(photo));
     const std::string folder = scratchFolder().string() + "/";
     CheckProgress progress;
-    const auto findings = checkDelivery({data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}},
-                                        FakeProbe(), progress)
-                              .findings;
+    const auto findings = findingsOf(checkDelivery(inputFor(data, folder), FakeProbe(), progress));
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].ruleId, "file-unlisted");
     EXPECT_EQ(findings[0].fileName, "Thumbs.db");
@@ -218,9 +273,8 @@ TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
     // After a damaged file that lost records, the files they may name are one line.
     data.readError = ReadError{9, 1, "Premature end", "ファイルが途中で終わっています"};
     writeScratchFile("PIC/P0000002.JPG", "x");
-    const auto afterDamage = checkDelivery({data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}},
-                                           FakeProbe(), progress)
-                                 .findings;
+    const auto afterDamage =
+        findingsOf(checkDelivery(inputFor(data, folder), FakeProbe(), progress));
     ASSERT_EQ(afterDamage.size(), 2u);
     EXPECT_EQ(afterDamage[0].message,
               "9 行目で読み込みが止まりました（ファイルが途中で終わっています）。"
@@ -229,9 +283,7 @@ TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
     EXPECT_NE(afterDamage[1].message.find("PIC に 2 件"), std::string::npos);
     data.readError->recordsLost = false; // only the closing tag is missing
     const auto closingTagMissing =
-        checkDelivery({data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}}, FakeProbe(),
-                      progress)
-            .findings;
+        findingsOf(checkDelivery(inputFor(data, folder), FakeProbe(), progress));
     EXPECT_EQ(closingTagMissing.size(), 3u); // each unlisted file named
     EXPECT_EQ(closingTagMissing[0].message.find("検査していません"), std::string::npos);
 }

@@ -1,5 +1,6 @@
 #include "tools/sample/SampleDelivery.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -52,16 +53,32 @@ std::vector<SampleDrawing> drawingsAt(int index) {
     return {};
 }
 
-// The classifications the check finds nothing wrong with: 工事, and a 工種 where one is due.
+// The classifications of 工事 photos: the check asks for every level of a photo submitted by
+// the standard's frequency, so only those with all five are submitted.
 std::vector<const Classification*> cleanClassifications() {
     std::vector<const Classification*> clean;
     for (const Classification& kind : classifications) {
-        const std::string category = kind.levels[1];
-        const bool needsWorkType = category != "着手前及び完成写真" && category != "その他";
-        if (std::string(kind.levels[0]) == "工事" && (!needsWorkType || *kind.levels[2]))
+        if (std::string(kind.levels[0]) == "工事")
             clean.push_back(&kind);
     }
     return clean;
+}
+
+bool fullyClassified(const Classification& kind) {
+    return std::all_of(kind.levels.begin(), kind.levels.end(), [](const char* l) { return *l; });
+}
+
+// text with the Windows characters of the samples written as JIS X 0208 allows.
+std::string plainText(std::string text) {
+    static const std::pair<std::string_view, std::string_view> plain[] = {
+        {"①", "1"}, {"②", "2"},   {"㈱", "（株）"}, {"㎡", "m2"},
+        {"Ⅲ", "3"}, {"髙", "高"}, {"﨑", "崎"},     {"～", "〜"}};
+    for (const auto& [windows, jis] : plain) {
+        for (std::size_t at = text.find(windows); at != std::string::npos;
+             at = text.find(windows, at + jis.size()))
+            text.replace(at, windows.size(), jis);
+    }
+    return text;
 }
 
 // Inside the works period (2024-04-01 to 2025-03-31), the 15th of a month.
@@ -79,10 +96,13 @@ SamplePhoto cleanPhotoAt(int index, int count) {
     photo.fileName = numbered("P", index + 1, "JPG");
     for (const char* level : kind.levels)
         photo.levels.emplace_back(level);
-    photo.title = kind.title;
+    photo.title = plainText(kind.title);
     photo.shotLocation = "No." + std::to_string(index % 40);
     photo.shotDate = dateInPeriod(index);
+    photo.submissionFrequency = fullyClassified(kind) ? "1" : "0";
     photo.drawings = drawingsAt(index);
+    for (SampleDrawing& drawing : photo.drawings)
+        drawing.title = plainText(drawing.title);
     return photo;
 }
 
@@ -173,6 +193,7 @@ void appendPhoto(std::string& xml, const SamplePhoto& photo, DeliveryStyle style
     if (style == DeliveryStyle::Modern && !photo.controlValue.empty())
         element(xml, 2, "受注者説明文", "出来形確認済み");
     element(xml, 2, "代表写真", photo.representative);
+    element(xml, 2, "提出頻度写真", photo.submissionFrequency);
     close(xml, 1, "写真情報");
 }
 
@@ -205,16 +226,22 @@ std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::st
     return xml;
 }
 
-std::string sampleIndexXml(const std::string& encoding) {
+std::string sampleIndexXml(const std::string& encoding, bool plain) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"" + encoding +
                       "\"?>\r\n"
                       "<!DOCTYPE constdata SYSTEM \"INDE_C05.DTD\">\r\n"
                       "<constdata DTD_version=\"05\">\r\n";
     appendBlock(xml, "基礎情報",
-                {{"メディア番号", "1"}, {"メディア総枚数", "2"}, {"写真フォルダ名", "PHOTO"}});
+                {{"メディア番号", "1"},
+                 {"メディア総枚数", "2"},
+                 {"適用要領基準", "土木202303-01"},
+                 {"写真フォルダ名", "PHOTO"}});
+    const std::string name =
+        plain ? "国道〇号 高崎地区道路改良工事" : "国道〇号 髙﨑地区道路改良工事";
+    const std::string contractor = plain ? "（株）テッセル建設" : "㈱テッセル建設";
     appendBlock(xml, "工事件名等",
                 {{"工事番号", "0012345"},
-                 {"工事名称", "国道〇号 髙﨑地区道路改良工事"},
+                 {"工事名称", name.c_str()},
                  {"工期開始日", "2024-04-01"},
                  {"工期終了日", "2025-03-31"}});
     appendBlock(xml, "発注者情報",
@@ -222,7 +249,12 @@ std::string sampleIndexXml(const std::string& encoding) {
                  {"発注者-中分類", "関東地方整備局"},
                  {"発注者-小分類", "〇〇国道事務所"},
                  {"発注者コード", "12345678"}});
-    appendBlock(xml, "受注者情報", {{"受注者名", "㈱テッセル建設"}, {"受注者コード", "87654321"}});
+    appendBlock(xml, "受注者情報",
+                {{"受注者名", contractor.c_str()}, {"受注者コード", "87654321"}});
     xml += "</constdata>\r\n";
     return xml;
+}
+
+std::string sampleDtd(const std::string& rootElement) {
+    return "<!-- written by tessel-make-sample -->\r\n<!ELEMENT " + rootElement + " ANY>\r\n";
 }

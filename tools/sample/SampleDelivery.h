@@ -39,6 +39,7 @@ struct SamplePhoto {
     std::string shotDate;
     std::string controlValue;
     std::string representative = "0";
+    std::string submissionFrequency; // 提出頻度写真; left out when empty
     std::vector<SampleDrawing> drawings;
     FilePlant file = FilePlant::Sound;
 };
@@ -58,5 +59,10 @@ enum class DeliveryStyle { Older, Modern };
 // The photo XML text, UTF-8 with CRLF line ends, declaring the given encoding.
 std::string samplePhotoXml(const std::vector<SamplePhoto>& photos, const std::string& encoding,
                            DeliveryStyle style = DeliveryStyle::Older);
-// The INDEX_C.XML text of a modern delivery's disc, likewise.
-std::string sampleIndexXml(const std::string& encoding);
+// The INDEX_C.XML text of a modern delivery's disc, likewise; plain: its names in JIS X 0208
+// characters only, as the check asks (the viewer's sample keeps the Windows characters).
+std::string sampleIndexXml(const std::string& encoding, bool plain = false);
+
+// A DTD of our own for a delivery's PHOTO.XML or INDEX_C.XML: the standard asks for the file
+// beside them; what it declares is not read.
+std::string sampleDtd(const std::string& rootElement);

@@ -36,6 +36,7 @@ const std::vector<Flaw>& flaws() {
         {"work-type-missing",
          [](SamplePhoto& p, const SamplePhoto&) {
              p.levels = {"工事", "施工状況写真"};
+             p.submissionFrequency = "1";
          }},
         {"file-name-rule", [](SamplePhoto& p, const SamplePhoto&) { p.fileName[0] = 'p'; }},
         {"file-name-unsafe",
@@ -65,8 +66,24 @@ const std::vector<Flaw>& flaws() {
         {"drawing-missing", drawing("D0000103.JPG", FilePlant::NotWritten)},
         {"drawing-undecodable", drawing("D0000104.JPG", FilePlant::Undecodable)},
         {"drawing-format", drawing("D0000105.TIF", FilePlant::NoImage)},
+        {"major-category-value",
+         [](SamplePhoto& p, const SamplePhoto&) { p.levels[0] = "工事写真"; }},
+        {"medium-number",
+         [](SamplePhoto& p, const SamplePhoto&) {
+             p.mediaNumber = 0;
+             p.file = FilePlant::NotWritten;
+         }},
+        {"char-outside-jis", [](SamplePhoto& p, const SamplePhoto&) { p.title += " ①"; }},
+        {"char-halfwidth-kana", [](SamplePhoto& p, const SamplePhoto&) { p.shotLocation = "ｸｲ"; }},
+        {"char-fullwidth-alnum",
+         [](SamplePhoto& p, const SamplePhoto&) { p.shotLocation = "Ｎｏ．１"; }},
+        {"text-too-long", [](SamplePhoto& p, const SamplePhoto&) { p.title.assign(130 * 3, 'x'); }},
     };
     return table;
+}
+
+void replaceOnce(std::string& text, std::string_view from, std::string_view to) {
+    text.replace(text.find(from), from.size(), to);
 }
 
 } // namespace
@@ -81,6 +98,26 @@ std::vector<PlantedFault> plantFaults(std::vector<SamplePhoto>& photos) {
             {flaws()[flaw].rule, onDrawing ? photo.drawings.front().fileName : photo.fileName});
     }
     return planted;
+}
+
+std::string withDeliveryFaults(std::string xml) {
+    replaceOnce(xml, "encoding=\"Shift_JIS\"", "encoding=\"UTF-8\"");
+    replaceOnce(xml, "PHOTO/PIC", "PHOTO/pic");
+    replaceOnce(xml, "土木202303-01", "土木2023-01");
+    // The construction information of the editions before DTD versions, in a 05 file.
+    replaceOnce(xml, "</基礎情報>\r\n",
+                "</基礎情報>\r\n  <工事情報>\r\n    <工事名称>道路改良工事</工事名称>\r\n"
+                "    <工期開始日>2024-04-01</工期開始日>\r\n"
+                "    <工期終了日>2025-03-31</工期終了日>\r\n  </工事情報>\r\n");
+    return xml;
+}
+
+const std::vector<PlantedFault>& deliveryFaults() {
+    static const std::vector<PlantedFault> faults = {
+        {"xml-encoding", ""}, {"dtd-missing", ""},      {"xml-structure", ""},
+        {"folder-item", ""},  {"standard-missing", ""}, {"edition-mismatch", ""},
+    };
+    return faults;
 }
 
 const std::vector<StrayFile>& strayFiles() {

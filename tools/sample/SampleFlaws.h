@@ -24,3 +24,8 @@ struct StrayFile {
 const std::vector<StrayFile>& strayFiles();
 // A flawed delivery's photo XML file also stops before its end.
 inline const PlantedFault cutShortXml{"xml-damaged", ""};
+
+// The faults of the delivery as a whole a flawed delivery holds, each reported without a file:
+// xml is the photo XML text of a clean one, and the file is written in UTF-8, its DTD left out.
+std::string withDeliveryFaults(std::string xml);
+const std::vector<PlantedFault>& deliveryFaults();

@@ -70,10 +70,27 @@ bool parseOptions(const QStringList& arguments, Options& options) {
     return !options.folder.isEmpty();
 }
 
-bool writeShiftJis(const QString& path, const std::string& utf8) {
+bool writeFile(const QString& path, const std::string& bytes) {
     std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << encodeUtf8As(utf8, "CP932");
+    out << bytes;
     return static_cast<bool>(out);
+}
+
+bool writeShiftJis(const QString& path, const std::string& utf8) {
+    return writeFile(path, encodeUtf8As(utf8, "CP932"));
+}
+
+// The files beside the management files: the DTDs the standard asks for, the index of a disc.
+bool writeCompanions(const QDir& disc, const QDir& folder, const Options& options) {
+    const bool modern = options.style == DeliveryStyle::Modern;
+    const bool plain = options.kind != SampleKind::Viewer;
+    if (modern &&
+        (!writeShiftJis(disc.filePath("INDEX_C.XML"), sampleIndexXml("Shift_JIS", plain)) ||
+         !writeFile(disc.filePath("INDE_C05.DTD"), sampleDtd("constdata"))))
+        return false;
+    // A flawed delivery lacks its DTD.
+    return options.kind == SampleKind::Flawed ||
+           writeFile(folder.filePath("PHOTO05.DTD"), sampleDtd("photodata"));
 }
 
 bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos,
@@ -105,6 +122,8 @@ bool writeFlaws(const QDir& folder, const std::vector<PlantedFault>& planted) {
     }
     for (const PlantedFault& fault : planted)
         list << fault.rule << '\t' << fault.fileName << '\n';
+    for (const PlantedFault& fault : deliveryFaults())
+        list << fault.rule << '\t' << fault.fileName << '\n';
     list << cutShortXml.rule << '\t' << cutShortXml.fileName << '\n';
     return static_cast<bool>(list);
 }
@@ -122,6 +141,9 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
+    // Deliveries made to be checked are made as the standard asks today: a disc.
+    if (options.kind != SampleKind::Viewer)
+        options.style = DeliveryStyle::Modern;
     const bool modern = options.style == DeliveryStyle::Modern;
     const QDir disc(options.folder);
     const QDir folder(modern ? disc.filePath("PHOTO") : options.folder);
@@ -134,10 +156,13 @@ int main(int argc, char** argv) {
     const std::vector<PlantedFault> planted =
         flawed ? plantFaults(photos) : std::vector<PlantedFault>();
     std::string xml = samplePhotoXml(photos, "Shift_JIS", options.style);
-    if (flawed)
+    if (flawed) {
+        xml = withDeliveryFaults(xml);
         xml.erase(xml.rfind("</photodata>")); // cut short after the last photo
-    if ((modern && !writeShiftJis(disc.filePath("INDEX_C.XML"), sampleIndexXml("Shift_JIS"))) ||
-        !writeShiftJis(folder.filePath("PHOTO.XML"), xml) ||
+    }
+    const QString photoXml = folder.filePath("PHOTO.XML");
+    if (!writeCompanions(disc, folder, options) ||
+        !(flawed ? writeFile(photoXml, xml) : writeShiftJis(photoXml, xml)) ||
         (!options.xmlOnly && !writeImages(folder, photos, options)) ||
         (flawed && !writeFlaws(folder, planted))) {
         std::fprintf(stderr, "tessel-make-sample: cannot write into %s\n",
