@@ -198,6 +198,45 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
         EXPECT_EQ(rulesFound(testCase.change), testCase.expected) << testCase.fault;
 }
 
+TEST(DeliveryCheck, EachEditionAsksForItsOwnItemsAndFormats) {
+    const auto named = [](const char* file, FileFormat format) -> Change {
+        return [file, format](PhotoRecord& photo, FakeProbe& probe) {
+            photo.slots[PhotoSlot::FileName] = file;
+            FileFacts facts = FakeProbe::soundFile();
+            facts.format = format;
+            probe.facts[file] = facts;
+        };
+    };
+    const Change svg = named("P0000002.SVG", FileFormat::Svg);
+    const struct {
+        const char* edition;
+        Change change;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"H14.7", text(PhotoSlot::ShotDate, ""), {}},
+        {"H18.1", text(PhotoSlot::ShotDate, ""), {"required-missing"}},
+        {"H18.1", text(PhotoSlot::SubmissionFrequency, ""), {}},
+        {"H20.5", text(PhotoSlot::SubmissionFrequency, ""), {"required-missing"}},
+        {"H28.3", named("P0000002.TIF", FileFormat::Tiff), {"file-name-rule", "file-format"}},
+        {"R2.3", named("P0000002.TIF", FileFormat::Tiff), {}},
+        {"R2.3", svg, {"file-name-rule", "file-format"}},
+        {"R5.3", svg, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(rulesFound(c.change, soundDelivery(), editionNamed(c.edition)), c.expected)
+            << c.edition;
+    }
+    // The contract's edition is named as such, whatever the file says.
+    CheckProgress progress;
+    const PhotoDataSet data = soundDelivery();
+    const auto findings =
+        checkDelivery(inputFor(data, "/nowhere/", editionNamed("H18.1")), FakeProbe(), progress)
+            .findings;
+    ASSERT_FALSE(findings.empty());
+    EXPECT_EQ(findings.front().message,
+              "デジタル写真管理情報基準 H18.1 として検査しました（指定による）");
+}
+
 TEST(DeliveryCheck, FindingsNameThePhotoAndADamagedFileComesFirst) {
     PhotoDataSet damaged;
     damaged.readError =

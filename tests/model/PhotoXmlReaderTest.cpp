@@ -72,6 +72,11 @@ TEST(PhotoXmlReaderSections, ReadsAModernDeliveryWithoutItsDtd) {
     EXPECT_EQ(data.basicInfo[BasicSlot::PhotoFolderName], "PHOTO/PIC");
     EXPECT_EQ(data.basicInfo[BasicSlot::AppliedStandard], "土木202003-01");
     EXPECT_FALSE(data.hasConstructionInfo);
+    // What the check judges the edition and the encoding by.
+    EXPECT_EQ(data.prolog.encoding, "UTF-8");
+    EXPECT_TRUE(data.prolog.hasDoctype);
+    EXPECT_EQ(data.prolog.systemId, "PHOTO05.DTD");
+    EXPECT_EQ(data.prolog.dtdVersion, "05");
     ASSERT_EQ(data.photos.size(), 1u);
     const PhotoRecord& photo = data.photos[0];
     EXPECT_EQ(photo.slots[PhotoSlot::FileName], "P0000001.JPG");
@@ -199,6 +204,8 @@ TEST(PhotoXmlReaderEncoding, ShiftJisNamesReadAsCodePage932) {
         const PhotoDataSet data = loadBytes(toCp932(xml));
         ASSERT_EQ(data.photos.size(), 1u) << name;
         EXPECT_EQ(text(data, 0, PhotoSlot::Title), title) << name;
+        EXPECT_EQ(data.prolog.encoding, name);
+        EXPECT_FALSE(data.prolog.hasDoctype);
     }
 }
 
