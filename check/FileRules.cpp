@@ -41,7 +41,7 @@ bool checkFormat(const FileFacts& facts, std::string_view name, const std::strin
         found.push_back(makeFinding(
             prefix + "-format",
             (content.empty() ? std::string("内容が") : "内容は " + std::string(content) + " で、") +
-                " この版で使える " + formatList(allowed) + " のどれでもありません"));
+                "この版で使える " + formatList(allowed) + " のどれでもありません"));
         return false;
     }
     const FileFormat promised = formatOfExtension(extensionOf(name));

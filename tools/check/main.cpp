@@ -1,4 +1,4 @@
-// tessel-check [--csv FILE | --json] PATH: checks a delivery (a photo XML file, a delivery
+// tessel-check [--csv FILE | --json] [--edition NAME] PATH: checks a delivery (a photo XML file, a delivery
 // folder or a disc root) and prints what is wrong with it. Exits with 0 when it found no
 // エラー, 1 when it did or when the CSV file cannot be written, 2 when the delivery cannot be
 // opened or the arguments are wrong.
@@ -31,19 +31,31 @@ constexpr int cannotOpen = 2;
 struct Options {
     std::string path;
     std::string csvFile;
+    const EditionRules* edition = nullptr; // the contract's, over what the delivery says
     bool json = false;
     bool help = false;
 };
 
+std::string editionNames() {
+    std::string names;
+    for (const EditionRules& edition : editionTable())
+        names += (names.empty() ? "" : "|") + std::string(edition.name);
+    return names;
+}
+
 std::string helpText() {
     std::string text =
-        "使い方: tessel-check [--csv ファイル | --json] PATH\n"
+        "使い方: tessel-check [--csv ファイル | --json] [--edition 版] PATH\n"
         "電子納品の写真（PATH: 写真XMLファイル、納品フォルダー、ディスクのルート）を検査し、\n"
         "見つけたことを一行ずつ出します: "
         "レベル、規則、シリアル番号、ファイル名、内容（タブ区切り）。\n"
         "最後に件数の行（エラー 3 件、注意 12 件、情報 1 件）。\n"
         "  --csv ファイル  同じものを CSV（UTF-8、BOM 付き、見出し行あり）でファイルに書く\n"
         "  --json          一件ずつ JSON で出す（JSON Lines）\n"
+        "  --edition 版    契約の定める基準の版で検査する（" +
+        editionNames() +
+        "）。\n"
+        "                  ないときは写真管理ファイルの DTD と適用要領基準が示す版\n"
         "終了ステータス: 0 エラーなし、1 エラーあり（または CSV を書けない）、2 開けない\n\n"
         "規則:\n";
     for (const RuleInfo& rule : ruleTable())
@@ -61,6 +73,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.json = true;
         else if (argument == "--csv" && i + 1 < argc)
             options.csvFile = argv[++i];
+        else if (argument == "--edition" && i + 1 < argc && editionNamed(argv[i + 1]))
+            options.edition = editionNamed(argv[++i]);
         else if (!argument.starts_with("--") && options.path.empty())
             options.path = argument;
         else
@@ -98,7 +112,8 @@ int check(const Options& options) {
     if (!open.opened())
         return fail(cannotOpen, open.failedPath, open.failure);
     const Delivery& delivery = open.read.delivery;
-    const CheckInput input = checkInputFor(delivery.data, delivery);
+    CheckInput input = checkInputFor(delivery.data, delivery);
+    input.edition = options.edition;
     CheckProgress progress;
     const WorkOwner work(ThreadedWork::make());
     const CheckResult result =
