@@ -55,7 +55,7 @@ double checkSeconds(const std::string& delivery, std::size_t& findings) {
     PhotoXmlReader().load(delivery, data);
     CheckProgress progress;
     const WorkOwner work(ThreadedWork::make());
-    findings = checkDelivery({data, deliveryFoldersOf(delivery), "1", {}, delivery, ""},
+    findings = checkDelivery({data, deliveryFoldersOf(delivery), "1", {}, delivery, "", ""},
                              MediaFileProbe(), progress, spreadIn(*work, WorkLane::Background))
                    .findings.size();
     return secondsSince(start);

@@ -185,7 +185,8 @@ CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery) {
             delivery.mediumNumber.empty() ? "1" : delivery.mediumNumber,
             delivery.otherDiscs,
             delivery.path,
-            delivery.indexStandard};
+            delivery.indexStandard,
+            delivery.mediumCount};
 }
 
 void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {
@@ -199,7 +200,7 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
     std::vector<Findings> perPhoto(photos.size());
     const EditionChoice edition = editionOf(input);
     const RecordContext context{*edition.rules, worksPeriodOf(input.data),
-                                isShiftJis(input.data.prolog)};
+                                isShiftJis(input.data.prolog), input.mediumCount};
     for (std::size_t position = 0; position < photos.size(); ++position)
         perPhoto[position] = recordFindings(photos[position], context);
     reportDuplicates(photos, perPhoto);

@@ -25,6 +25,7 @@ struct CheckInput {
     std::shared_ptr<const DiscSearch> otherDiscs;
     std::string photoXml;      // the file read, beside which its DTD must stand
     std::string indexStandard; // 適用要領基準 of the disc's INDEX_C.XML; empty without one
+    std::string mediumCount;   // メディア総枚数 of the disc's INDEX_C.XML; empty without one
     // The edition the contract names, judged by whatever the delivery says; null: the
     // edition the delivery says.
     const EditionRules* edition = nullptr;

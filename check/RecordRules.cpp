@@ -72,11 +72,20 @@ void checkRequired(const PhotoRecord& photo, const EditionRules& edition, Findin
     }
 }
 
-void checkMediumNumber(const PhotoRecord& photo, Findings& found) {
+// Numbers of up to nine digits compare by value; longer ones are beyond any disc count.
+bool exceeds(const std::string& number, const std::string& count) {
+    return number.size() > 9 || count.size() > 9 || std::stol(number) > std::stol(count);
+}
+
+void checkMediumNumber(const PhotoRecord& photo, const std::string& count, Findings& found) {
     const std::string& medium = photo.slots[PhotoSlot::MediaNumber];
     if (!medium.empty() && !isPositiveNumber(medium))
         found.push_back(makeFinding("medium-number", "メディア番号" + quoted(medium) +
                                                          "は 1 以上の半角数字ではありません"));
+    else if (!medium.empty() && isPositiveNumber(count) && exceeds(medium, count))
+        found.push_back(makeFinding("medium-number", "メディア番号 " + medium +
+                                                         " は INDEX_C.XML のメディア総枚数 " +
+                                                         count + " を超えています"));
 }
 
 void checkDate(const PhotoRecord& photo, const WorksPeriod& period, Findings& found) {
@@ -183,7 +192,7 @@ std::vector<Finding> recordFindings(const PhotoRecord& photo, const RecordContex
     Findings found;
     checkSerial(photo, found);
     checkRequired(photo, context.edition, found);
-    checkMediumNumber(photo, found);
+    checkMediumNumber(photo, context.mediumCount, found);
     checkDate(photo, context.period, found);
     checkFlags(photo, found);
     checkClassification(photo, found);

@@ -19,6 +19,7 @@ struct RecordContext {
     const EditionRules& edition;
     WorksPeriod period;
     bool fromShiftJis = true;
+    std::string mediumCount; // the disc's メディア総枚数; empty: not known
 };
 
 // What the photo XML file itself says wrong of one photo and its drawings: serial number,

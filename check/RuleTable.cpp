@@ -25,7 +25,7 @@ constexpr RuleInfo rules[] = {
     {"serial-not-number", E, "シリアル番号が半角数字 7 桁以内の正の整数でない"},
     {"serial-duplicate", E, "シリアル番号が重複している"},
     {"required-missing", E, "その版で必須の項目が空か、ない"},
-    {"medium-number", E, "メディア番号が 1 以上の半角数字でない"},
+    {"medium-number", E, "メディア番号が 1 以上の半角数字でないか、メディア総枚数を超えている"},
     {"date-format", E, "撮影年月日が CCYY-MM-DD の実在する日付でない"},
     {"date-outside-period", C, "撮影年月日が工期の外"},
     {"flag-value", E, "代表写真・提出頻度写真が 0 か 1 でない"},

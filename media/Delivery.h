@@ -16,8 +16,10 @@ struct Delivery {
     DeliveryFolders folders;
     // With the construction information of the disc's INDEX_C.XML when the file has none.
     PhotoDataSet data;
-    // This disc's メディア番号 and 適用要領基準 in its INDEX_C.XML; empty without one.
+    // This disc's メディア番号, メディア総枚数 and 適用要領基準 in its INDEX_C.XML; empty
+    // without one.
     std::string mediumNumber;
+    std::string mediumCount;
     std::string indexStandard;
     // The other mounted discs of the delivery; null when no INDEX_C.XML stands beside it.
     std::shared_ptr<const DiscSearch> otherDiscs;

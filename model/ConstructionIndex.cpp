@@ -27,6 +27,7 @@ public:
     std::string office;
     std::string mediumNumber;
     std::string appliedStandard;
+    std::string mediumCount;
     bool isIndex = false; // the root element is constdata
     bool damaged = false;
 
@@ -50,6 +51,8 @@ public:
             mediumNumber = normalizeText(text);
         if (currentName == "適用要領基準" && appliedStandard.empty())
             appliedStandard = normalizeText(text);
+        if (currentName == "メディア総枚数" && mediumCount.empty())
+            mediumCount = normalizeText(text);
         // The first occurrence of an element counts; later blocks may reuse its name.
         if (currentSlot != -1 && info.slots.at(currentSlot).empty()) {
             if (auto stored = storableText(currentSlot, text))
@@ -87,7 +90,8 @@ std::optional<DiscIndex> discIndexFrom(const Parse& parse) {
     DiscIndex index{{info.slots[ConstructionSlot::ConstructionNumber],
                      info.slots[ConstructionSlot::ConstructionName], handler->mediumNumber},
                     std::nullopt,
-                    handler->appliedStandard};
+                    handler->appliedStandard,
+                    handler->mediumCount};
     const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||
                             !info.slots[ConstructionSlot::OrdererMiddle].empty() ||
                             !info.slots[ConstructionSlot::OrdererMinor].empty();

@@ -37,7 +37,9 @@ std::optional<DiscLabel> readDiscLabel(const std::string& path);
 struct DiscIndex {
     DiscLabel label;
     std::optional<ConstructionInfo> info;
-    std::string appliedStandard; // its 適用要領基準, by which the check judges the edition
+    // Its 適用要領基準, by which the check judges the edition, and its メディア総枚数.
+    std::string appliedStandard;
+    std::string mediumCount;
 };
 std::optional<DiscIndex> readDiscIndex(const std::string& path);
 // The same of a file's text in memory.

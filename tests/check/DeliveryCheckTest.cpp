@@ -54,7 +54,7 @@ PhotoDataSet soundDelivery() {
 
 CheckInput inputFor(const PhotoDataSet& data, const std::string& folder = "/nowhere/",
                     const EditionRules* edition = nullptr) {
-    return {data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}, "", "", edition};
+    return {data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}, "", "", "2", edition};
 }
 
 // The findings but the line that names the edition, which every check begins with.
@@ -121,6 +121,12 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
         {"no title", text(S::Title, ""), {"required-missing"}},
         {"no submission flag", text(S::SubmissionFrequency, ""), {"required-missing"}},
         {"medium 0", text(S::MediaNumber, "0"), {"medium-number"}},
+        {"medium 3 of 2",
+         [](PhotoRecord& photo, FakeProbe& probe) {
+             photo.slots[S::MediaNumber] = "3";
+             probe.facts["P0000002.JPG"] = FileFacts();
+         },
+         {"medium-number", "file-other-medium"}},
         {"survey without category",
          [](PhotoRecord& photo, FakeProbe&) {
              photo.slots[S::MajorCategory] = "測量";
