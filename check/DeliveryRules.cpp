@@ -45,10 +45,11 @@ void checkDtd(const CheckInput& input, Findings& found) {
 void checkSections(const PhotoDataSet& data, const EditionRules& edition, Findings& found) {
     const bool ownBlock = data.hasConstructionInfo && data.constructionInfoSource.empty();
     if (ownBlock && !edition.dtdVersion.empty())
-        found.push_back(
-            makeFinding("xml-structure", "DTD_version " + std::string(edition.dtdVersion) +
-                                             " の写真管理ファイルに工事情報があります（工事情報は "
-                                             "INDEX_C.XML に書きます）"));
+        found.push_back(makeFinding("xml-structure",
+                                    std::to_string(data.constructionInfoLine) +
+                                        " 行目: DTD_version " + std::string(edition.dtdVersion) +
+                                        " の写真管理ファイルに工事情報があります（工事情報は "
+                                        "INDEX_C.XML に書きます）"));
 }
 
 void checkFolderItems(const CheckInput& input, Findings& found) {

@@ -23,6 +23,7 @@ PhotoDataSet PhotoDataSet::sharingRecords() const {
 void PhotoDataSet::copyAllButPhotos(const PhotoDataSet& other) {
     basicInfo = other.basicInfo;
     hasConstructionInfo = other.hasConstructionInfo;
+    constructionInfoLine = other.constructionInfoLine;
     constructionInfo = other.constructionInfo;
     constructionInfoSource = other.constructionInfoSource;
     readError = other.readError;
@@ -33,6 +34,7 @@ void PhotoDataSet::copyAllButPhotos(const PhotoDataSet& other) {
 void PhotoDataSet::reset() {
     basicInfo.clear();
     hasConstructionInfo = false;
+    constructionInfoLine = 0;
     constructionInfo.reset();
     constructionInfoSource.clear();
     photos.clear();

@@ -30,6 +30,7 @@ class PhotoDataSet {
 public:
     BasicInfo basicInfo;
     bool hasConstructionInfo = false; // a complete 工事情報 section was read
+    int constructionInfoLine = 0;     // where the file's first 工事情報 begins; 0 without one
     ConstructionInfo constructionInfo;
     PhotoList photos; // in the order in which their sections end in the file
     // Where the construction information came from when not from the file's own 工事情報

@@ -72,6 +72,8 @@ void PhotoXmlReader::startElement(std::string_view localName) {
         data.rootElement = localName;
     currentSlot = basicSlotOf(localName);
     if (currentSlot == static_cast<int>(BasicSlot::ConstructionInfo)) {
+        if (data.constructionInfoLine == 0)
+            data.constructionInfoLine = reader->currentLine();
         constructionSection = std::make_unique<ConstructionSectionHandler>(*this);
         reader->setContentHandler(constructionSection.get());
     } else if (currentSlot == static_cast<int>(BasicSlot::PhotoInfo)) {

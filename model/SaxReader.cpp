@@ -285,6 +285,10 @@ ParseResult SaxReader::runParser(ParseState& parseState, const ChunkSource& read
     return complete ? ParseResult::Complete : ParseResult::Stopped;
 }
 
+int SaxReader::currentLine() const {
+    return state && state->context ? xmlSAX2GetLineNumber(state->context) : 0;
+}
+
 bool SaxReader::isStopped() const {
     return state->stopped;
 }

@@ -34,6 +34,8 @@ public:
     ParseResult parseMemory(std::string_view document);
     // What the document parsed last said of itself, as far as it was read.
     const XmlProlog& prolog() const { return lastProlog; }
+    // The line the parser is at, from 1, while a parse runs (in a handler); 0 otherwise.
+    int currentLine() const;
 
     // Reads at most capacity bytes into buffer; returns 0 at the end of the input.
     using ChunkSource = std::function<std::size_t(char* buffer, std::size_t capacity)>;

@@ -96,6 +96,7 @@ TEST(PhotoXmlReaderSections, ReadsConstructionInformationOfOlderFiles) {
         <発注者コード>99</発注者コード><請負者名>㈱テスト</請負者名>
       </工事情報><工事情報><工事番号>0013</工事番号></工事情報></photodata>)");
     EXPECT_TRUE(data.hasConstructionInfo);
+    EXPECT_EQ(data.constructionInfoLine, 2); // for the check: a 05 file has no such section
     // The second section replaces the first.
     EXPECT_EQ(data.constructionInfo.numberLine, "工事番号：0013");
     EXPECT_EQ(data.constructionInfo.slots[ConstructionSlot::ConstructionName], "");
