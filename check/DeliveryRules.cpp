@@ -42,14 +42,32 @@ void checkDtd(const CheckInput& input, Findings& found) {
             makeFinding("dtd-missing", dtd + " が写真管理ファイルと同じフォルダにありません"));
 }
 
+std::string misplacedWords(const MisplacedElement& element, std::string_view version) {
+    std::string words = std::to_string(element.firstLine) + " 行目: ";
+    if (element.expectedParent.empty())
+        words += "要素「" + element.name + "」は DTD_version " + std::string(version) +
+                 " にありません（" + element.parent + " の中）";
+    else
+        words += element.name + " が " + element.parent + " の中にあります（" +
+                 element.expectedParent + " の中に書きます）";
+    if (element.count > 1)
+        words += "。ほかに " + std::to_string(element.count - 1) + " か所";
+    return words;
+}
+
+// The element groups are those of the DTD versions; the older files are not judged by them.
 void checkSections(const PhotoDataSet& data, const EditionRules& edition, Findings& found) {
+    if (edition.dtdVersion.empty())
+        return;
     const bool ownBlock = data.hasConstructionInfo && data.constructionInfoSource.empty();
-    if (ownBlock && !edition.dtdVersion.empty())
+    if (ownBlock)
         found.push_back(makeFinding("xml-structure",
                                     std::to_string(data.constructionInfoLine) +
                                         " 行目: DTD_version " + std::string(edition.dtdVersion) +
                                         " の写真管理ファイルに工事情報があります（工事情報は "
                                         "INDEX_C.XML に書きます）"));
+    for (const MisplacedElement& element : data.misplacedElements)
+        found.push_back(makeFinding("xml-structure", misplacedWords(element, edition.dtdVersion)));
 }
 
 void checkFolderItems(const CheckInput& input, Findings& found) {

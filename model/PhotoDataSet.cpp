@@ -29,6 +29,7 @@ void PhotoDataSet::copyAllButPhotos(const PhotoDataSet& other) {
     readError = other.readError;
     rootElement = other.rootElement;
     prolog = other.prolog;
+    misplacedElements = other.misplacedElements;
 }
 
 void PhotoDataSet::reset() {
@@ -41,6 +42,7 @@ void PhotoDataSet::reset() {
     readError.reset();
     rootElement.clear();
     prolog = {};
+    misplacedElements.clear();
 }
 
 void PhotoDataSet::dump(DumpSink& sink) const {

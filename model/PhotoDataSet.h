@@ -3,9 +3,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/ConstructionInfo.h"
 #include "model/DumpSink.h"
+#include "model/ElementPlacement.h"
 #include "model/ElementTables.h"
 #include "model/PhotoList.h"
 #include "model/TextSlots.h"
@@ -41,6 +43,7 @@ public:
     // The local name of the file's root element; empty when the file has none.
     std::string rootElement;
     XmlProlog prolog;
+    std::vector<MisplacedElement> misplacedElements;
 
     static constexpr std::string_view photoXmlRoot = "photodata";
     // A file with another root element (INDEX_C.XML, DRAWING.XML, …) is no photo XML file.

@@ -23,6 +23,8 @@ int PhotoXmlReader::loadWith(const std::function<ParseResult(SaxReader&)>& parse
     SaxReader saxReader;
     saxReader.setContentHandler(this);
     saxReader.setErrorHandler(this);
+    ElementPlacementWatcher placement(saxReader);
+    saxReader.setElementWatcher(&placement);
     reader = &saxReader;
     struct Cleanup {
         PhotoXmlReader& owner;
@@ -35,6 +37,7 @@ int PhotoXmlReader::loadWith(const std::function<ParseResult(SaxReader&)>& parse
     if (parse(saxReader) == ParseResult::NoParser)
         return -1;
     data.prolog = saxReader.prolog();
+    data.misplacedElements = placement.takeFound();
     target = std::move(data);
     data.reset();
     return 0;

@@ -318,12 +318,16 @@ void SaxReader::noteRootVersion(const char* encoding, int attributeCount,
 
 void SaxReader::handleStartElement(std::string_view localName) {
     deliverPendingText();
+    if (elementWatcher)
+        elementWatcher->startElement(localName);
     if (contentHandler)
         contentHandler->startElement(localName);
 }
 
 void SaxReader::handleEndElement(std::string_view localName) {
     deliverPendingText();
+    if (elementWatcher)
+        elementWatcher->endElement(localName);
     if (contentHandler)
         contentHandler->endElement(localName);
 }

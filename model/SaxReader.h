@@ -29,6 +29,8 @@ public:
     void setContentHandler(SaxContentHandler* handler) { contentHandler = handler; }
     SaxContentHandler* currentContentHandler() const { return contentHandler; }
     void setErrorHandler(SaxErrorHandler* handler) { errorHandler = handler; }
+    // Sees every start and end tag before the content handler does, whichever that is.
+    void setElementWatcher(SaxContentHandler* watcher) { elementWatcher = watcher; }
 
     ParseResult parseFile(const std::string& path);
     ParseResult parseMemory(std::string_view document);
@@ -61,6 +63,7 @@ private:
 
     SaxContentHandler* contentHandler = nullptr;
     SaxErrorHandler* errorHandler = nullptr;
+    SaxContentHandler* elementWatcher = nullptr;
     std::unique_ptr<ParseState> state;
     XmlProlog lastProlog;
 };

@@ -90,6 +90,35 @@ TEST(PhotoXmlReaderSections, ReadsAModernDeliveryWithoutItsDtd) {
     EXPECT_EQ(photo.useCount, 1);
 }
 
+TEST(PhotoXmlReaderSections, NotesElementsOutsideTheirGroup) {
+    EXPECT_TRUE(loadXml(modernDelivery).misplacedElements.empty());
+    // 撮影年月日 outside 撮影情報 in two photos, a name no edition knows, and what a vendor's
+    // own block holds (never judged).
+    std::string xml = modernDelivery;
+    const auto replace = [&xml](const std::string& from, const std::string& to) {
+        xml.replace(xml.find(from), from.size(), to);
+    };
+    replace(
+        "      <撮影年月日>2020-05-01</撮影年月日>\n    </撮影情報>\n",
+        "      <撮影者>山田</撮影者>\n    </撮影情報>\n    <撮影年月日>2020-05-01</撮影年月日>\n");
+    const std::size_t photo = xml.find("  <写真情報>");
+    const std::size_t vendor = xml.find("  <ソフトメーカ用TAG>");
+    xml.insert(vendor, xml.substr(photo, vendor - photo));
+    replace("<ソフトメーカ用TAG>x", "<ソフトメーカ用TAG><独自>x</独自>");
+    const PhotoDataSet data = loadXml(xml);
+    ASSERT_EQ(data.misplacedElements.size(), 2u);
+    const MisplacedElement& unknown = data.misplacedElements[0];
+    EXPECT_EQ(unknown.name, "撮影者");
+    EXPECT_EQ(unknown.parent, "撮影情報");
+    EXPECT_EQ(unknown.expectedParent, "");
+    EXPECT_EQ(unknown.firstLine, 31);
+    const MisplacedElement& date = data.misplacedElements[1];
+    EXPECT_EQ(date.name, "撮影年月日");
+    EXPECT_EQ(date.parent, "写真情報");
+    EXPECT_EQ(date.expectedParent, "撮影情報");
+    EXPECT_EQ(date.count, 2);
+}
+
 TEST(PhotoXmlReaderSections, ReadsConstructionInformationOfOlderFiles) {
     const PhotoDataSet data = loadXml(R"(<photodata><工事情報>
         <工事番号>0012</工事番号><工事名称>〇〇橋補修工事</工事名称>
