@@ -28,6 +28,7 @@ public:
     std::string mediumNumber;
     std::string appliedStandard;
     std::string mediumCount;
+    std::string photoFolder;
     bool isIndex = false; // the root element is constdata
     bool damaged = false;
 
@@ -53,6 +54,8 @@ public:
             appliedStandard = normalizeText(text);
         if (currentName == "メディア総枚数" && mediumCount.empty())
             mediumCount = normalizeText(text);
+        if (currentName == "写真フォルダ名" && photoFolder.empty())
+            photoFolder = normalizeText(text);
         // The first occurrence of an element counts; later blocks may reuse its name.
         if (currentSlot != -1 && info.slots.at(currentSlot).empty()) {
             if (auto stored = storableText(currentSlot, text))
@@ -72,18 +75,21 @@ private:
 using Parse = std::function<ParseResult(SaxReader&)>;
 
 // The handler after a read of the whole file, or nothing for a damaged or foreign one.
-std::optional<IndexHandler> readIndex(const Parse& parse) {
+std::optional<IndexHandler> readIndex(const Parse& parse, XmlProlog& prolog) {
     IndexHandler handler;
     SaxReader reader;
     reader.setContentHandler(&handler);
     reader.setErrorHandler(&handler);
-    if (parse(reader) != ParseResult::Complete || handler.damaged || !handler.isIndex)
+    const ParseResult result = parse(reader);
+    prolog = reader.prolog();
+    if (result != ParseResult::Complete || handler.damaged || !handler.isIndex)
         return std::nullopt;
     return handler;
 }
 
 std::optional<DiscIndex> discIndexFrom(const Parse& parse) {
-    std::optional<IndexHandler> handler = readIndex(parse);
+    XmlProlog prolog;
+    std::optional<IndexHandler> handler = readIndex(parse, prolog);
     if (!handler)
         return std::nullopt;
     ConstructionInfo& info = handler->info;
@@ -91,7 +97,9 @@ std::optional<DiscIndex> discIndexFrom(const Parse& parse) {
                      info.slots[ConstructionSlot::ConstructionName], handler->mediumNumber},
                     std::nullopt,
                     handler->appliedStandard,
-                    handler->mediumCount};
+                    handler->mediumCount,
+                    handler->photoFolder,
+                    prolog};
     const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||
                             !info.slots[ConstructionSlot::OrdererMiddle].empty() ||
                             !info.slots[ConstructionSlot::OrdererMinor].empty();

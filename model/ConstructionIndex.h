@@ -6,6 +6,7 @@
 
 #include "model/ConstructionInfo.h"
 #include "model/PhotoDataSet.h"
+#include "model/XmlProlog.h"
 
 // The construction management file INDEX_C.XML at the root of a disc. Deliveries made since
 // about 2006 keep the construction's number, name, period, orderer and contractor there, once
@@ -37,9 +38,12 @@ std::optional<DiscLabel> readDiscLabel(const std::string& path);
 struct DiscIndex {
     DiscLabel label;
     std::optional<ConstructionInfo> info;
-    // Its 適用要領基準, by which the check judges the edition, and its メディア総枚数.
+    // What the check judges of the disc: its 適用要領基準 (by which it also tells the edition),
+    // メディア総枚数, 写真フォルダ名, and its encoding and DOCTYPE.
     std::string appliedStandard;
     std::string mediumCount;
+    std::string photoFolder;
+    XmlProlog prolog;
 };
 std::optional<DiscIndex> readDiscIndex(const std::string& path);
 // The same of a file's text in memory.
