@@ -1,14 +1,14 @@
 #include "check/DeliveryCheck.h"
 
-#include <algorithm>
-#include <map>
-#include <set>
-
 #include "check/DeliveryRules.h"
 #include "check/FileRules.h"
+#include "check/FolderRules.h"
 #include "check/RecordRules.h"
 #include "check/RuleTable.h"
 #include "check/TextRules.h"
+#include "media/MountPoints.h"
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -129,40 +129,6 @@ Finding damagedFileFinding(const ReadError& error) {
     return finding;
 }
 
-Findings unlistedAfterDamage(const Findings& unlisted) {
-    if (unlisted.empty())
-        return {};
-    const auto drawings = std::count_if(unlisted.begin(), unlisted.end(), [](const Finding& f) {
-        return f.ruleId == "drawing-unlisted";
-    });
-    return {makeFinding("unlisted-after-damage",
-                        "どの記録も指していないファイルが PIC に " +
-                            std::to_string(unlisted.size() - std::size_t(drawings)) +
-                            " 件、DRA に " + std::to_string(drawings) +
-                            " 件あります。読めなかった部分の記録が指しているかもしれません")};
-}
-
-Findings strayFiles(const CheckInput& input) {
-    std::set<std::string> named[2];
-    for (const PhotoRecord* photo : input.data.photos) {
-        named[0].insert(upperAscii(photo->slots[PhotoSlot::FileName]));
-        for (const ReferenceDrawing& drawing : photo->drawings)
-            named[1].insert(upperAscii(drawing.slots[DrawingSlot::DrawingFileName]));
-    }
-    Findings found;
-    const std::string folders[] = {input.folders.photos, input.folders.drawings};
-    for (int kind = 0; kind < 2; ++kind) {
-        for (const std::string& file : filesInMediaFolder(folders[kind])) {
-            if (named[kind].count(upperAscii(file)))
-                continue;
-            found.push_back(makeFinding(kind ? "drawing-unlisted" : "file-unlisted",
-                                        "写真管理ファイルのどの記録も指していないファイルです"));
-            found.back().fileName = file;
-        }
-    }
-    return found;
-}
-
 WorksPeriod worksPeriodOf(const PhotoDataSet& data) {
     const auto& slots = data.constructionInfo.slots;
     return {slots[ConstructionSlot::PeriodStart], slots[ConstructionSlot::PeriodEnd]};
@@ -179,6 +145,12 @@ void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
 
 } // namespace
 
+// A disc of plain ISO 9660 names shows them in lower case, PHOTO.XML as photo.xml.
+bool namesMappedOn(const std::string& photoXml) {
+    const std::string name = photoXml.substr(photoXml.rfind('/') + 1);
+    return fileSystemTypeOf(photoXml) == "iso9660" && upperAscii(name) != name;
+}
+
 CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery) {
     return {data,
             delivery.folders,
@@ -186,7 +158,9 @@ CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery) {
             delivery.otherDiscs,
             delivery.path,
             delivery.indexStandard,
-            delivery.mediumCount};
+            delivery.mediumCount,
+            nullptr,
+            namesMappedOn(delivery.path)};
 }
 
 void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {
@@ -222,16 +196,14 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
             perPhoto[std::size_t(jobs[job].position)].end(), found.begin(), found.end());
     }
 
-    const auto& damage = input.data.readError;
-    if (damage)
-        result.findings.push_back(damagedFileFinding(*damage));
+    if (input.data.readError)
+        result.findings.push_back(damagedFileFinding(*input.data.readError));
+    const Findings folders = folderFindings(input);
+    result.findings.insert(result.findings.end(), folders.begin(), folders.end());
     for (std::size_t position = 0; position < photos.size(); ++position) {
         placeOnPhoto(perPhoto[position], photos[position], int(position));
         result.findings.insert(result.findings.end(), perPhoto[position].begin(),
                                perPhoto[position].end());
     }
-    const Findings stray =
-        damage && damage->recordsLost ? unlistedAfterDamage(strayFiles(input)) : strayFiles(input);
-    result.findings.insert(result.findings.end(), stray.begin(), stray.end());
     return result;
 }

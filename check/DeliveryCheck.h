@@ -29,6 +29,8 @@ struct CheckInput {
     // The edition the contract names, judged by whatever the delivery says; null: the
     // edition the delivery says.
     const EditionRules* edition = nullptr;
+    // The medium shows names in another case than they were written (plain ISO 9660).
+    bool namesMapped = false;
 };
 
 // The input for delivery, its records read as data (the delivery's own, or a share of them).
@@ -42,7 +44,8 @@ struct CheckProgress {
 };
 
 struct CheckResult {
-    // In file order: the delivery's own findings first, then each photo's, stray files last.
+    // The delivery's own findings and those of its folders first, then each photo's in file
+    // order.
     std::vector<Finding> findings;
     bool complete = true; // false when cancelled
 };

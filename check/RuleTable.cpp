@@ -17,7 +17,8 @@ constexpr RuleInfo rules[] = {
     {"xml-encoding", E, "写真管理ファイルの文字コードが Shift_JIS でない"},
     {"dtd-missing", E, "DOCTYPE がないか、DOCTYPE の DTD ファイルが PHOTO フォルダにない"},
     {"xml-structure", E,
-     "その版にない要素か、グループの外に書かれた要素がある（DTD 04・05 の写真管理ファイルの工事情報など）"},
+     "その版にない要素か、グループの外に書かれた要素がある（DTD 04・05 "
+     "の写真管理ファイルの工事情報など）"},
     {"folder-item", E, "写真フォルダ名が PHOTO/PIC でないか、参考図フォルダ名が PHOTO/DRA でない"},
     {"standard-missing", E, "適用要領基準が空か、分野YYYYMM-NN の形でない"},
     {"unlisted-after-damage", I,
@@ -50,7 +51,7 @@ constexpr RuleInfo rules[] = {
     {"exif-date-mismatch", C, "Exif の撮影日時が撮影年月日と違う日"},
     {"exif-date-missing", C, "JPEG に Exif の撮影日時がない"},
     {"pixels-range", C, "画素数が 100万〜300万画素程度（90万〜320万画素）の外"},
-    {"file-unlisted", C, "PIC の中に写真管理ファイルにないファイルがある"},
+    {"file-unlisted", E, "PIC の中に写真管理ファイルのどの記録も指していないファイルがある"},
     {"drawing-name-rule", E, "参考図ファイル名が D＋数字7桁＋3 文字以内の大文字の拡張子でない"},
     {"drawing-name-unsafe", E, "参考図ファイル名にフォルダの区切りなどがある（開かない）"},
     {"drawing-missing", E, "参考図ファイルがこの媒体にない"},
@@ -58,7 +59,11 @@ constexpr RuleInfo rules[] = {
     {"drawing-undecodable", E, "参考図ファイルを画像として読めない"},
     {"drawing-truncated", E, "参考図ファイルが途中で切れている"},
     {"drawing-format", E, "参考図ファイルの形式がその版で使えるものでないか、拡張子と違う"},
-    {"drawing-unlisted", C, "DRA の中に写真管理ファイルにないファイルがある"},
+    {"drawing-unlisted", E, "DRA の中に写真管理ファイルのどの記録も指していないファイルがある"},
+    {"stray-file", E,
+     "PHOTO フォルダに基準にないファイルやフォルダがある（Thumbs.db、サブフォルダなど）"},
+    {"folder-name-case", E, "PHOTO・PIC・DRA のフォルダ名が大文字でない"},
+    {"index-missing", C, "ディスクのルートに INDEX_C.XML がない"},
 };
 
 } // namespace

@@ -44,6 +44,32 @@ std::vector<std::string> systemMountPoints() {
     return points;
 }
 
+std::string fileSystemTypeOf(const std::string& path) {
+    std::error_code error;
+    const std::string absolute = fs::weakly_canonical(path, error).string();
+    std::ifstream mounts("/proc/self/mounts");
+    std::string line;
+    std::string type;
+    std::size_t longest = 0;
+    // The deepest mount point above path holds it.
+    while (std::getline(mounts, line)) {
+        std::istringstream fields(line);
+        std::string device;
+        std::string mountPoint;
+        std::string mountType;
+        if (!(fields >> device >> mountPoint >> mountType))
+            continue;
+        mountPoint = unescaped(mountPoint);
+        const bool above =
+            absolute == mountPoint || mountPoint == "/" || absolute.starts_with(mountPoint + "/");
+        if (above && mountPoint.size() >= longest) {
+            longest = mountPoint.size();
+            type = mountType;
+        }
+    }
+    return type;
+}
+
 std::vector<std::string> userMediaRoots() {
     const char* user = std::getenv("USER");
     const std::string name = user ? user : "";

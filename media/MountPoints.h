@@ -14,3 +14,7 @@ std::vector<std::string> systemMountPoints();
 std::vector<std::string> userMediaRoots();
 // The folders discs and sticks are mounted on under mediaRoots, by name.
 std::vector<std::string> removableMediaFolders(const std::vector<std::string>& mediaRoots);
+
+// The file system type of the mount that holds path ("iso9660", "udf", "vfat", "ext4", …), as
+// /proc/self/mounts says; empty when none is known.
+std::string fileSystemTypeOf(const std::string& path);

@@ -62,7 +62,9 @@ struct CheckedWindow {
 // Photos 1 and 1 (a duplicate) under A, 3 under B with a drawing; no file is on the disc.
 QString writeCheckedDelivery() {
     std::vector<TestPhoto> photos{{"1", "A", "x"}, {"1", "A", "y"}, {"3", "B", "z", 1}};
-    return QString::fromStdString(writeScratchFile("PHOTO.XML", testDeliveryXml(photos)).string());
+    // In a folder of its own: what the test writes beside it is no file of the delivery.
+    return QString::fromStdString(
+        writeScratchFile("delivery/PHOTO.XML", testDeliveryXml(photos)).string());
 }
 
 } // namespace

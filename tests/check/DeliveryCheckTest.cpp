@@ -1,5 +1,6 @@
 #include "check/DeliveryCheck.h"
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
@@ -297,10 +298,19 @@ TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
     EXPECT_TRUE(findingsOf(result).empty()); // no half-made file findings
 }
 
-TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
-    writeScratchFile("PIC/P0000001.JPG", "x");
-    writeScratchFile("PIC/Thumbs.db", "x");
-    writeScratchFile("dra/d0000001.jpg", "x"); // named in another case: not stray
+// Rule and path of each finding, in order.
+std::vector<std::pair<std::string, std::string>> rulesAndPaths(const std::vector<Finding>& found) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const Finding& finding : found)
+        pairs.emplace_back(finding.ruleId, finding.fileName);
+    return pairs;
+}
+
+TEST(DeliveryCheck, TheFolderWalkFindsWhatTheStandardDoesNotLayOut) {
+    for (const char* file :
+         {"INDEX_C.XML", "PHOTO/PHOTO.XML", "PHOTO/PHOTO05.DTD", "PHOTO/PHOTO05.XSL",
+          "PHOTO/PIC/P0000001.JPG", "PHOTO/DRA/D0000001.JPG"})
+        writeScratchFile(file, "x");
     PhotoDataSet data = soundDelivery();
     data.basicInfo[BasicSlot::DrawingFolderName] = "PHOTO/DRA";
     auto photo = soundPhoto(1);
@@ -308,16 +318,50 @@ TEST(DeliveryCheck, FilesNoRecordNamesAreStray) {
     photo->drawings.back().slots[DrawingSlot::DrawingFileName] = "D0000001.JPG";
     photo->drawings.back().slots[DrawingSlot::DrawingTitle] = "位置図";
     data.photos.adopt(std::move(photo));
-    const std::string folder = scratchFolder().string() + "/";
-    CheckProgress progress;
-    const auto findings = findingsOf(checkDelivery(inputFor(data, folder), FakeProbe(), progress));
-    ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(findings[0].ruleId, "file-unlisted");
-    EXPECT_EQ(findings[0].fileName, "Thumbs.db");
+    const std::string disc = scratchFolder().string() + "/";
+    const auto check = [&] {
+        CheckProgress progress;
+        return rulesAndPaths(
+            findingsOf(checkDelivery(inputFor(data, disc + "PHOTO/"), FakeProbe(), progress)));
+    };
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(check(), Pairs{});
 
-    // After a damaged file that lost records, the files they may name are one line.
-    data.readError = ReadError{9, 1, "Premature end", "ファイルが途中で終わっています"};
+    std::filesystem::remove(disc + "INDEX_C.XML");
+    for (const char* file : {"PHOTO/PIC/Thumbs.db", "PHOTO/PIC/SUB/P0000009.JPG", "PHOTO/PHOTO.BAK",
+                             "PHOTO/._PHOTO.XML", "PHOTO/DRA/D0000002.JPG"})
+        writeScratchFile(file, "x");
+    const Pairs found = check();
+    const Pairs expected{
+        {"index-missing", "INDEX_C.XML"}, {"stray-file", "PIC/SUB/"},
+        {"stray-file", "PIC/Thumbs.db"},  {"stray-file", "PHOTO.BAK"},
+        {"stray-file", "._PHOTO.XML"},    {"drawing-unlisted", "DRA/D0000002.JPG"}};
+    EXPECT_EQ(std::set(found.begin(), found.end()), std::set(expected.begin(), expected.end()));
+    EXPECT_EQ(found.front().first, "index-missing"); // the delivery's own come before the photos'
+
+    // PIC in lower case: an error where the medium keeps the case, unknowable where it maps it.
+    std::filesystem::rename(disc + "PHOTO/PIC", disc + "PHOTO/pic");
+    std::filesystem::remove_all(disc + "PHOTO/pic/SUB");
+    std::filesystem::remove(disc + "PHOTO/pic/Thumbs.db");
+    EXPECT_EQ(check()[1], (std::pair<std::string, std::string>{"folder-name-case", "pic"}));
+    CheckInput mapped = inputFor(data, disc + "PHOTO/");
+    mapped.namesMapped = true;
+    CheckProgress progress;
+    const auto onDisc = findingsOf(checkDelivery(mapped, FakeProbe(), progress));
+    ASSERT_GE(onDisc.size(), 2u);
+    EXPECT_EQ(onDisc[1].ruleId, "folder-name-case");
+    EXPECT_EQ(onDisc[1].level, Level::Info);
+}
+
+TEST(DeliveryCheck, AfterADamagedFileTheFilesItsLostRecordsMayNameAreOneLine) {
+    writeScratchFile("PIC/P0000001.JPG", "x");
     writeScratchFile("PIC/P0000002.JPG", "x");
+    writeScratchFile("PIC/P0000003.JPG", "x");
+    PhotoDataSet data = soundDelivery();
+    data.photos.adopt(soundPhoto(1));
+    const std::string folder = scratchFolder().string() + "/";
+    data.readError = ReadError{9, 1, "Premature end", "ファイルが途中で終わっています"};
+    CheckProgress progress;
     const auto afterDamage =
         findingsOf(checkDelivery(inputFor(data, folder), FakeProbe(), progress));
     ASSERT_EQ(afterDamage.size(), 2u);

@@ -1,5 +1,5 @@
 # Writes a flawed and a clean sample delivery and runs tessel-check on both: every fault the
-# generator planted (FLAWS.TSV: rule, file name) must be reported on its file, and the clean
+# generator planted (FLAWS.TSV at the disc's root: rule, file name) must be reported on its file, and the clean
 # delivery must give nothing but the line that names the edition it was judged by.
 # cmake -DMAKE_SAMPLE=… -DCHECK=… -DWORK=… -P FindsPlantedFaults.cmake
 cmake_policy(SET CMP0057 NEW) # IN_LIST
@@ -34,7 +34,7 @@ foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[^\t]*\t([^\t]*)\t[^\t]*\t([^\t]*)\t.*$" "\\1\t\\2" pair "${line}")
     list(APPEND reported "${pair}")
 endforeach()
-file(STRINGS "${WORK}/flaws/PHOTO/FLAWS.TSV" planted)
+file(STRINGS "${WORK}/flaws/FLAWS.TSV" planted)
 foreach(fault IN LISTS planted)
     if(NOT fault IN_LIST reported)
         message(FATAL_ERROR "not reported: ${fault}")

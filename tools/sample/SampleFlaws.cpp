@@ -122,8 +122,10 @@ const std::vector<PlantedFault>& deliveryFaults() {
 
 const std::vector<StrayFile>& strayFiles() {
     static const std::vector<StrayFile> files = {
-        {"PIC/Thumbs.db", {"file-unlisted", "Thumbs.db"}},
-        {"DRA/D0009999.JPG", {"drawing-unlisted", "D0009999.JPG"}},
+        {"PIC/Thumbs.db", {"stray-file", "PIC/Thumbs.db"}},
+        {"PIC/SUB/", {"stray-file", "PIC/SUB/"}},
+        {"PHOTO.BAK", {"stray-file", "PHOTO.BAK"}},
+        {"DRA/D0009999.JPG", {"drawing-unlisted", "dra/D0009999.JPG"}},
     };
     return files;
 }

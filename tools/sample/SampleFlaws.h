@@ -16,12 +16,15 @@ struct PlantedFault {
 // photos, and says where: the check must find every one.
 std::vector<PlantedFault> plantFaults(std::vector<SamplePhoto>& photos);
 
-// Files a flawed delivery holds that no record names, by their place in the delivery folder.
+// Files and folders (ending in "/") a flawed delivery holds that no record names, by their
+// place in the delivery folder.
 struct StrayFile {
     std::string path;
     PlantedFault fault;
 };
 const std::vector<StrayFile>& strayFiles();
+// A flawed delivery's DRA is named in lower case, after its files are written.
+inline const PlantedFault lowerCaseFolder{"folder-name-case", "dra"};
 // A flawed delivery's photo XML file also stops before its end.
 inline const PlantedFault cutShortXml{"xml-damaged", ""};
 

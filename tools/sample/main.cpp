@@ -3,7 +3,7 @@
 // Writes a sample delivery: PHOTO.XML in Shift_JIS, photos in PIC/, drawings in DRA/. A
 // modern one is a disc: INDEX_C.XML in FOLDER, the delivery in FOLDER/PHOTO. A clean one
 // gives the check nothing to report; a flawed one plants one fault per photo and lists them,
-// rule and file name, in FLAWS.TSV beside PHOTO.XML.
+// rule and file name, in FLAWS.TSV at the disc's root.
 
 #include <cstdio>
 #include <fstream>
@@ -113,13 +113,21 @@ bool writeImages(const QDir& folder, const std::vector<SamplePhoto>& photos,
     return true;
 }
 
-// The faults that are files of their own, and the list of all faults planted.
-bool writeFlaws(const QDir& folder, const std::vector<PlantedFault>& planted) {
-    std::ofstream list(folder.filePath("FLAWS.TSV").toStdString(), std::ios::trunc);
+// The faults that are files of their own, and the list of all faults planted, at the disc's
+// root: the delivery folder holds only what the standard names.
+bool writeFlaws(const QDir& disc, QDir folder, const std::vector<PlantedFault>& planted) {
+    std::ofstream list(disc.filePath("FLAWS.TSV").toStdString(), std::ios::trunc);
     for (const StrayFile& stray : strayFiles()) {
-        std::ofstream(folder.filePath(QString::fromStdString(stray.path)).toStdString()) << "x";
+        const QString path = QString::fromStdString(stray.path);
+        if (path.endsWith('/'))
+            folder.mkpath(path);
+        else
+            std::ofstream(folder.filePath(path).toStdString()) << "x";
         list << stray.fault.rule << '\t' << stray.fault.fileName << '\n';
     }
+    if (!folder.rename("DRA", QString::fromStdString(lowerCaseFolder.fileName)))
+        return false;
+    list << lowerCaseFolder.rule << '\t' << lowerCaseFolder.fileName << '\n';
     for (const PlantedFault& fault : planted)
         list << fault.rule << '\t' << fault.fileName << '\n';
     for (const PlantedFault& fault : deliveryFaults())
@@ -164,7 +172,7 @@ int main(int argc, char** argv) {
     if (!writeCompanions(disc, folder, options) ||
         !(flawed ? writeFile(photoXml, xml) : writeShiftJis(photoXml, xml)) ||
         (!options.xmlOnly && !writeImages(folder, photos, options)) ||
-        (flawed && !writeFlaws(folder, planted))) {
+        (flawed && !writeFlaws(disc, folder, planted))) {
         std::fprintf(stderr, "tessel-make-sample: cannot write into %s\n",
                      qPrintable(options.folder));
         return 1;
