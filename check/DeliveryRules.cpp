@@ -30,16 +30,11 @@ void checkEncoding(const XmlProlog& prolog, Findings& found) {
 }
 
 void checkDtd(const CheckInput& input, Findings& found) {
-    const XmlProlog& prolog = input.data.prolog;
-    if (!prolog.hasDoctype || prolog.systemId.empty()) {
-        found.push_back(makeFinding("dtd-missing", "DOCTYPE 宣言がありません"));
-        return;
-    }
-    const std::string dtd = prolog.systemId.substr(prolog.systemId.rfind('/') + 1);
-    const std::string folder = input.photoXml.substr(0, input.photoXml.rfind('/') + 1);
-    if (!input.photoXml.empty() && !entryIgnoringCase(folder, dtd))
-        found.push_back(
-            makeFinding("dtd-missing", dtd + " が写真管理ファイルと同じフォルダにありません"));
+    // Without the file's path (a test's data in memory) only the DOCTYPE is judged.
+    const std::string& path = input.photoXml;
+    const std::string folder = path.empty() ? "" : path.substr(0, path.rfind('/') + 1);
+    if (auto absent = dtdAbsence(input.data.prolog, folder, "写真管理ファイル"))
+        found.push_back(makeFinding("dtd-missing", std::move(*absent)));
 }
 
 std::string misplacedWords(const MisplacedElement& element, std::string_view version) {
@@ -92,6 +87,16 @@ void checkStandard(const PhotoDataSet& data, Findings& found) {
 }
 
 } // namespace
+
+std::optional<std::string> dtdAbsence(const XmlProlog& prolog, const std::string& folder,
+                                      std::string_view file) {
+    if (!prolog.hasDoctype || prolog.systemId.empty())
+        return "DOCTYPE 宣言がありません";
+    const std::string dtd = prolog.systemId.substr(prolog.systemId.rfind('/') + 1);
+    if (folder.empty() || entryIgnoringCase(folder, dtd))
+        return std::nullopt;
+    return dtd + " が" + std::string(file) + "と同じフォルダにありません";
+}
 
 bool isShiftJis(const XmlProlog& prolog) {
     const std::string name = upperAscii(prolog.encoding);

@@ -23,19 +23,6 @@ bool isSystemFile(const std::string& name) {
                                                upperAscii(name)) != systemFileNames.end();
 }
 
-Finding atPath(std::string_view rule, std::string path, std::string message,
-               std::optional<Level> level = std::nullopt) {
-    Finding finding = makeFinding(rule, std::move(message), level);
-    finding.fileName = std::move(path);
-    return finding;
-}
-
-// The folder that holds the photo XML file, PIC and DRA.
-fs::path deliveryFolderOf(const CheckInput& input) {
-    const std::string& photos = input.folders.photos;
-    return fs::path(photos.substr(0, photos.rfind("./"))).parent_path();
-}
-
 struct Walk {
     const CheckInput& input;
     std::set<std::string> named[2]; // photos, drawings: their names in upper case
@@ -49,14 +36,15 @@ void judgeMediaEntry(Walk& walk, int kind, const fs::directory_entry& entry,
     std::error_code error;
     const std::string name = entry.path().filename().string();
     if (entry.is_directory(error))
-        walk.stray.push_back(
-            atPath("stray-file", inside + name + "/", "PIC・DRA の中にフォルダは置きません"));
+        walk.stray.push_back(findingAtPath("stray-file", inside + name + "/",
+                                           "PIC・DRA の中にフォルダは置きません"));
     else if (isSystemFile(name))
-        walk.stray.push_back(
-            atPath("stray-file", inside + name, "システムが作ったファイルです（納品しません）"));
+        walk.stray.push_back(findingAtPath("stray-file", inside + name,
+                                           "システムが作ったファイルです（納品しません）"));
     else if (!walk.named[kind].count(upperAscii(name)))
-        walk.unlisted.push_back(atPath(kind ? "drawing-unlisted" : "file-unlisted", inside + name,
-                                       "写真管理ファイルのどの記録も指していないファイルです"));
+        walk.unlisted.push_back(
+            findingAtPath(kind ? "drawing-unlisted" : "file-unlisted", inside + name,
+                          "写真管理ファイルのどの記録も指していないファイルです"));
 }
 
 void walkMediaFolder(Walk& walk, int kind, const fs::path& folder) {
@@ -90,11 +78,11 @@ void walkPhotoFolder(Walk& walk) {
             continue;
         else if (isSystemFile(name))
             walk.stray.push_back(
-                atPath("stray-file", name, "システムが作ったファイルです（納品しません）"));
+                findingAtPath("stray-file", name, "システムが作ったファイルです（納品しません）"));
         else
-            walk.stray.push_back(atPath("stray-file", name + (folder ? "/" : ""),
-                                        "PHOTO フォルダには写真管理ファイル、DTD、XSL、PIC、"
-                                        "DRA のほかは置きません"));
+            walk.stray.push_back(findingAtPath("stray-file", name + (folder ? "/" : ""),
+                                               "PHOTO フォルダには写真管理ファイル、DTD、XSL、PIC、"
+                                               "DRA のほかは置きません"));
     }
 }
 
@@ -115,16 +103,10 @@ bool isUpperCase(const std::string& name) {
     return upperAscii(name) == name;
 }
 
-// The folder holding the photo XML file is a disc's PHOTO when it is so named; a delivery
-// folder copied alone may be named anything.
-bool standsInPhotoFolder(const CheckInput& input) {
-    return upperAscii(deliveryFolderOf(input).filename().string()) == "PHOTO";
-}
-
 Findings folderNameCase(const CheckInput& input) {
     const fs::path folder = deliveryFolderOf(input);
     std::vector<std::string> names;
-    if (standsInPhotoFolder(input))
+    if (discRootOf(input))
         names.push_back(folder.filename().string());
     for (const char* sub : {"PIC", "DRA"}) {
         if (const auto found = entryIgnoringCase(folder.string(), sub))
@@ -135,28 +117,33 @@ Findings folderNameCase(const CheckInput& input) {
         if (isUpperCase(name))
             continue;
         if (input.namesMapped)
-            return {atPath("folder-name-case", name,
-                           "この媒体（ISO 9660）は名前を小文字で見せるため、フォルダ名の大文字・"
-                           "小文字は判定できません",
-                           Level::Info)};
-        found.push_back(
-            atPath("folder-name-case", name,
-                   "フォルダ名「" + name + "」は大文字で書きます（" + upperAscii(name) + "）"));
+            return {
+                findingAtPath("folder-name-case", name,
+                              "この媒体（ISO 9660）は名前を小文字で見せるため、フォルダ名の大文字・"
+                              "小文字は判定できません",
+                              Level::Info)};
+        found.push_back(findingAtPath("folder-name-case", name,
+                                      "フォルダ名「" + name + "」は大文字で書きます（" +
+                                          upperAscii(name) + "）"));
     }
     return found;
 }
 
-Findings indexMissing(const CheckInput& input) {
-    if (!standsInPhotoFolder(input))
-        return {};
-    const fs::path root = deliveryFolderOf(input).parent_path();
-    if (entryIgnoringCase(root.string(), "INDEX_C.XML"))
-        return {};
-    return {atPath("index-missing", "INDEX_C.XML",
-                   "ディスクのルート（PHOTO フォルダの上）に INDEX_C.XML がありません")};
+} // namespace
+
+fs::path deliveryFolderOf(const CheckInput& input) {
+    const std::string& photos = input.folders.photos;
+    return fs::path(photos.substr(0, photos.rfind("./"))).parent_path();
 }
 
-} // namespace
+// The folder holding the photo XML file is a disc's PHOTO when it is so named; a delivery
+// folder copied alone may be named anything.
+std::optional<fs::path> discRootOf(const CheckInput& input) {
+    const fs::path folder = deliveryFolderOf(input);
+    if (upperAscii(folder.filename().string()) != "PHOTO")
+        return std::nullopt;
+    return folder.parent_path();
+}
 
 std::vector<Finding> folderFindings(const CheckInput& input) {
     Walk walk{input, {}, {}, {}};
@@ -166,9 +153,7 @@ std::vector<Finding> folderFindings(const CheckInput& input) {
             walk.named[1].insert(upperAscii(drawing.slots[DrawingSlot::DrawingFileName]));
     }
     walkPhotoFolder(walk);
-    Findings found = indexMissing(input);
-    const Findings names = folderNameCase(input);
-    found.insert(found.end(), names.begin(), names.end());
+    Findings found = folderNameCase(input);
     found.insert(found.end(), walk.stray.begin(), walk.stray.end());
     const auto& damage = input.data.readError;
     const Findings unlisted =

@@ -28,7 +28,7 @@ template <typename List> bool contains(const List& list, std::string_view text) 
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
-std::string quoted(std::string_view text) {
+std::string bracketed(std::string_view text) {
     return "「" + std::string(text) + "」";
 }
 
@@ -38,7 +38,7 @@ void checkSerial(const PhotoRecord& photo, Findings& found) {
         found.push_back(makeFinding("serial-missing", "シリアル番号がありません"));
     else if (!isPositiveNumber(serial) || serial.size() > serialDigits)
         found.push_back(
-            makeFinding("serial-not-number", "シリアル番号" + quoted(serial) +
+            makeFinding("serial-not-number", "シリアル番号" + bracketed(serial) +
                                                  "は半角数字 7 桁以内の正の整数ではありません"));
 }
 
@@ -72,17 +72,12 @@ void checkRequired(const PhotoRecord& photo, const EditionRules& edition, Findin
     }
 }
 
-// Numbers of up to nine digits compare by value; longer ones are beyond any disc count.
-bool exceeds(const std::string& number, const std::string& count) {
-    return number.size() > 9 || count.size() > 9 || std::stol(number) > std::stol(count);
-}
-
 void checkMediumNumber(const PhotoRecord& photo, const std::string& count, Findings& found) {
     const std::string& medium = photo.slots[PhotoSlot::MediaNumber];
     if (!medium.empty() && !isPositiveNumber(medium))
-        found.push_back(makeFinding("medium-number", "メディア番号" + quoted(medium) +
+        found.push_back(makeFinding("medium-number", "メディア番号" + bracketed(medium) +
                                                          "は 1 以上の半角数字ではありません"));
-    else if (!medium.empty() && isPositiveNumber(count) && exceeds(medium, count))
+    else if (!medium.empty() && isPositiveNumber(count) && numberAbove(medium, count))
         found.push_back(makeFinding("medium-number", "メディア番号 " + medium +
                                                          " は INDEX_C.XML のメディア総枚数 " +
                                                          count + " を超えています"));
@@ -94,7 +89,7 @@ void checkDate(const PhotoRecord& photo, const WorksPeriod& period, Findings& fo
         return;
     if (!isRealDate(date)) {
         found.push_back(
-            makeFinding("date-format", "撮影年月日" + quoted(date) +
+            makeFinding("date-format", "撮影年月日" + bracketed(date) +
                                            "は CCYY-MM-DD の実在する日付ではありません"));
         return;
     }
@@ -112,7 +107,7 @@ void checkFlags(const PhotoRecord& photo, Findings& found) {
         const std::string& flag = photo.slots[slot];
         if (!flag.empty() && flag != "0" && flag != "1")
             found.push_back(makeFinding("flag-value", std::string(elementName(slot)) +
-                                                          quoted(flag) +
+                                                          bracketed(flag) +
                                                           "は 0 か 1 ではありません"));
     }
 }
@@ -131,17 +126,17 @@ void checkWorkType(const PhotoRecord& photo, const std::string& category, Findin
     if (missing.empty())
         return;
     const bool optional = contains(categoriesWorkTypeOptional, category);
-    found.push_back(
-        makeFinding("work-type-missing",
-                    "提出頻度写真（写真区分" + quoted(category) + "）に" + missing + "がありません",
-                    optional ? std::optional(Level::Caution) : std::nullopt));
+    found.push_back(makeFinding("work-type-missing",
+                                "提出頻度写真（写真区分" + bracketed(category) + "）に" + missing +
+                                    "がありません",
+                                optional ? std::optional(Level::Caution) : std::nullopt));
 }
 
 void checkClassification(const PhotoRecord& photo, Findings& found) {
     const std::string& major = photo.slots[PhotoSlot::MajorCategory];
     if (!major.empty() && !contains(majorCategories, major))
         found.push_back(makeFinding("major-category-value",
-                                    "写真-大分類" + quoted(major) + "は基準の分類にありません"));
+                                    "写真-大分類" + bracketed(major) + "は基準の分類にありません"));
     if (major != constructionWorks)
         return; // 写真区分 is free text for the others
     const std::string& category = photo.slots[PhotoSlot::PhotoCategory];
@@ -149,7 +144,7 @@ void checkClassification(const PhotoRecord& photo, Findings& found) {
         return;
     if (!contains(standardCategories, category))
         found.push_back(makeFinding("category-value",
-                                    "写真区分" + quoted(category) + "は基準の区分にありません"));
+                                    "写真区分" + bracketed(category) + "は基準の区分にありません"));
     else
         checkWorkType(photo, category, found);
 }
@@ -174,10 +169,10 @@ void checkFileName(std::string_view name, std::string_view prefix, char letter, 
     if (!isPlainFileName(name))
         found.push_back(
             makeFinding(rule + "-name-unsafe",
-                        quoted(name) + "は PIC・DRA の中の一つのファイル名ではありません"));
+                        bracketed(name) + "は PIC・DRA の中の一つのファイル名ではありません"));
     else if (!followsFileNameRule(name, letter) || !formatAllowed)
         found.push_back(
-            makeFinding(rule + "-name-rule", quoted(name) + "は " + std::string(1, letter) +
+            makeFinding(rule + "-name-rule", bracketed(name) + "は " + std::string(1, letter) +
                                                  "＋数字7桁＋大文字の拡張子（" + letter +
                                                  "0000001.JPG など）ではありません"));
     else

@@ -6,6 +6,12 @@ bool isPositiveNumber(std::string_view text) {
     return isAllDigits(text) && text.find_first_not_of('0') != std::string_view::npos;
 }
 
+bool numberAbove(std::string_view a, std::string_view b) {
+    a.remove_prefix(a.find_first_not_of('0'));
+    b.remove_prefix(b.find_first_not_of('0'));
+    return a.size() != b.size() ? a.size() > b.size() : a > b;
+}
+
 bool followsFileNameRule(std::string_view name, char prefix) {
     const std::size_t dot = name.rfind('.');
     if (dot != 8 || name.size() < 10 || name[0] != prefix || !isAllDigits(name.substr(1, 7)))

@@ -9,6 +9,8 @@
 
 // A positive integer in half-width digits ("0012" is 12).
 bool isPositiveNumber(std::string_view text);
+// Whether positive number a (as isPositiveNumber takes it) is above b, whatever their length.
+bool numberAbove(std::string_view a, std::string_view b);
 // prefix, seven digits, a dot and an extension of one to three upper-case letters:
 // P0000001.JPG.
 bool followsFileNameRule(std::string_view name, char prefix);

@@ -69,7 +69,7 @@ DeliveryRead readDelivery(const std::string& path, const PhotoXmlLoader& load,
         completeConstructionInfo(delivery.data, *indexPath, *index);
         delivery.mediumNumber = index->label.mediumNumber;
         delivery.indexStandard = index->appliedStandard;
-        delivery.mediumCount = index->mediumCount;
+        delivery.mediumCount = index->label.mediumCount;
         delivery.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
     }
     return read;

@@ -47,6 +47,18 @@ std::optional<std::string> DiscSearch::find(const std::string& path,
     return std::nullopt;
 }
 
+std::vector<DiscSearch::Disc> DiscSearch::discsOfDelivery() const {
+    std::vector<Disc> discs{{root, label}};
+    for (const std::string& mountPoint : mountPoints()) {
+        if (normalFolder(mountPoint) == root)
+            continue;
+        const auto other = labelOf(mountPoint);
+        if (other && other->sameConstruction(label))
+            discs.push_back({mountPoint, *other});
+    }
+    return discs;
+}
+
 std::optional<DiscLabel> DiscSearch::labelOf(const std::string& mountPoint) const {
     const auto index = findIndexAtRoot(mountPoint);
     if (!index)

@@ -33,6 +33,15 @@ public:
     // relative to the disc, for a lookup that ignores case. Nothing when no such disc is in.
     std::optional<std::string> find(const std::string& path, const std::string& medium) const;
 
+    // A disc of this delivery: the folder it is mounted on, and its label.
+    struct Disc {
+        std::string mountPoint;
+        DiscLabel label;
+    };
+    // The open delivery's disc first, then every other mounted disc that names the same
+    // construction, by their mount folders.
+    std::vector<Disc> discsOfDelivery() const;
+
 private:
     DiscSearch(std::string root, DiscLabel label, MountPoints mountPoints);
     std::optional<DiscLabel> labelOf(const std::string& mountPoint) const;

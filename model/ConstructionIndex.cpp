@@ -94,10 +94,10 @@ std::optional<DiscIndex> discIndexFrom(const Parse& parse) {
         return std::nullopt;
     ConstructionInfo& info = handler->info;
     DiscIndex index{{info.slots[ConstructionSlot::ConstructionNumber],
-                     info.slots[ConstructionSlot::ConstructionName], handler->mediumNumber},
+                     info.slots[ConstructionSlot::ConstructionName], handler->mediumNumber,
+                     handler->mediumCount},
                     std::nullopt,
                     handler->appliedStandard,
-                    handler->mediumCount,
                     handler->photoFolder,
                     prolog};
     const bool classified = !info.slots[ConstructionSlot::OrdererMajor].empty() ||

@@ -18,11 +18,12 @@
 std::optional<ConstructionInfo> readConstructionIndex(const std::string& path);
 
 // What tells the discs of one delivery from the discs of another: the construction's number
-// and name, and which of its discs this is.
+// and name, and which of its discs this is, of how many.
 struct DiscLabel {
     std::string constructionNumber;
     std::string constructionName;
     std::string mediumNumber;
+    std::string mediumCount; // メディア総枚数
 
     bool sameConstruction(const DiscLabel& other) const {
         return constructionNumber == other.constructionNumber &&
@@ -39,9 +40,8 @@ struct DiscIndex {
     DiscLabel label;
     std::optional<ConstructionInfo> info;
     // What the check judges of the disc: its 適用要領基準 (by which it also tells the edition),
-    // メディア総枚数, 写真フォルダ名, and its encoding and DOCTYPE.
+    // 写真フォルダ名, and its encoding and DOCTYPE.
     std::string appliedStandard;
-    std::string mediumCount;
     std::string photoFolder;
     XmlProlog prolog;
 };
