@@ -1,8 +1,12 @@
 #include "check/DeliveryCheck.h"
 
 #include "check/DeliveryRules.h"
+#include "check/DiscRules.h"
 #include "check/FileRules.h"
 #include "check/FolderRules.h"
+#include "check/IndexRules.h"
+#include "check/MetadataRules.h"
+#include "check/PhotoReuse.h"
 #include "check/RecordRules.h"
 #include "check/RuleTable.h"
 #include "check/TextRules.h"
@@ -69,10 +73,15 @@ Findings findingsOfFile(const FileJob& job, const FileFacts& facts, const CheckI
                         const PhotoRecord& photo, const EditionRules& edition) {
     const bool drawing = job.drawing != -1;
     const std::string prefix = drawing ? "drawing" : "file";
-    if (facts.exists)
-        return fileFindings(facts, job.name, prefix,
-                            drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate],
-                            edition.photoFormats);
+    if (facts.exists && drawing)
+        return fileFindings(facts, job.name, prefix, nullptr, edition.photoFormats);
+    if (facts.exists) {
+        Findings found = fileFindings(facts, job.name, prefix, &photo.slots[PhotoSlot::ShotDate],
+                                      edition.photoFormats);
+        const Findings hints = metadataFindings(facts, photo);
+        found.insert(found.end(), hints.begin(), hints.end());
+        return found;
+    }
     if (job.medium == input.thisMedium)
         return {makeFinding(prefix + "-missing",
                             "この媒体（メディア番号 " + input.thisMedium + "）にありません")};
@@ -132,6 +141,35 @@ Finding damagedFileFinding(const ReadError& error) {
 WorksPeriod worksPeriodOf(const PhotoDataSet& data) {
     const auto& slots = data.constructionInfo.slots;
     return {slots[ConstructionSlot::PeriodStart], slots[ConstructionSlot::PeriodEnd]};
+}
+
+// The photos' own files that were read, for the search of pictures used twice.
+std::vector<ProbedPhoto> probedPhotos(const std::vector<FileJob>& jobs,
+                                      const std::vector<FileFacts>& facts,
+                                      const PhotoList& photos) {
+    std::vector<ProbedPhoto> probed;
+    for (std::size_t job = 0; job < jobs.size(); ++job) {
+        if (jobs[job].drawing == -1 && facts[job].exists)
+            probed.push_back(
+                {jobs[job].position,
+                 photos[std::size_t(jobs[job].position)].slots[PhotoSlot::SerialNumber],
+                 jobs[job].name, &facts[job]});
+    }
+    return probed;
+}
+
+// Once for the delivery: how many photos carry the electronic blackboard's data. Its
+// tamper-check value needs a certified tool; this check does not claim to have verified it.
+Findings blackboardPresence(const std::vector<ProbedPhoto>& photos) {
+    const auto carrying = std::count_if(photos.begin(), photos.end(), [](const ProbedPhoto& p) {
+        return !p.facts->blackboard.empty() || p.facts->blackboardTamperValue;
+    });
+    if (carrying == 0)
+        return {};
+    return {makeFinding("blackboard-present",
+                        std::to_string(carrying) +
+                            " 枚の写真が電子黒板の情報を持っています。改ざん検知値はここでは"
+                            "検証していません（検証には認定された確認ツールが必要です）")};
 }
 
 void placeOnPhoto(Findings& findings, const PhotoRecord& photo, int position) {
@@ -196,10 +234,17 @@ CheckResult checkDelivery(const CheckInput& input, const FileProbe& probe, Check
             perPhoto[std::size_t(jobs[job].position)].end(), found.begin(), found.end());
     }
 
+    const std::vector<ProbedPhoto> probed = probedPhotos(jobs, facts, photos);
+    if (result.complete) {
+        for (auto& [position, finding] : reusedPhotoFindings(probed))
+            perPhoto[std::size_t(position)].push_back(std::move(finding));
+    }
+
     if (input.data.readError)
         result.findings.push_back(damagedFileFinding(*input.data.readError));
-    const Findings folders = folderFindings(input);
-    result.findings.insert(result.findings.end(), folders.begin(), folders.end());
+    for (const Findings& disc : {indexFindings(input), discFindings(input), folderFindings(input),
+                                 blackboardPresence(probed)})
+        result.findings.insert(result.findings.end(), disc.begin(), disc.end());
     for (std::size_t position = 0; position < photos.size(); ++position) {
         placeOnPhoto(perPhoto[position], photos[position], int(position));
         result.findings.insert(result.findings.end(), perPhoto[position].begin(),

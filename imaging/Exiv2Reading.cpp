@@ -71,3 +71,8 @@ std::optional<std::string> exifDay(const std::string& exifDate) {
         return std::nullopt;
     return day;
 }
+
+std::string exifText(const Exiv2::ExifData& exif, const char* key) {
+    const auto found = exif.findKey(Exiv2::ExifKey(key));
+    return found == exif.end() ? std::string() : found->toString();
+}

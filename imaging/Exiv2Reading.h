@@ -7,8 +7,9 @@
 class QByteArray;
 
 namespace Exiv2 {
+class ExifData;
 class Image;
-}
+} // namespace Exiv2
 
 // Sets Exiv2 up, once in the process; before threads use it.
 void prepareExiv2();
@@ -22,3 +23,6 @@ std::unique_ptr<Exiv2::Image> jpegMetadataOf(const QByteArray& bytes);
 
 // The day of an EXIF date "CCYY:MM:DD HH:MM:SS", written CCYY-MM-DD.
 std::optional<std::string> exifDay(const std::string& exifDate);
+
+// The value of the EXIF tag key ("Exif.Image.Make") as written; empty without one.
+std::string exifText(const Exiv2::ExifData& exif, const char* key);

@@ -12,6 +12,8 @@
 #include "imaging/ImageDecoder.h"
 #include "imaging/JpegMetadata.h"
 #include "imaging/OpticalDiscLock.h"
+#include "imaging/PhotoMetadata.h"
+#include "imaging/PictureFingerprint.h"
 #include "media/MediaLookup.h"
 
 namespace {
@@ -36,14 +38,36 @@ QByteArray readWhole(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+int exifNumber(const Exiv2::ExifData& exif, const char* key) {
+    const auto found = exif.findKey(Exiv2::ExifKey(key));
+    return found == exif.end() || found->count() == 0 ? 0 : int(found->toLong());
+}
+
+// Orientations 5 to 8 turn the stored picture a quarter.
+bool sidewaysOrientation(int orientation) {
+    return orientation >= 5 && orientation <= 8;
+}
+
+MakingFacts makingFactsOf(const Exiv2::ExifData& exif) {
+    return {exifText(exif, "Exif.Image.Software"),
+            exifText(exif, "Exif.Image.DateTime"),
+            exifText(exif, "Exif.Photo.DateTimeOriginal"),
+            exifNumber(exif, "Exif.Photo.PixelXDimension"),
+            exifNumber(exif, "Exif.Photo.PixelYDimension"),
+            sidewaysOrientation(exifNumber(exif, "Exif.Image.Orientation"))};
+}
+
 } // namespace
 
-std::optional<std::string> exifShotDateIn(const Exiv2::Image* image) {
+void addMetadataFacts(const Exiv2::Image* image, FileFacts& facts) {
     if (!image)
-        return std::nullopt;
-    const Exiv2::ExifData& exif = image->exifData();
-    const auto date = exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
-    return date == exif.end() ? std::nullopt : exifDay(date->toString());
+        return;
+    PhotoMetadata metadata = photoMetadataOf(image);
+    facts.exifDate = metadata.shotDay;
+    facts.making = makingFactsOf(image->exifData());
+    for (MetadataItem& item : metadata.blackboard)
+        facts.blackboard.emplace_back(std::move(item.label), std::move(item.value));
+    facts.blackboardTamperValue = metadata.tamperCheckValue;
 }
 
 MediaFileProbe::MediaFileProbe() {
@@ -67,15 +91,16 @@ FileFacts MediaFileProbe::probe(const MediaFile& asked) const {
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
     // The smallest scale: a JPEG decoder reduces eightfold while it decodes.
-    const auto decoded = decodeImage(file, QSize(1, 1));
+    const auto decoded = decodeImage(file, QSize(fingerprintBox, fingerprintBox));
     facts.decodable = decoded.has_value();
     if (decoded) {
         facts.width = decoded->uprightSize.width();
         facts.height = decoded->uprightSize.height();
     }
+    facts.fingerprint = pictureFingerprint(bytes, decoded ? decoded->image : QImage());
     if (facts.format == FileFormat::Jpeg) {
         facts.truncated = isCutShortJpeg(file);
-        facts.exifDate = exifShotDateIn(jpegMetadataOf(bytes).get());
+        addMetadataFacts(jpegMetadataOf(bytes).get(), facts);
     }
     return facts;
 }

@@ -63,11 +63,6 @@ std::string labelOf(std::string_view name, std::span<const Label> labels) {
     return std::string(found == labels.end() ? name : found->label);
 }
 
-std::string exifText(const Exiv2::ExifData& exif, const char* key) {
-    const auto found = exif.findKey(Exiv2::ExifKey(key));
-    return found == exif.end() ? std::string() : found->toString();
-}
-
 // "28/10" → "F2.8".
 std::string apertureText(const std::string& rational) {
     const auto slash = rational.find('/');
@@ -163,12 +158,15 @@ void addBlackboard(const Exiv2::XmpData& xmp, PhotoMetadata& metadata) {
 
 } // namespace
 
-PhotoMetadata readPhotoMetadata(const std::string& path) {
+PhotoMetadata photoMetadataOf(const Exiv2::Image* image) {
     PhotoMetadata metadata;
-    const auto image = readJpegMetadata(path);
     if (!image)
         return metadata;
     addExif(image->exifData(), metadata);
     addBlackboard(image->xmpData(), metadata);
     return metadata;
+}
+
+PhotoMetadata readPhotoMetadata(const std::string& path) {
+    return photoMetadataOf(readJpegMetadata(path).get());
 }

@@ -23,6 +23,13 @@ struct PhotoMetadata {
     bool tamperCheckValue = false;
 };
 
+namespace Exiv2 {
+class Image;
+}
+
+// What the EXIF and XMP Exiv2 has read of a JPEG say; nothing for no metadata (beyond the limit
+// or unreadable).
+PhotoMetadata photoMetadataOf(const Exiv2::Image* image);
 // Reads the EXIF and XMP of the JPEG at path; nothing for another format, or when the
 // metadata is beyond the limit or cannot be read.
 PhotoMetadata readPhotoMetadata(const std::string& path);

@@ -1,6 +1,7 @@
 #include "model/TextForms.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -35,4 +36,24 @@ bool isRealDate(std::string_view text) {
     const int m = number(month);
     const int d = number(day);
     return number(year) > 0 && m >= 1 && m <= 12 && d >= 1 && d <= daysInMonth(number(year), m);
+}
+
+std::optional<long long> exifMoment(std::string_view text) {
+    if (text.size() < 19 || text[4] != ':' || text[7] != ':' || text[10] != ' ' ||
+        text[13] != ':' || text[16] != ':')
+        return std::nullopt;
+    std::string date(text.substr(0, 10));
+    date[4] = date[7] = '-';
+    const std::string_view hours = text.substr(11, 2), minutes = text.substr(14, 2),
+                           seconds = text.substr(17, 2);
+    if (!isRealDate(date) || !isAllDigits(hours) || !isAllDigits(minutes) || !isAllDigits(seconds))
+        return std::nullopt;
+    // Days from civil: whole years of 365 days and their leap days, then the months passed.
+    const int year = number(date.substr(0, 4));
+    const int month = number(date.substr(5, 2));
+    long long days = 365LL * year + (year - 1) / 4 - (year - 1) / 100 + (year - 1) / 400;
+    for (int passed = 1; passed < month; ++passed)
+        days += daysInMonth(year, passed);
+    days += number(date.substr(8, 2));
+    return ((days * 24 + number(hours)) * 60 + number(minutes)) * 60 + number(seconds);
 }

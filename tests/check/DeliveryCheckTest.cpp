@@ -10,60 +10,10 @@
 #include "check/Edition.h"
 #include "check/FindingFormats.h"
 #include "check/RuleTable.h"
+#include "tests/check/CheckFixtures.h"
 #include "tests/support/ScratchFiles.h"
 
 namespace {
-
-// Facts by file name; a file not listed is a sound 1280 × 960 JPEG taken on 2024-05-10.
-class FakeProbe : public FileProbe {
-public:
-    std::map<std::string, FileFacts> facts;
-
-    FileFacts probe(const MediaFile& file) const override {
-        const auto found = facts.find(file.path.substr(file.path.rfind('/') + 1));
-        return found != facts.end() ? found->second : soundFile();
-    }
-    static FileFacts soundFile() {
-        return {true, "", FileFormat::Jpeg, 1280, 960, true, false, "2024-05-10"};
-    }
-};
-
-std::unique_ptr<PhotoRecord> soundPhoto(int serial) {
-    auto photo = std::make_unique<PhotoRecord>();
-    const std::string number = std::to_string(serial);
-    photo->slots[PhotoSlot::SerialNumber] = number;
-    photo->slots[PhotoSlot::FileName] = "P" + std::string(7 - number.size(), '0') + number + ".JPG";
-    photo->slots[PhotoSlot::MediaNumber] = "1";
-    photo->slots[PhotoSlot::MajorCategory] = "工事";
-    photo->slots[PhotoSlot::PhotoCategory] = "施工状況写真";
-    photo->slots[PhotoSlot::WorkType] = "道路土工";
-    photo->slots[PhotoSlot::Title] = "掘削状況";
-    photo->slots[PhotoSlot::ShotDate] = "2024-05-10";
-    photo->slots[PhotoSlot::Representative] = "0";
-    photo->slots[PhotoSlot::SubmissionFrequency] = "0";
-    return photo;
-}
-
-// A delivery of R5.3 as it should be, without photos.
-PhotoDataSet soundDelivery() {
-    PhotoDataSet data;
-    data.prolog = {"Shift_JIS", true, "PHOTO05.DTD", "05"};
-    data.basicInfo[BasicSlot::PhotoFolderName] = "PHOTO/PIC";
-    data.basicInfo[BasicSlot::AppliedStandard] = "土木202303-01";
-    return data;
-}
-
-CheckInput inputFor(const PhotoDataSet& data, const std::string& folder = "/nowhere/",
-                    const EditionRules* edition = nullptr) {
-    return {data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}, "", "", "2", edition};
-}
-
-// The findings but the line that names the edition, which every check begins with.
-std::vector<Finding> findingsOf(const CheckResult& result) {
-    std::vector<Finding> findings = result.findings;
-    std::erase_if(findings, [](const Finding& f) { return f.ruleId == "edition"; });
-    return findings;
-}
 
 // A delivery of two sound photos, the second changed by change; the rule ids found, once
 // each, in order.
@@ -185,6 +135,39 @@ TEST(DeliveryCheck, EachFaultIsFoundByItsRuleAndNothingElse) {
         {"VGA", facts([](FileFacts& f) { f.width = 640, f.height = 480; }), {"pixels-range"}},
         {"about a million", facts([](FileFacts& f) { f.width = 1152, f.height = 864; }), {}},
         {"about three million", facts([](FileFacts& f) { f.width = 2048, f.height = 1536; }), {}},
+        {"saved by Photoshop",
+         facts([](FileFacts& f) { f.making.software = "Adobe Photoshop CC 2019 (Windows)"; }),
+         {"edit-software"}},
+        {"camera firmware", facts([](FileFacts& f) { f.making.software = "Ver.1.02"; }), {}},
+        {"recorded larger",
+         facts([](FileFacts& f) { f.making.recordedWidth = 4000, f.making.recordedHeight = 3000; }),
+         {"edit-resized"}},
+        {"recorded on its side, turned upright",
+         facts([](FileFacts& f) {
+             f.making.recordedWidth = 960, f.making.recordedHeight = 1280;
+             f.making.quarterTurned = true;
+         }),
+         {}},
+        {"changed in the evening",
+         facts([](FileFacts& f) {
+             f.making.taken = "2024:05:10 10:00:00", f.making.changed = "2024:05:10 18:00:00";
+         }),
+         {"edit-modified"}},
+        {"changed within the minute",
+         facts([](FileFacts& f) {
+             f.making.taken = "2024:05:10 10:00:00", f.making.changed = "2024:05:10 10:01:00";
+         }),
+         {}},
+        {"blackboard of another work type",
+         facts([](FileFacts& f) {
+             f.blackboard = {{"工種", "舗装工"}, {"種別", "表層工"}};
+         }),
+         {"blackboard-present", "blackboard-mismatch"}},
+        {"blackboard agrees, its date with a time",
+         facts([](FileFacts& f) {
+             f.blackboard = {{"工種", "道路土工"}, {"撮影日", "2024/05/10 9:30"}};
+         }),
+         {"blackboard-present"}},
         {"drawing name",
          [](PhotoRecord& photo, FakeProbe&) {
              photo.drawings.emplace_back();
@@ -296,61 +279,6 @@ TEST(DeliveryCheck, ACancelledCheckProbesNoFurtherAndSaysItIsIncomplete) {
     EXPECT_EQ(progress.filesDone, 1u);
     EXPECT_EQ(progress.filesTotal, 5u);
     EXPECT_TRUE(findingsOf(result).empty()); // no half-made file findings
-}
-
-// Rule and path of each finding, in order.
-std::vector<std::pair<std::string, std::string>> rulesAndPaths(const std::vector<Finding>& found) {
-    std::vector<std::pair<std::string, std::string>> pairs;
-    for (const Finding& finding : found)
-        pairs.emplace_back(finding.ruleId, finding.fileName);
-    return pairs;
-}
-
-TEST(DeliveryCheck, TheFolderWalkFindsWhatTheStandardDoesNotLayOut) {
-    for (const char* file :
-         {"INDEX_C.XML", "PHOTO/PHOTO.XML", "PHOTO/PHOTO05.DTD", "PHOTO/PHOTO05.XSL",
-          "PHOTO/PIC/P0000001.JPG", "PHOTO/DRA/D0000001.JPG"})
-        writeScratchFile(file, "x");
-    PhotoDataSet data = soundDelivery();
-    data.basicInfo[BasicSlot::DrawingFolderName] = "PHOTO/DRA";
-    auto photo = soundPhoto(1);
-    photo->drawings.emplace_back();
-    photo->drawings.back().slots[DrawingSlot::DrawingFileName] = "D0000001.JPG";
-    photo->drawings.back().slots[DrawingSlot::DrawingTitle] = "位置図";
-    data.photos.adopt(std::move(photo));
-    const std::string disc = scratchFolder().string() + "/";
-    const auto check = [&] {
-        CheckProgress progress;
-        return rulesAndPaths(
-            findingsOf(checkDelivery(inputFor(data, disc + "PHOTO/"), FakeProbe(), progress)));
-    };
-    using Pairs = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(check(), Pairs{});
-
-    std::filesystem::remove(disc + "INDEX_C.XML");
-    for (const char* file : {"PHOTO/PIC/Thumbs.db", "PHOTO/PIC/SUB/P0000009.JPG", "PHOTO/PHOTO.BAK",
-                             "PHOTO/._PHOTO.XML", "PHOTO/DRA/D0000002.JPG"})
-        writeScratchFile(file, "x");
-    const Pairs found = check();
-    const Pairs expected{
-        {"index-missing", "INDEX_C.XML"}, {"stray-file", "PIC/SUB/"},
-        {"stray-file", "PIC/Thumbs.db"},  {"stray-file", "PHOTO.BAK"},
-        {"stray-file", "._PHOTO.XML"},    {"drawing-unlisted", "DRA/D0000002.JPG"}};
-    EXPECT_EQ(std::set(found.begin(), found.end()), std::set(expected.begin(), expected.end()));
-    EXPECT_EQ(found.front().first, "index-missing"); // the delivery's own come before the photos'
-
-    // PIC in lower case: an error where the medium keeps the case, unknowable where it maps it.
-    std::filesystem::rename(disc + "PHOTO/PIC", disc + "PHOTO/pic");
-    std::filesystem::remove_all(disc + "PHOTO/pic/SUB");
-    std::filesystem::remove(disc + "PHOTO/pic/Thumbs.db");
-    EXPECT_EQ(check()[1], (std::pair<std::string, std::string>{"folder-name-case", "pic"}));
-    CheckInput mapped = inputFor(data, disc + "PHOTO/");
-    mapped.namesMapped = true;
-    CheckProgress progress;
-    const auto onDisc = findingsOf(checkDelivery(mapped, FakeProbe(), progress));
-    ASSERT_GE(onDisc.size(), 2u);
-    EXPECT_EQ(onDisc[1].ruleId, "folder-name-case");
-    EXPECT_EQ(onDisc[1].level, Level::Info);
 }
 
 TEST(DeliveryCheck, AfterADamagedFileTheFilesItsLostRecordsMayNameAreOneLine) {

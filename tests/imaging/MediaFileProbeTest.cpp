@@ -3,6 +3,7 @@
 #include "imaging/PhotoMetadata.h"
 
 #include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -95,4 +96,34 @@ TEST(PhotoMetadata, ReadsTheCameraAndTheElectronicBlackboard) {
     EXPECT_EQ(value(metadata.blackboard, "実測値 1"), "1514");
     EXPECT_EQ(metadata.blackboard.size(), 8u); // the measurement's containers are no items
     EXPECT_FALSE(metadata.tamperCheckValue);
+}
+
+TEST(MediaFileProbe, TellsHowAPhotoWasMadeAndWhatItShows) {
+    const auto write = [](const std::string& name, int serial) {
+        const QString path = QString::fromStdString(scratch(name));
+        std::filesystem::create_directories(scratchFolder() / "PIC");
+        return writeSamplePhoto(path, serial, "掘削状況", QSize(1280, 960)) &&
+               writeCameraMetadata(path.toStdString(), "2024-05-10", sampleBlackboard(serial));
+    };
+    ASSERT_TRUE(write("PIC/P0000001.JPG", 1) && write("PIC/P0000002.JPG", 2));
+    const QImage picture(QString::fromStdString(scratch("PIC/P0000001.JPG")));
+    ASSERT_TRUE(picture.scaled(1152, 864, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                    .save(QString::fromStdString(scratch("PIC/P0000003.JPG")), "JPEG", 70));
+
+    const MediaFileProbe probe;
+    const FileFacts photo = probe.probe(scratch("PIC/P0000001.JPG"));
+    EXPECT_EQ(photo.making.software, "Sample Camera Firmware 1.00");
+    EXPECT_EQ(photo.making.taken, "2024:05:10 10:00:00");
+    EXPECT_EQ(photo.making.recordedWidth * photo.making.recordedHeight, 1280 * 960);
+    EXPECT_NE(std::find(photo.blackboard.begin(), photo.blackboard.end(),
+                        std::pair<std::string, std::string>("工種", "掘削工")),
+              photo.blackboard.end());
+    const auto apart = [&](const char* name) {
+        return std::popcount(photo.fingerprint.looks ^
+                             probe.probe(scratch(name)).fingerprint.looks);
+    };
+    EXPECT_LE(apart("PIC/P0000003.JPG"), 2); // the same picture, smaller and re-compressed
+    EXPECT_GE(apart("PIC/P0000002.JPG"), 8); // another scene
+    EXPECT_NE(photo.fingerprint.contentDigest,
+              probe.probe(scratch("PIC/P0000003.JPG")).fingerprint.contentDigest);
 }

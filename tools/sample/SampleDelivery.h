@@ -20,6 +20,12 @@ enum class FilePlant {
     NoExif,      // a JPEG without DateTimeOriginal
     OtherExif,   // a JPEG whose DateTimeOriginal is another day
     FewPixels,   // 640 × 480
+    // Saved by an image editor: its Software, a size other than the one recorded, a change
+    // hours after the shot.
+    EditorSoftware,
+    EditorResized,
+    EditorChanged,
+    OtherBlackboard, // the electronic blackboard names another 工種
 };
 
 struct SampleDrawing {
@@ -42,6 +48,8 @@ struct SamplePhoto {
     std::string submissionFrequency; // 提出頻度写真; left out when empty
     std::vector<SampleDrawing> drawings;
     FilePlant file = FilePlant::Sound;
+    // The photo of this file name (written before it) re-saved smaller, its EXIF kept.
+    std::string resavedFrom;
 };
 
 // What a delivery is made for: the viewer's tests (every oddity real deliveries show, among

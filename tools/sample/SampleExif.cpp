@@ -1,6 +1,7 @@
 #include "tools/sample/SampleExif.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 
 #include <exiv2/exiv2.hpp>
@@ -11,10 +12,18 @@ constexpr const char* photoInfoNamespace = "http://dcpadv.org/schema/3.0/photoin
 constexpr const char* measurementNamespace = "http://dcpadv.org/schema/3.0/measurement";
 constexpr const char* itemNamespace = "http://dcpadv.org/schema/3.0/measurementitem";
 
-std::string exifDateOf(const std::string& isoDate) {
-    std::string exifDate = isoDate + " 10:00:00";
+std::string exifDateOf(const std::string& isoDate, int secondOfDay = 10 * 3600) {
+    char time[16];
+    std::snprintf(time, sizeof time, " %02d:%02d:%02d", secondOfDay / 3600 % 24,
+                  secondOfDay / 60 % 60, secondOfDay % 60);
+    std::string exifDate = isoDate + time;
     std::replace(exifDate.begin(), exifDate.begin() + 10, '-', ':');
     return exifDate;
+}
+
+void setPixelSize(Exiv2::Image& image, long width, long height) {
+    image.exifData()["Exif.Photo.PixelXDimension"] = uint32_t(width);
+    image.exifData()["Exif.Photo.PixelYDimension"] = uint32_t(height);
 }
 
 void addXmpContainer(Exiv2::XmpData& xmp, const std::string& key, bool sequence) {
@@ -31,8 +40,10 @@ void addBlackboard(Exiv2::XmpData& xmp, const SampleBlackboard& board) {
     Exiv2::XmpProperties::registerNs(measurementNamespace, "measurement");
     Exiv2::XmpProperties::registerNs(itemNamespace, "item");
     xmp["Xmp.photo.ConstructionName"] = board.constructionName;
-    xmp["Xmp.photo.ConstructionType"] = board.workType;
-    xmp["Xmp.photo.ShootingSpot"] = board.station;
+    if (!board.workType.empty())
+        xmp["Xmp.photo.ConstructionType"] = board.workType;
+    if (!board.station.empty())
+        xmp["Xmp.photo.ShootingSpot"] = board.station;
     addXmpContainer(xmp, "Xmp.photo.Measurements", false);
     xmp["Xmp.photo.Measurements/measurement:Classification"] = "出来形";
     const std::string items = "Xmp.photo.Measurements/measurement:MeasurementItems";
@@ -70,7 +81,8 @@ SampleBlackboard sampleBlackboard(int serialNumber) {
 }
 
 bool writeCameraMetadata(const std::string& path, const std::string& isoDate,
-                         const SampleBlackboard& board, const std::string& thumbnail) {
+                         const SampleBlackboard& board, const std::string& thumbnail,
+                         int secondOfDay) {
     return changeMetadata(path, [&](Exiv2::Image& image) {
         if (!thumbnail.empty()) {
             Exiv2::ExifThumb(image.exifData())
@@ -80,10 +92,39 @@ bool writeCameraMetadata(const std::string& path, const std::string& isoDate,
         Exiv2::ExifData& exif = image.exifData();
         exif["Exif.Image.Make"] = "TESSEL";
         exif["Exif.Image.Model"] = "Sample Camera";
-        exif["Exif.Photo.DateTimeOriginal"] = exifDateOf(isoDate);
+        exif["Exif.Image.Software"] = "Sample Camera Firmware 1.00";
+        exif["Exif.Photo.DateTimeOriginal"] = exifDateOf(isoDate, secondOfDay);
+        exif["Exif.Image.DateTime"] = exifDateOf(isoDate, secondOfDay);
+        setPixelSize(image, image.pixelWidth(), image.pixelHeight());
         exif["Exif.Photo.ExposureTime"] = Exiv2::URational(1, 250);
         exif["Exif.Photo.FNumber"] = Exiv2::URational(56, 10);
         exif["Exif.Photo.ISOSpeedRatings"] = uint16_t(100);
         addBlackboard(image.xmpData(), board);
     });
+}
+
+bool writeEditorTrace(const std::string& path, EditorTrace trace) {
+    return changeMetadata(path, [&](Exiv2::Image& image) {
+        Exiv2::ExifData& exif = image.exifData();
+        if (trace == EditorTrace::Software)
+            exif["Exif.Image.Software"] = "Adobe Photoshop 25.0 (Windows)";
+        else if (trace == EditorTrace::Size)
+            setPixelSize(image, image.pixelWidth() * 2, image.pixelHeight() * 2);
+        else
+            exif["Exif.Image.DateTime"] =
+                exif["Exif.Photo.DateTimeOriginal"].toString().substr(0, 10) + " 21:30:00";
+    });
+}
+
+bool copyExif(const std::string& from, const std::string& to) {
+    try {
+        auto source = Exiv2::ImageFactory::open(from);
+        source->readMetadata();
+        return changeMetadata(to, [&](Exiv2::Image& image) {
+            image.setExifData(source->exifData());
+            setPixelSize(image, image.pixelWidth(), image.pixelHeight());
+        });
+    } catch (const std::exception&) {
+        return false;
+    }
 }

@@ -18,7 +18,18 @@ struct SampleBlackboard {
 SampleBlackboard sampleBlackboard(int serialNumber);
 
 // Writes what a camera with an electronic blackboard stores in the JPEG at path: EXIF (make,
-// model, DateTimeOriginal on isoDate, exposure, the thumbnail's JPEG bytes unless empty) and
-// the blackboard's items as XMP.
+// model, firmware, its pixel size, DateTimeOriginal and DateTime on isoDate at secondOfDay,
+// exposure, the thumbnail's JPEG bytes unless empty) and the blackboard's items (those not
+// empty) as XMP.
 bool writeCameraMetadata(const std::string& path, const std::string& isoDate,
-                         const SampleBlackboard& board, const std::string& thumbnail = {});
+                         const SampleBlackboard& board, const std::string& thumbnail = {},
+                         int secondOfDay = 10 * 3600);
+
+// What an image editor leaves in the EXIF of the JPEG at path: its name as Software, or a
+// recorded size twice the real one, or a last change late in the evening of the shot.
+enum class EditorTrace { Software, Size, ChangeTime };
+bool writeEditorTrace(const std::string& path, EditorTrace trace);
+
+// Copies the EXIF of the JPEG at from into the one at to, with to's own pixel size, as an
+// editor that re-saves a photo does.
+bool copyExif(const std::string& from, const std::string& to);

@@ -78,6 +78,20 @@ const std::vector<Flaw>& flaws() {
         {"char-fullwidth-alnum",
          [](SamplePhoto& p, const SamplePhoto&) { p.shotLocation = "Ｎｏ．１"; }},
         {"text-too-long", [](SamplePhoto& p, const SamplePhoto&) { p.title.assign(130 * 3, 'x'); }},
+        {"edit-software", file(FilePlant::EditorSoftware)},
+        {"edit-resized", file(FilePlant::EditorResized)},
+        {"edit-modified", file(FilePlant::EditorChanged)},
+        {"blackboard-mismatch",
+         [](SamplePhoto& p, const SamplePhoto&) {
+             p.levels = {"工事", "施工状況写真", "道路土工", "掘削工", "土砂掘削"};
+             p.submissionFrequency = "1";
+             p.file = FilePlant::OtherBlackboard;
+         }},
+        {"photo-reused",
+         [](SamplePhoto& p, const SamplePhoto& first) {
+             p.resavedFrom = first.fileName;
+             p.shotDate = first.shotDate;
+         }},
     };
     return table;
 }
@@ -110,6 +124,11 @@ std::string withDeliveryFaults(std::string xml) {
                 "    <工期開始日>2024-04-01</工期開始日>\r\n"
                 "    <工期終了日>2025-03-31</工期終了日>\r\n  </工事情報>\r\n");
     return xml;
+}
+
+std::string withIndexFault(std::string indexXml) {
+    replaceOnce(indexXml, "<メディア総枚数>2<", "<メディア総枚数>二<");
+    return indexXml;
 }
 
 const std::vector<PlantedFault>& deliveryFaults() {

@@ -25,6 +25,9 @@ struct StrayFile {
 const std::vector<StrayFile>& strayFiles();
 // A flawed delivery's DRA is named in lower case, after its files are written.
 inline const PlantedFault lowerCaseFolder{"folder-name-case", "dra"};
+// A flawed delivery's INDEX_C.XML writes メディア総枚数 in kanji.
+inline const PlantedFault damagedIndexItem{"index-item", "INDEX_C.XML"};
+std::string withIndexFault(std::string indexXml);
 // A flawed delivery's photo XML file also stops before its end.
 inline const PlantedFault cutShortXml{"xml-damaged", ""};
 

@@ -50,6 +50,25 @@ void addTexture(QImage& image, int seed) {
     }
 }
 
+// What the camera sees: a few blocks of lighter and darker ground, laid out by scene, so that
+// photos of other scenes differ in their looks as real ones do.
+void drawScene(QPainter& painter, const QRect& photo, const QColor& ground, int scene) {
+    std::uint32_t state = 0x2545F491u * static_cast<std::uint32_t>(scene + 1);
+    const auto next = [&state](int below) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return static_cast<int>(state % static_cast<std::uint32_t>(below));
+    };
+    for (int block = 0; block < 12; ++block) {
+        const int width = photo.width() / 6 + next(photo.width() / 3);
+        const int height = photo.height() / 6 + next(photo.height() / 3);
+        const QRect area(next(photo.width() - width), next(photo.height() - height), width, height);
+        painter.fillRect(area,
+                         next(2) ? ground.lighter(130 + next(40)) : ground.darker(130 + next(40)));
+    }
+}
+
 // A site blackboard in the lower left, an eighth of the photo wide, as real photos carry it: its
 // lines are what an inspector zooms in to read.
 void drawBlackboard(QPainter& painter, const QRect& photo, int serialNumber) {
@@ -78,10 +97,15 @@ void drawBlackboard(QPainter& painter, const QRect& photo, int serialNumber) {
 bool writeSamplePhoto(const QString& path, int serialNumber, const QString& title, QSize size,
                       PhotoContent content) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv(serialNumber * 37 % 360, 90, 200));
-    if (content == PhotoContent::Textured)
-        addTexture(image, serialNumber);
+    const QColor ground = QColor::fromHsv(serialNumber * 37 % 360, 90, 200);
+    image.fill(ground);
     QPainter painter(&image);
+    drawScene(painter, image.rect(), ground, serialNumber);
+    if (content == PhotoContent::Textured) {
+        painter.end();
+        addTexture(image, serialNumber);
+        painter.begin(&image);
+    }
     painter.setPen(Qt::black);
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     drawCentredLines(painter, image.rect(), QString("No. %1").arg(serialNumber), title);

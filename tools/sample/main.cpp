@@ -84,8 +84,10 @@ bool writeShiftJis(const QString& path, const std::string& utf8) {
 bool writeCompanions(const QDir& disc, const QDir& folder, const Options& options) {
     const bool modern = options.style == DeliveryStyle::Modern;
     const bool plain = options.kind != SampleKind::Viewer;
+    const std::string index = sampleIndexXml("Shift_JIS", plain);
+    const bool flawed = options.kind == SampleKind::Flawed;
     if (modern &&
-        (!writeShiftJis(disc.filePath("INDEX_C.XML"), sampleIndexXml("Shift_JIS", plain)) ||
+        (!writeShiftJis(disc.filePath("INDEX_C.XML"), flawed ? withIndexFault(index) : index) ||
          !writeFile(disc.filePath("INDE_C05.DTD"), sampleDtd("constdata"))))
         return false;
     // A flawed delivery lacks its DTD.
@@ -132,7 +134,8 @@ bool writeFlaws(const QDir& disc, QDir folder, const std::vector<PlantedFault>& 
         list << fault.rule << '\t' << fault.fileName << '\n';
     for (const PlantedFault& fault : deliveryFaults())
         list << fault.rule << '\t' << fault.fileName << '\n';
-    list << cutShortXml.rule << '\t' << cutShortXml.fileName << '\n';
+    for (const PlantedFault& fault : {cutShortXml, damagedIndexItem})
+        list << fault.rule << '\t' << fault.fileName << '\n';
     return static_cast<bool>(list);
 }
 
