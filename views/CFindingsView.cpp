@@ -19,6 +19,7 @@
 
 #include "album/SaveFailure.h"
 #include "check/FindingFormats.h"
+#include "check/RuleTable.h"
 #include "document/PhotoOrder.h"
 #include "views/PlainText.h"
 
@@ -55,14 +56,24 @@ QIcon levelIcon(Level level, const QStyle* style) {
     return style->standardIcon(QStyle::SP_MessageBoxInformation);
 }
 
+// What the rule of finding finds, and the public text it comes from.
+QString ruleDescription(const Finding& finding) {
+    const RuleInfo& rule = ruleInfo(finding.ruleId);
+    QString description = qStringOf(rule.summary);
+    if (!rule.source.empty())
+        description += "\n出典: " + qStringOf(rule.source);
+    return description;
+}
+
 QTreeWidgetItem* makeRow(const Finding& finding, int index, const QStyle* style) {
     auto* item = new FindingItem;
     const QString texts[] = {qStringOf(levelName(finding.level)), qStringOf(finding.ruleId),
                              qStringOf(finding.serial), qStringOf(finding.fileName),
                              qStringOf(finding.message)};
+    const QString rule = ruleDescription(finding);
     for (int column = LevelColumn; column <= MessageColumn; ++column) {
         item->setText(column, texts[column]);
-        item->setToolTip(column, plainTextToolTip(texts[column]));
+        item->setToolTip(column, plainTextToolTip(texts[column] + "\n\n" + rule));
     }
     item->setIcon(LevelColumn, levelIcon(finding.level, style));
     item->setData(LevelColumn, sortKeyRole, static_cast<int>(finding.level));

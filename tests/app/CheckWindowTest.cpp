@@ -59,9 +59,11 @@ struct CheckedWindow {
     }
 };
 
-// Photos 1 and 1 (a duplicate) under A, 3 under B with a drawing; no file is on the disc.
+// Photos 1 and 1 (a duplicate) under A, 3 under B with a drawing; no file is on the disc, and
+// a file the standard does not lay out is.
 QString writeCheckedDelivery() {
     std::vector<TestPhoto> photos{{"1", "A", "x"}, {"1", "A", "y"}, {"3", "B", "z", 1}};
+    writeScratchFile("delivery/PHOTO.BAK", "x");
     // In a folder of its own: what the test writes beside it is no file of the delivery.
     return QString::fromStdString(
         writeScratchFile("delivery/PHOTO.XML", testDeliveryXml(photos)).string());
@@ -143,6 +145,15 @@ private Q_SLOTS:
         QCOMPARE(document.currentPhoto(), &document.photoData().photos[2]);
         QCOMPARE(document.currentDrawingIndex(), 0);
         QCOMPARE(document.imageTarget(), ImageTarget::Drawing);
+
+        // A file of the delivery that no photo owns leads nowhere; its row says what the rule
+        // finds and where the rule comes from.
+        QTreeWidgetItem* stray = window.rowOf("stray-file", "PHOTO.BAK");
+        QVERIFY(stray);
+        list.setCurrentItem(stray);
+        QCOMPARE(document.currentPhoto(), &document.photoData().photos[2]);
+        QVERIFY(stray->toolTip(4).contains("基準にないファイル"));
+        QVERIFY(stray->toolTip(4).contains("出典: デジタル写真管理情報基準"));
     }
 
     void serialNumbersSortAsTheBrowsingOrderSortsThem() {

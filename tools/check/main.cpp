@@ -1,4 +1,4 @@
-// tessel-check [--csv FILE | --json] [--edition NAME] PATH: checks a delivery (a photo XML file, a delivery
+// tessel-check [--csv FILE | --json] [--edition NAME] PATH, or --rules: checks a delivery (a photo XML file, a delivery
 // folder or a disc root) and prints what is wrong with it. Exits with 0 when it found no
 // エラー, 1 when it did or when the CSV file cannot be written, 2 when the delivery cannot be
 // opened or the arguments are wrong.
@@ -34,6 +34,7 @@ struct Options {
     const EditionRules* edition = nullptr; // the contract's, over what the delivery says
     bool json = false;
     bool help = false;
+    bool rules = false;
 };
 
 std::string editionNames() {
@@ -52,6 +53,7 @@ std::string helpText() {
         "最後に件数の行（エラー 3 件、注意 12 件、情報 1 件）。\n"
         "  --csv ファイル  同じものを CSV（UTF-8、BOM 付き、見出し行あり）でファイルに書く\n"
         "  --json          一件ずつ JSON で出す（JSON Lines）\n"
+        "  --rules         規則の一覧を TSV で出す（規則、レベル、内容、出典）\n"
         "  --edition 版    契約の定める基準の版で検査する（" +
         editionNames() +
         "）。\n"
@@ -69,6 +71,8 @@ bool parse(int argc, char** argv, Options& options) {
         const std::string_view argument = argv[i];
         if (argument == "--help")
             options.help = true;
+        else if (argument == "--rules")
+            options.rules = true;
         else if (argument == "--json")
             options.json = true;
         else if (argument == "--csv" && i + 1 < argc)
@@ -81,7 +85,15 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
     }
     const bool oneFormat = options.csvFile.empty() || !options.json;
-    return options.help || (oneFormat && !options.path.empty());
+    return options.help || options.rules || (oneFormat && !options.path.empty());
+}
+
+std::string rulesTsv() {
+    std::string text;
+    for (const RuleInfo& rule : ruleTable())
+        text += std::string(rule.id) + "\t" + std::string(levelName(rule.level)) + "\t" +
+                std::string(rule.summary) + "\t" + std::string(rule.source) + "\n";
+    return text;
 }
 
 int fail(int status, const std::string& path, std::string_view why) {
@@ -136,8 +148,8 @@ int main(int argc, char** argv) {
         std::cerr << "使い方: tessel-check [--csv ファイル | --json] PATH（--help で説明）\n";
         return cannotOpen;
     }
-    if (options.help) {
-        std::cout << helpText();
+    if (options.help || options.rules) {
+        std::cout << (options.help ? helpText() : rulesTsv());
         return 0;
     }
     QCoreApplication application(argc, argv); // for the image format plugins
