@@ -73,7 +73,8 @@ QTreeWidgetItem* makeRow(const Finding& finding, int index, const QStyle* style)
     const QString rule = ruleDescription(finding);
     for (int column = LevelColumn; column <= MessageColumn; ++column) {
         item->setText(column, texts[column]);
-        item->setToolTip(column, plainTextToolTip(texts[column] + "\n\n" + rule));
+        const QString& text = texts[column];
+        item->setToolTip(column, plainTextToolTip(text.isEmpty() ? rule : text + "\n\n" + rule));
     }
     item->setIcon(LevelColumn, levelIcon(finding.level, style));
     item->setData(LevelColumn, sortKeyRole, static_cast<int>(finding.level));
