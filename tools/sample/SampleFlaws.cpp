@@ -114,6 +114,10 @@ std::vector<PlantedFault> plantFaults(std::vector<SamplePhoto>& photos) {
     return planted;
 }
 
+std::size_t flawCount() {
+    return flaws().size();
+}
+
 std::string withDeliveryFaults(std::string xml) {
     replaceOnce(xml, "encoding=\"Shift_JIS\"", "encoding=\"UTF-8\"");
     replaceOnce(xml, "PHOTO/PIC", "PHOTO/pic");

@@ -15,6 +15,8 @@ struct PlantedFault {
 // Plants one fault in each photo after the first of a clean delivery, as far as there are
 // photos, and says where: the check must find every one.
 std::vector<PlantedFault> plantFaults(std::vector<SamplePhoto>& photos);
+// How many faults plantFaults has, one per photo.
+std::size_t flawCount();
 
 // Files and folders (ending in "/") a flawed delivery holds that no record names, by their
 // place in the delivery folder.

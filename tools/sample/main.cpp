@@ -5,8 +5,10 @@
 // gives the check nothing to report; a flawed one plants one fault per photo and lists them,
 // rule and file name, in FLAWS.TSV at the disc's root.
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -23,7 +25,7 @@
 namespace {
 
 struct Options {
-    int photoCount = 36;
+    std::optional<int> photoCount; // none asked for: 36, or for a flawed one enough for every fault
     QSize photoSize{1280, 960};
     bool xmlOnly = false;
     PhotoContent content = PhotoContent::Flat;
@@ -64,7 +66,7 @@ bool parseOptions(const QStringList& arguments, Options& options) {
             options.folder = argument;
         else
             ok = false;
-        if (!ok || options.photoCount < 0)
+        if (!ok || options.photoCount.value_or(0) < 0)
             return false;
     }
     return !options.folder.isEmpty();
@@ -162,8 +164,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tessel-make-sample: cannot create %s\n", qPrintable(options.folder));
         return 1;
     }
-    std::vector<SamplePhoto> photos = makeSamplePhotos(options.photoCount, options.kind);
     const bool flawed = options.kind == SampleKind::Flawed;
+    // A flawed one has a photo for each fault after the first.
+    const int count =
+        options.photoCount.value_or(flawed ? int(std::max<std::size_t>(36, flawCount() + 1)) : 36);
+    std::vector<SamplePhoto> photos = makeSamplePhotos(count, options.kind);
     const std::vector<PlantedFault> planted =
         flawed ? plantFaults(photos) : std::vector<PlantedFault>();
     std::string xml = samplePhotoXml(photos, "Shift_JIS", options.style);
