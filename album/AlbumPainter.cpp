@@ -48,13 +48,16 @@ struct Column {
     double lineHeight;
 };
 
-// The particulars in their column, each value wrapped beside its label; what does not fit is
-// shortened with "…". Returns how many were shortened.
+// The particulars as a paper album's 記事欄: a ruled table of a label column and a value
+// column, each value wrapped in its cell; what does not fit is shortened with "…". Returns how
+// many were shortened.
 int paintParticulars(QPainter& painter, const Column& column,
                      const std::vector<AlbumEntry::Particular>& particulars) {
     const QFontMetricsF metrics(column.font);
-    const double labelWidth = metrics.horizontalAdvance("写真ファイル名") + metrics.height() / 2;
-    const double valueWidth = column.area.width() - labelWidth;
+    const double padding = metrics.height() / 4;
+    const double labelWidth = metrics.horizontalAdvance("写真ファイル名") + 2 * padding;
+    const double valueLeft = column.area.left() + labelWidth;
+    const double valueWidth = column.area.right() - valueLeft - 2 * padding;
     std::vector<QStringList> lines;
     std::vector<int> wanted;
     for (const AlbumEntry::Particular& particular : particulars) {
@@ -64,6 +67,7 @@ int paintParticulars(QPainter& painter, const Column& column,
     const std::vector<int> allotted =
         allotLines(wanted, int(column.area.height() / column.lineHeight));
     painter.setFont(column.font);
+    const QPen rule(Qt::gray, std::max(1.0, column.lineHeight / 24));
     int shortened = 0;
     double top = column.area.top();
     for (std::size_t i = 0; i < particulars.size(); ++i) {
@@ -78,12 +82,16 @@ int paintParticulars(QPainter& painter, const Column& column,
                 metrics.elidedText(lines[i].mid(count - 1).join(""), Qt::ElideRight, valueWidth);
             ++shortened;
         }
-        const QRectF label(column.area.left(), top, labelWidth, column.lineHeight);
+        const QRectF row(column.area.left(), top, column.area.width(), count * column.lineHeight);
+        painter.setPen(rule);
+        painter.drawRect(row);
+        painter.drawLine(QPointF(valueLeft, row.top()), QPointF(valueLeft, row.bottom()));
         painter.setPen(Qt::darkGray);
-        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, particulars[i].label);
+        painter.drawText(QRectF(row.left() + padding, top, labelWidth, column.lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, particulars[i].label);
         painter.setPen(Qt::black);
         for (const QString& line : shown) {
-            painter.drawText(QRectF(label.right(), top, valueWidth, column.lineHeight),
+            painter.drawText(QRectF(valueLeft + padding, top, valueWidth, column.lineHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, line);
             top += column.lineHeight;
         }
@@ -93,7 +101,9 @@ int paintParticulars(QPainter& painter, const Column& column,
 
 void paintPhoto(QPainter& painter, const QRectF& box, const AlbumEntry& entry, const QFont& font) {
     if (entry.image.isNull()) {
-        paintFileCaption(painter, box.toRect(), entry.caption, font);
+        // The size a photo would have, so that a missing one keeps its place and no more.
+        const QSizeF photo = QSizeF(4, 3).scaled(box.size(), Qt::KeepAspectRatio);
+        paintFileCaption(painter, QRectF(box.topLeft(), photo).toRect(), entry.caption, font);
         return;
     }
     const QSizeF shown = QSizeF(entry.image.size()).scaled(box.size(), Qt::KeepAspectRatio);

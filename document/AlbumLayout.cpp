@@ -16,6 +16,27 @@ constexpr double textHeight = 4.2;  // about 9 points with its leading
 
 } // namespace
 
+namespace {
+
+// The photo's width, of the width inside the margins, by photos per page: three leave their
+// particulars a column beside; two take more of the width, their bands being taller; one
+// stands across the page with its particulars below.
+constexpr double photoShares[] = {1.0, 0.68, photoShare};
+
+// One photo's band from top to height: the photo as large as 4:3 allows in it, its
+// particulars beside it, or below it when the photo takes the whole width.
+AlbumBand bandAt(double left, double width, double top, double height, double share, double gap) {
+    const double photoWidth = width * share;
+    const double photoHeight = std::min(height, photoWidth * 3 / 4);
+    if (share >= 1.0)
+        return {{left, top, photoWidth, photoHeight},
+                {left, top + photoHeight + gap, width, height - photoHeight - gap}};
+    const double textLeft = left + photoWidth + gap;
+    return {{left, top, photoWidth, photoHeight}, {textLeft, top, left + width - textLeft, height}};
+}
+
+} // namespace
+
 AlbumPageLayout albumPageLayout(double pageWidth, double pageHeight, double dpi,
                                 int photosPerPage) {
     const double unit = dpi / 25.4; // page units per millimetre
@@ -29,13 +50,9 @@ AlbumPageLayout albumPageLayout(double pageWidth, double pageHeight, double dpi,
     const double top = layout.header.bottom() + bandGap * unit;
     const double bandHeight =
         (layout.footer.top - top - (bands - 1) * bandGap * unit - bandGap * unit) / bands;
-    const double photoWidth = width * photoShare;
-    for (int band = 0; band < bands; ++band) {
-        const double bandTop = top + band * (bandHeight + bandGap * unit);
-        const double textLeft = left + photoWidth + columnGap * unit;
-        layout.bands.push_back({{left, bandTop, photoWidth, bandHeight},
-                                {textLeft, bandTop, left + width - textLeft, bandHeight}});
-    }
+    for (int band = 0; band < bands; ++band)
+        layout.bands.push_back(bandAt(left, width, top + band * (bandHeight + bandGap * unit),
+                                      bandHeight, photoShares[bands - 1], columnGap * unit));
     layout.textHeight = textHeight * unit;
     return layout;
 }

@@ -14,8 +14,9 @@ struct PageBox {
 };
 
 // Where everything stands on a page of the photo album, in the page's own units at dpi dots
-// per inch: the header, the footer and, from top to bottom, one band per photo, the photo's
-// box on its left and the column of its particulars on its right.
+// per inch: the header, the footer and, from top to bottom, one band per photo. A band holds
+// the photo's box, 4:3 at its top left, and its particulars: a column on its right at two and
+// three photos per page, the band below the photo at one.
 struct AlbumBand {
     PageBox photo;
     PageBox particulars;

@@ -92,6 +92,22 @@ private Q_SLOTS:
         QCOMPARE(albumPageCount(0, 2), 0);
     }
 
+    void fewerPhotosToAPageAreLargerAndTheirParticularsStillFit() {
+        const QSizeF a4(2480, 3508); // 300 dpi
+        double lastArea = 0;
+        for (const int perPage : {3, 2, 1}) {
+            const AlbumPageLayout layout = albumPageLayout(a4.width(), a4.height(), 300, perPage);
+            const PageBox photo = layout.bands.front().photo;
+            const PageBox particulars = layout.bands.front().particulars;
+            QVERIFY2(photo.width * photo.height > lastArea * 1.3,
+                     qPrintable(QString::number(perPage)));
+            lastArea = photo.width * photo.height;
+            QCOMPARE(std::lround(photo.width * 3), std::lround(photo.height * 4)); // a photo's 4:3
+            QVERIFY(particulars.height >= 11 * layout.textHeight); // every particular a line
+            QVERIFY(layout.bands.back().particulars.bottom() <= layout.footer.top);
+        }
+    }
+
     void theSavedAlbumReadsBackPageByPageBandByBand() {
         SampleAlbum delivery;
         const QString path = scratchPath("album.pdf");
