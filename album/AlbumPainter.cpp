@@ -152,6 +152,25 @@ int paintAlbumPage(QPainter& painter, QSizeF pageSize, double dpi, int photosPer
     return shortened;
 }
 
+void paintAlbumCover(QPainter& painter, QSizeF pageSize, double dpi,
+                     const std::vector<AlbumEntry::Particular>& items) {
+    // Within the photo pages' margins: a title a third down the page, the table below it.
+    const AlbumPageLayout layout = albumPageLayout(pageSize.width(), pageSize.height(), dpi, 1);
+    const QRectF inside(layout.header.left, layout.header.top, layout.header.width,
+                        layout.footer.bottom() - layout.header.top);
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(albumFont(layout.header.height * 1.2));
+    const QRectF title(inside.left(), inside.top() + inside.height() / 4, inside.width(),
+                       layout.header.height * 2);
+    painter.drawText(title, Qt::AlignCenter, "工事写真帳");
+    const double lineHeight = layout.textHeight * 1.6;
+    const QRectF table(inside.left() + inside.width() / 8, title.bottom() + lineHeight * 2,
+                       inside.width() * 3 / 4, inside.bottom() - title.bottom() - lineHeight * 2);
+    paintParticulars(painter, {table, albumFont(lineHeight * 0.55), lineHeight}, items);
+    painter.restore();
+}
+
 QSizeF albumPhotoBox(QSizeF pageSize, double dpi, int photosPerPage) {
     const PageBox box = albumPageLayout(pageSize.width(), pageSize.height(), dpi, photosPerPage)
                             .bands.front()

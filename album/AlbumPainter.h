@@ -36,3 +36,8 @@ int paintAlbumPage(QPainter& painter, QSizeF pageSize, double dpi, int photosPer
 
 // The box each photo of a page is fitted into, in the page's units.
 QSizeF albumPhotoBox(QSizeF pageSize, double dpi, int photosPerPage);
+
+// Paints the album's cover (表紙) on a device of pageSize units at dpi dots per inch: the
+// title 工事写真帳 and items, a label and a value each, in a ruled table below it.
+void paintAlbumCover(QPainter& painter, QSizeF pageSize, double dpi,
+                     const std::vector<AlbumEntry::Particular>& items);

@@ -6,6 +6,7 @@
 #include <future>
 
 #include <QBuffer>
+#include <QDate>
 #include <QImageWriter>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -109,6 +110,11 @@ AlbumSource albumSourceFor(const Delivery& delivery, const PhotoList& photos, in
     return source;
 }
 
+void addAlbumCover(AlbumSource& source, const PhotoDataSet& data, std::string_view scope) {
+    source.cover = albumCoverItems(data, std::string(scope), source.photos.size(),
+                                   QDate::currentDate().toString(Qt::ISODate).toStdString());
+}
+
 AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPaintDevice& device,
                         const AlbumProgress& progress) {
     const QSizeF pageSize(device.width(), device.height());
@@ -117,6 +123,13 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
     const QSize box = (albumPhotoBox(pageSize, dpi, perPage) * imageDpi / dpi).toSize();
     const int total = int(source.photos.size());
     AlbumOutcome outcome;
+    if (!source.cover.empty()) {
+        std::vector<AlbumEntry::Particular> items;
+        for (const AlbumParticular& item : source.cover)
+            items.push_back({QString::fromUtf8(item.label), QString::fromStdString(item.text)});
+        paintAlbumCover(painter, pageSize, dpi, items);
+        ++outcome.pages;
+    }
     AheadDecodes decodes(source, box, perPage);
     for (int first = 0; first < total; first += perPage) {
         AlbumPage page = albumPageOf(source.photos, first, perPage, source.constructionName);
@@ -127,7 +140,7 @@ AlbumOutcome paintAlbum(const AlbumSource& source, QPainter& painter, QPagedPain
             if (!progress(index + 1, total))
                 return outcome;
         }
-        if (first > 0)
+        if (outcome.pages > 0)
             device.newPage();
         outcome.shortened += paintAlbumPage(painter, pageSize, dpi, perPage, page);
         ++outcome.pages;

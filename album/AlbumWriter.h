@@ -25,6 +25,8 @@ struct AlbumSource {
     std::shared_ptr<const DiscSearch> otherDiscs; // null: look on no other disc
     std::string constructionName;
     int photosPerPage = 3;
+    // The cover's items (albumCoverItems), on a page before the photos'; empty: no cover.
+    std::vector<AlbumParticular> cover;
     // Decodes the photos ahead in its background lane; null: one by one as they are painted.
     WorkService* work = nullptr;
 };
@@ -32,6 +34,10 @@ struct AlbumSource {
 // The album of photos, in the order given, from delivery's files, photosPerPage to a page.
 AlbumSource albumSourceFor(const Delivery& delivery, const PhotoList& photos, int photosPerPage,
                            WorkService* work);
+
+// Gives source its cover: data's works, scope (which photos it holds) and their count, and
+// today as the day it was made.
+void addAlbumCover(AlbumSource& source, const PhotoDataSet& data, std::string_view scope);
 
 // How far the album has come: photos done of all; false stops it.
 using AlbumProgress = std::function<bool(int done, int total)>;

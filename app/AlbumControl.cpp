@@ -83,6 +83,8 @@ std::shared_ptr<AlbumControl::Job> AlbumControl::jobFromDialog(const QString& ac
     PhotoList photos;
     albumPhotos(document, choice->scope, photos);
     job->source = albumSourceFor(document.delivery(), photos, choice->photosPerPage, &work);
+    if (choice->cover)
+        addAlbumCover(job->source, document.delivery().data, albumScopeName(choice->scope));
     return job;
 }
 

@@ -31,6 +31,18 @@ const PhotoList* photosOf(const CQuillonDoc& document, AlbumScope scope) {
 
 } // namespace
 
+std::string_view albumScopeName(AlbumScope scope) {
+    switch (scope) {
+    case AlbumScope::ChosenNode:
+        return "選択中の分類";
+    case AlbumScope::SearchMatches:
+        return "検索結果";
+    case AlbumScope::Delivery:
+        break;
+    }
+    return "納品全体";
+}
+
 std::vector<AlbumParticular> albumParticulars(const PhotoRecord& photo) {
     constexpr PhotoSlot printed[] = {
         PhotoSlot::PhotoCategory, PhotoSlot::WorkType,     PhotoSlot::WorkKind,
@@ -63,6 +75,35 @@ std::string constructionNameOf(const PhotoDataSet& data) {
     return data.hasConstructionInfo
                ? data.constructionInfo.slots[ConstructionSlot::ConstructionName]
                : std::string();
+}
+
+std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, const std::string& scope,
+                                             std::size_t photoCount, const std::string& madeOn) {
+    const auto& slots = data.constructionInfo.slots;
+    const auto joined = [&](std::initializer_list<ConstructionSlot> parts, const char* between) {
+        std::string text;
+        for (const ConstructionSlot part : parts) {
+            if (!slots[part].empty())
+                text += (text.empty() ? "" : between) + slots[part];
+        }
+        return text;
+    };
+    std::vector<AlbumParticular> items;
+    const auto add = [&](std::string_view label, std::string text) {
+        if (!text.empty())
+            items.push_back({label, std::move(text)});
+    };
+    if (data.hasConstructionInfo) {
+        add("工事名称", slots[ConstructionSlot::ConstructionName]);
+        add("工期", joined({ConstructionSlot::PeriodStart, ConstructionSlot::PeriodEnd}, " 〜 "));
+        add("発注者", joined({ConstructionSlot::OrdererMajor, ConstructionSlot::OrdererMiddle,
+                              ConstructionSlot::OrdererMinor},
+                             " "));
+        add(data.constructionInfo.contractorLabel, slots[ConstructionSlot::ContractorName]);
+    }
+    add("写真", scope + " " + std::to_string(photoCount) + " 枚");
+    add("作成日", madeOn);
+    return items;
 }
 
 void albumPhotos(const CQuillonDoc& document, AlbumScope scope, PhotoList& photos) {

@@ -16,6 +16,9 @@ enum class AlbumScope {
     SearchMatches, // the matches of the search under way
 };
 
+// The scope as the album's dialog and cover name it: 納品全体, 選択中の分類, 検索結果.
+std::string_view albumScopeName(AlbumScope scope);
+
 // One line of a photo's particulars beside it in the album.
 struct AlbumParticular {
     std::string_view label;
@@ -32,6 +35,12 @@ std::string classificationPathOf(const PhotoRecord& photo);
 
 // The works' name for the album's header and the PDF's title; empty when none is known.
 std::string constructionNameOf(const PhotoDataSet& data);
+
+// What the album's cover (表紙) says, in this order: 工事名称, 工期, 発注者, 受注者 (as the
+// delivery knows them; empty ones left out), then which photos the album holds and how many,
+// and the day it was made (CCYY-MM-DD).
+std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, const std::string& scope,
+                                             std::size_t photoCount, const std::string& madeOn);
 
 // The photos scope takes from the open delivery, in serial-number order; empty when the scope
 // has none (no node chosen, no search under way).

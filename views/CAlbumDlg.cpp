@@ -1,6 +1,7 @@
 #include "views/CAlbumDlg.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,20 +17,21 @@
 CAlbumDlg::CAlbumDlg(const CQuillonDoc& document, ImageLoader& images, const QString& accept,
                      QWidget* parent)
     : QDialog(parent), document(document), scopes(new QButtonGroup(this)), perPage(new QComboBox),
-      pages(new AlbumPreview(document, images)) {
+      cover(new QCheckBox("表紙を付ける")), pages(new AlbumPreview(document, images)) {
     setWindowTitle("写真帳");
     auto* options = new QFormLayout;
     auto* scopeColumn = new QVBoxLayout;
     options->addRow("写真", scopeColumn);
-    for (const auto& [scope, label] : {std::pair{AlbumScope::Delivery, QString("納品全体")},
-                                       std::pair{AlbumScope::ChosenNode, QString("選択中の分類")},
-                                       std::pair{AlbumScope::SearchMatches, QString("検索結果")}})
-        addScope(scope, label, int(albumPhotoCount(document, scope)));
+    for (const AlbumScope scope :
+         {AlbumScope::Delivery, AlbumScope::ChosenNode, AlbumScope::SearchMatches})
+        addScope(scope, qStringOf(albumScopeName(scope)), int(albumPhotoCount(document, scope)));
     for (QAbstractButton* button : scopes->buttons())
         scopeColumn->addWidget(button);
     perPage->addItems({"1", "2", "3"});
     perPage->setCurrentIndex(2);
     options->addRow("1ページの写真", perPage);
+    cover->setChecked(true);
+    options->addRow("", cover);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -55,7 +57,7 @@ void CAlbumDlg::addScope(AlbumScope scope, const QString& label, int count) {
 }
 
 AlbumChoice CAlbumDlg::choice() const {
-    return {AlbumScope(scopes->checkedId()), perPage->currentIndex() + 1};
+    return {AlbumScope(scopes->checkedId()), perPage->currentIndex() + 1, cover->isChecked()};
 }
 
 void CAlbumDlg::showPreview() {

@@ -8,12 +8,14 @@
 
 class AlbumPreview;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 
 // What the album is to hold and how: the photos and how many to a page.
 struct AlbumChoice {
     AlbumScope scope = AlbumScope::Delivery;
     int photosPerPage = 3;
+    bool cover = true; // a cover page (表紙) before the photos
 };
 
 // Asks which photos the album holds (the whole delivery, the tree node chosen, the search's
@@ -33,5 +35,6 @@ private:
     const CQuillonDoc& document;
     QButtonGroup* scopes;
     QComboBox* perPage;
+    QCheckBox* cover;
     AlbumPreview* pages;
 };

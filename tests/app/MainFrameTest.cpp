@@ -483,7 +483,7 @@ private Q_SLOTS:
         pending();
         QCoreApplication::processEvents();
         QVERIFY(!album.running() && !album.showsProgress());
-        QCOMPARE(said, QStringList{"写真帳を保存しました（3 ページ）"});
+        QCOMPARE(said, QStringList{"写真帳を保存しました（4 ページ）"}); // the cover and 3
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(5) == "%PDF-");
         // A printer that cannot be opened is reported, and the progress goes.

@@ -144,6 +144,23 @@ private Q_SLOTS:
         QVERIFY(all.contains(":メディア番号=1")); // the photo whose file is missing
     }
 
+    void aCoverComesFirstAndThePhotoPagesKeepTheirNumbers() {
+        SampleAlbum delivery;
+        addAlbumCover(delivery.source, delivery.document.photoData(), "納品全体");
+        const QString path = scratchPath("covered.pdf");
+        QCOMPARE(saveAlbumPdf(delivery.source, path, [](int, int) { return true; }).pages, 4);
+        const auto pdf = Poppler::Document::load(path);
+        QVERIFY(pdf);
+        QCOMPARE(pdf->numPages(), 4);
+        const QString cover = readableText(*pdf->page(0));
+        QVERIFY(cover.contains("工事写真帳"));
+        QVERIFY(
+            cover.contains(comparable(QString::fromStdString(delivery.source.constructionName))));
+        QVERIFY(cover.contains("納品全体7枚"));
+        QVERIFY(readableText(*pdf->page(1)).contains("1/3"));
+        QVERIFY(readableText(*pdf->page(3)).contains("3/3"));
+    }
+
     void aStoppedOrUnwritableAlbumLeavesNoFile() {
         SampleAlbum delivery;
         const QString path = scratchPath("stopped.pdf");

@@ -1,5 +1,5 @@
-// tessel-album PATH OUT.pdf [--per-page 1|2|3] [--node 工事/施工状況写真]: writes the photo
-// album (工事写真帳) of a delivery as a PDF file, headless. Exits with 0 when it was written,
+// tessel-album PATH OUT.pdf [--per-page 1|2|3] [--node 工事/施工状況写真] [--no-cover]: writes the
+// photo album (工事写真帳) of a delivery as a PDF file, headless. Exits with 0 when it was written,
 // 1 when OUT could not be written, 2 when the delivery (or the node) cannot be opened.
 
 #include <iostream>
@@ -25,11 +25,13 @@ struct Options {
     std::string out;
     std::string node;
     int perPage = 3;
+    bool cover = true;
     bool help = false;
 };
 
 constexpr std::string_view usage =
-    "使い方: tessel-album PATH OUT.pdf [--per-page 1|2|3] [--node 工事/施工状況写真]\n";
+    "使い方: tessel-album PATH OUT.pdf [--per-page 1|2|3] [--node 工事/施工状況写真] "
+    "[--cover | --no-cover]\n";
 
 bool parse(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -39,6 +41,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.help = true;
         else if (argument == "--per-page" && hasValue)
             options.perPage = std::string_view(argv[++i]).size() == 1 ? argv[i][0] - '0' : 0;
+        else if (argument == "--cover" || argument == "--no-cover")
+            options.cover = argument == "--cover";
         else if (argument == "--node" && hasValue)
             options.node = argv[++i];
         else if (!argument.starts_with("--") && options.path.empty())
@@ -72,7 +76,10 @@ int writeAlbum(const Options& options) {
     photos.shareFrom(node->photos);
     sortBySerialNumber(photos);
     const WorkOwner work(ThreadedWork::make());
-    const AlbumSource source = albumSourceFor(delivery, photos, options.perPage, &*work);
+    AlbumSource source = albumSourceFor(delivery, photos, options.perPage, &*work);
+    if (options.cover)
+        addAlbumCover(source, delivery.data,
+                      options.node.empty() ? albumScopeName(AlbumScope::Delivery) : options.node);
     QString error;
     const AlbumOutcome outcome = saveAlbumPdf(
         source, QString::fromStdString(options.out), [](int, int) { return true; }, &error);
@@ -94,9 +101,11 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::cout
             << usage
-            << "電子納品の写真を工事写真帳（A4 縦、写真と諸元を左右に）として PDF に書きます。\n"
+            << "電子納品の写真を工事写真帳（A4 縦、写真とその諸元）として PDF に書きます。\n"
                "  --per-page N  1 ページの写真の数（1、2、3。既定は 3）\n"
                "  --node 分類   その分類の写真だけ（ツリーの名前を / でつなぐ）\n"
+               "  --no-cover    "
+               "表紙を付けない（既定は工事名称・工期・発注者・受注者・写真の数の表紙を付ける）\n"
                "終了ステータス: 0 書いた、1 書けない、2 開けない\n";
         return 0;
     }
