@@ -62,9 +62,11 @@ MakingFacts makingFactsOf(const Exiv2::ExifData& exif) {
 void addMetadataFacts(const Exiv2::Image* image, FileFacts& facts) {
     if (!image)
         return;
-    PhotoMetadata metadata = photoMetadataOf(image);
-    facts.exifDate = metadata.shotDay;
     facts.making = makingFactsOf(image->exifData());
+    facts.exifDate = exifDay(facts.making.taken);
+    // Only the blackboard: the labelled EXIF lines are 写真の情報's, not the check's.
+    PhotoMetadata metadata;
+    addBlackboardItems(image->xmpData(), metadata);
     for (MetadataItem& item : metadata.blackboard)
         facts.blackboard.emplace_back(std::move(item.label), std::move(item.value));
     facts.blackboardTamperValue = metadata.tamperCheckValue;

@@ -134,7 +134,9 @@ bool isContainer(const Exiv2::Xmpdatum& datum) {
            value.xmpArrayType() != Exiv2::XmpValue::xaNone;
 }
 
-void addBlackboard(const Exiv2::XmpData& xmp, PhotoMetadata& metadata) {
+} // namespace
+
+void addBlackboardItems(const Exiv2::XmpData& xmp, PhotoMetadata& metadata) {
     for (const Exiv2::Xmpdatum& datum : xmp) {
         if (isContainer(datum))
             continue;
@@ -156,14 +158,12 @@ void addBlackboard(const Exiv2::XmpData& xmp, PhotoMetadata& metadata) {
     }
 }
 
-} // namespace
-
 PhotoMetadata photoMetadataOf(const Exiv2::Image* image) {
     PhotoMetadata metadata;
     if (!image)
         return metadata;
     addExif(image->exifData(), metadata);
-    addBlackboard(image->xmpData(), metadata);
+    addBlackboardItems(image->xmpData(), metadata);
     return metadata;
 }
 

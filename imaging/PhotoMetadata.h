@@ -25,11 +25,14 @@ struct PhotoMetadata {
 
 namespace Exiv2 {
 class Image;
-}
+class XmpData;
+} // namespace Exiv2
 
 // What the EXIF and XMP Exiv2 has read of a JPEG say; nothing for no metadata (beyond the limit
 // or unreadable).
 PhotoMetadata photoMetadataOf(const Exiv2::Image* image);
+// Only the electronic blackboard's items of xmp, into metadata, as photoMetadataOf reads them.
+void addBlackboardItems(const Exiv2::XmpData& xmp, PhotoMetadata& metadata);
 // Reads the EXIF and XMP of the JPEG at path; nothing for another format, or when the
 // metadata is beyond the limit or cannot be read.
 PhotoMetadata readPhotoMetadata(const std::string& path);
