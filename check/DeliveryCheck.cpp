@@ -73,12 +73,11 @@ Findings findingsOfFile(const FileJob& job, const FileFacts& facts, const CheckI
                         const PhotoRecord& photo, const EditionRules& edition) {
     const bool drawing = job.drawing != -1;
     const std::string prefix = drawing ? "drawing" : "file";
-    if (facts.exists && drawing)
-        return fileFindings(facts, job.name, prefix, nullptr, edition.photoFormats);
     if (facts.exists) {
-        Findings found = fileFindings(facts, job.name, prefix, &photo.slots[PhotoSlot::ShotDate],
+        Findings found = fileFindings(facts, job.name, prefix,
+                                      drawing ? nullptr : &photo.slots[PhotoSlot::ShotDate],
                                       edition.photoFormats);
-        const Findings hints = metadataFindings(facts, photo);
+        const Findings hints = drawing ? Findings() : metadataFindings(facts, photo);
         found.insert(found.end(), hints.begin(), hints.end());
         return found;
     }
