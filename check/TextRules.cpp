@@ -7,8 +7,8 @@ bool isPositiveNumber(std::string_view text) {
 }
 
 bool numberAbove(std::string_view a, std::string_view b) {
-    a.remove_prefix(a.find_first_not_of('0'));
-    b.remove_prefix(b.find_first_not_of('0'));
+    a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
+    b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
     return a.size() != b.size() ? a.size() > b.size() : a > b;
 }
 
