@@ -111,7 +111,7 @@ AlbumSource albumSourceFor(const Delivery& delivery, const PhotoList& photos, in
 }
 
 void addAlbumCover(AlbumSource& source, const PhotoDataSet& data, std::string_view scope) {
-    source.cover = albumCoverItems(data, std::string(scope), source.photos.size(),
+    source.cover = albumCoverItems(data, scope, source.photos.size(),
                                    QDate::currentDate().toString(Qt::ISODate).toStdString());
 }
 

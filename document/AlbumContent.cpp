@@ -77,7 +77,7 @@ std::string constructionNameOf(const PhotoDataSet& data) {
                : std::string();
 }
 
-std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, const std::string& scope,
+std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, std::string_view scope,
                                              std::size_t photoCount, const std::string& madeOn) {
     const auto& slots = data.constructionInfo.slots;
     const auto joined = [&](std::initializer_list<ConstructionSlot> parts, const char* between) {
@@ -101,7 +101,7 @@ std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, const std
                              " "));
         add(data.constructionInfo.contractorLabel, slots[ConstructionSlot::ContractorName]);
     }
-    add("写真", scope + " " + std::to_string(photoCount) + " 枚");
+    add("写真", std::string(scope) + " " + std::to_string(photoCount) + " 枚");
     add("作成日", madeOn);
     return items;
 }

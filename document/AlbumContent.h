@@ -39,7 +39,7 @@ std::string constructionNameOf(const PhotoDataSet& data);
 // What the album's cover (表紙) says, in this order: 工事名称, 工期, 発注者, 受注者 (as the
 // delivery knows them; empty ones left out), then which photos the album holds and how many,
 // and the day it was made (CCYY-MM-DD).
-std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, const std::string& scope,
+std::vector<AlbumParticular> albumCoverItems(const PhotoDataSet& data, std::string_view scope,
                                              std::size_t photoCount, const std::string& madeOn);
 
 // The photos scope takes from the open delivery, in serial-number order; empty when the scope
