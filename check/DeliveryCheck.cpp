@@ -189,15 +189,19 @@ bool namesMappedOn(const std::string& photoXml) {
 }
 
 CheckInput checkInputFor(const PhotoDataSet& data, const Delivery& delivery) {
+    const auto& index = delivery.index;
+    const std::string medium = index ? index->label.mediumNumber : "";
     return {data,
             delivery.folders,
-            delivery.mediumNumber.empty() ? "1" : delivery.mediumNumber,
+            medium.empty() ? "1" : medium,
             delivery.otherDiscs,
             delivery.path,
-            delivery.indexStandard,
-            delivery.mediumCount,
+            index ? index->appliedStandard : "",
+            index ? index->label.mediumCount : "",
             nullptr,
-            namesMappedOn(delivery.path)};
+            namesMappedOn(delivery.path),
+            delivery.indexPath,
+            index};
 }
 
 void oneAfterAnother(std::size_t count, const std::function<void(std::size_t)>& each) {

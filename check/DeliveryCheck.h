@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ struct CheckInput {
     const EditionRules* edition = nullptr;
     // The medium shows names in another case than they were written (plain ISO 9660).
     bool namesMapped = false;
+    // The disc's INDEX_C.XML as the open found it: where it stands (empty: none beside the
+    // delivery folder) and what it holds (nothing when it cannot be read).
+    std::string indexPath = {};
+    std::optional<DiscIndex> index = {};
 };
 
 // The input for delivery, its records read as data (the delivery's own, or a share of them).

@@ -4,8 +4,6 @@
 #include "check/FolderRules.h"
 #include "check/RuleTable.h"
 #include "check/TextRules.h"
-#include "media/DeliveryLocation.h"
-#include "model/ConstructionIndex.h"
 
 namespace {
 
@@ -70,11 +68,10 @@ std::vector<Finding> indexFindings(const CheckInput& input) {
     const auto root = discRootOf(input);
     if (!root)
         return {};
-    const auto path = findIndexAtRoot(root->string());
-    if (!path)
+    if (input.indexPath.empty())
         return {indexFinding("index-missing",
                              "ディスクのルート（PHOTO フォルダの上）に INDEX_C.XML がありません")};
-    const auto index = readDiscIndex(*path);
+    const auto& index = input.index;
     if (!index)
         return {indexFinding("index-item",
                              "INDEX_C.XML を読めません（壊れているか、工事管理ファイル"

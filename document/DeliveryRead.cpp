@@ -63,14 +63,13 @@ DeliveryRead readDelivery(const std::string& path, const PhotoXmlLoader& load,
     }
     delivery.folders = deliveryFoldersOf(path);
     delivery.notice = noticeOf(path, delivery.data);
-    const auto indexPath = findConstructionIndex(path);
-    const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
-    if (index) {
-        completeConstructionInfo(delivery.data, *indexPath, *index);
-        delivery.mediumNumber = index->label.mediumNumber;
-        delivery.indexStandard = index->appliedStandard;
-        delivery.mediumCount = index->label.mediumCount;
-        delivery.otherDiscs = DiscSearch::forDisc(*indexPath, index->label, std::move(mountPoints));
+    delivery.indexPath = findConstructionIndex(path).value_or("");
+    if (!delivery.indexPath.empty())
+        delivery.index = readDiscIndex(delivery.indexPath);
+    if (const auto& index = delivery.index) {
+        completeConstructionInfo(delivery.data, delivery.indexPath, *index);
+        delivery.otherDiscs =
+            DiscSearch::forDisc(delivery.indexPath, index->label, std::move(mountPoints));
     }
     return read;
 }

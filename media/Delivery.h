@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "media/DeliveryFiles.h"
 #include "media/DiscSearch.h"
 #include "media/MediaLookup.h"
+#include "model/ConstructionIndex.h"
 #include "model/PhotoDataSet.h"
 
 // The open delivery: everything an open found, made in one piece off the GUI thread and taken
@@ -16,11 +18,11 @@ struct Delivery {
     DeliveryFolders folders;
     // With the construction information of the disc's INDEX_C.XML when the file has none.
     PhotoDataSet data;
-    // This disc's メディア番号, メディア総枚数 and 適用要領基準 in its INDEX_C.XML; empty
-    // without one.
-    std::string mediumNumber;
-    std::string mediumCount;
-    std::string indexStandard;
+    // The disc's INDEX_C.XML beside the delivery folder, where it stands (empty: none) and as
+    // it was read (nothing when it cannot be read): this disc's medium number and count, its
+    // 適用要領基準, and what the check judges of it.
+    std::string indexPath;
+    std::optional<DiscIndex> index;
     // The other mounted discs of the delivery; null when no INDEX_C.XML stands beside it.
     std::shared_ptr<const DiscSearch> otherDiscs;
     // For the status bar, until the next open: where reading stopped in a damaged file, or

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "check/DeliveryCheck.h"
+#include "check/FolderRules.h"
+#include "media/DeliveryLocation.h"
 
 // Facts by file name; a file not listed is a sound 1280 × 960 JPEG taken on 2024-05-10.
 class FakeProbe : public FileProbe {
@@ -59,6 +61,15 @@ inline PhotoDataSet soundDelivery() {
 inline CheckInput inputFor(const PhotoDataSet& data, const std::string& folder = "/nowhere/",
                            const EditionRules* edition = nullptr) {
     return {data, deliveryFoldersOf(folder + "PHOTO.XML"), "1", {}, "", "", "2", edition};
+}
+
+// input with the INDEX_C.XML beside its delivery folder, read as an open reads it.
+inline CheckInput withDiscIndex(CheckInput input) {
+    const std::string photoXml = (deliveryFolderOf(input) / "PHOTO.XML").string();
+    input.indexPath = findConstructionIndex(photoXml).value_or("");
+    if (!input.indexPath.empty())
+        input.index = readDiscIndex(input.indexPath);
+    return input;
 }
 
 // The findings but the line that names the edition, which every check begins with.

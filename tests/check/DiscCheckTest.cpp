@@ -19,7 +19,7 @@ std::vector<Finding> checkFolder(const std::string& folder,
                                  std::shared_ptr<const DiscSearch> discs = {}) {
     PhotoDataSet data = soundDelivery();
     data.photos.adopt(soundPhoto(1));
-    CheckInput input = inputFor(data, (scratchFolder() / folder).string() + "/");
+    CheckInput input = withDiscIndex(inputFor(data, (scratchFolder() / folder).string() + "/"));
     input.otherDiscs = std::move(discs);
     CheckProgress progress;
     return findingsOf(checkDelivery(input, FakeProbe(), progress));
@@ -50,8 +50,8 @@ TEST(DiscCheck, TheFolderWalkFindsWhatTheStandardDoesNotLayOut) {
     const std::string disc = scratchFolder().string() + "/";
     const auto check = [&] {
         CheckProgress progress;
-        return rulesAndPaths(
-            findingsOf(checkDelivery(inputFor(data, disc + "PHOTO/"), FakeProbe(), progress)));
+        return rulesAndPaths(findingsOf(
+            checkDelivery(withDiscIndex(inputFor(data, disc + "PHOTO/")), FakeProbe(), progress)));
     };
     using Pairs = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(check(), Pairs{});
@@ -73,7 +73,7 @@ TEST(DiscCheck, TheFolderWalkFindsWhatTheStandardDoesNotLayOut) {
     std::filesystem::remove_all(disc + "PHOTO/pic/SUB");
     std::filesystem::remove(disc + "PHOTO/pic/Thumbs.db");
     EXPECT_EQ(check()[1], (std::pair<std::string, std::string>{"folder-name-case", "pic"}));
-    CheckInput mapped = inputFor(data, disc + "PHOTO/");
+    CheckInput mapped = withDiscIndex(inputFor(data, disc + "PHOTO/"));
     mapped.namesMapped = true;
     CheckProgress progress;
     const auto onDisc = findingsOf(checkDelivery(mapped, FakeProbe(), progress));
