@@ -63,9 +63,9 @@ DeliveryRead readDelivery(const std::string& path, const PhotoXmlLoader& load,
     }
     delivery.folders = deliveryFoldersOf(path);
     delivery.notice = noticeOf(path, delivery.data);
-    delivery.indexPath = findConstructionIndex(path).value_or("");
-    if (!delivery.indexPath.empty())
-        delivery.index = readDiscIndex(delivery.indexPath);
+    IndexBeside beside = readIndexBeside(path);
+    delivery.indexPath = std::move(beside.path);
+    delivery.index = std::move(beside.index);
     if (const auto& index = delivery.index) {
         completeConstructionInfo(delivery.data, delivery.indexPath, *index);
         delivery.otherDiscs =

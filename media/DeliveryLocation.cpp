@@ -62,3 +62,11 @@ std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath
         return std::nullopt;
     return findIndexAtRoot(discRoot.string());
 }
+
+IndexBeside readIndexBeside(const std::string& photoXmlPath) {
+    IndexBeside found;
+    found.path = findConstructionIndex(photoXmlPath).value_or("");
+    if (!found.path.empty())
+        found.index = readDiscIndex(found.path);
+    return found;
+}

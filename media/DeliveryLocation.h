@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "model/ConstructionIndex.h"
+
 // Where the files of a delivery stand, names matched without regard to case.
 
 // The photo XML file a path names: the file itself, or for a folder its delivery, the
@@ -17,3 +19,11 @@ std::optional<std::string> findIndexAtRoot(const std::string& root);
 // The INDEX_C.XML of the disc whose PHOTO folder holds the photo XML file at photoXmlPath: in
 // the parent of that file's folder.
 std::optional<std::string> findConstructionIndex(const std::string& photoXmlPath);
+
+// That INDEX_C.XML as the open reads it: where it stands (empty: none) and what it holds
+// (nothing when there is none or it cannot be read).
+struct IndexBeside {
+    std::string path;
+    std::optional<DiscIndex> index;
+};
+IndexBeside readIndexBeside(const std::string& photoXmlPath);

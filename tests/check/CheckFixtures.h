@@ -66,9 +66,9 @@ inline CheckInput inputFor(const PhotoDataSet& data, const std::string& folder =
 // input with the INDEX_C.XML beside its delivery folder, read as an open reads it.
 inline CheckInput withDiscIndex(CheckInput input) {
     const std::string photoXml = (deliveryFolderOf(input) / "PHOTO.XML").string();
-    input.indexPath = findConstructionIndex(photoXml).value_or("");
-    if (!input.indexPath.empty())
-        input.index = readDiscIndex(input.indexPath);
+    IndexBeside beside = readIndexBeside(photoXml);
+    input.indexPath = std::move(beside.path);
+    input.index = std::move(beside.index);
     return input;
 }
 

@@ -31,10 +31,8 @@ std::string discWith(const std::string& indexName, const std::string& indexText,
 PhotoDataSet openedData(const std::string& photoXmlPath) {
     PhotoDataSet data;
     PhotoXmlReader().load(photoXmlPath, data);
-    const auto indexPath = findConstructionIndex(photoXmlPath);
-    const auto index = indexPath ? readDiscIndex(*indexPath) : std::nullopt;
-    if (index)
-        completeConstructionInfo(data, *indexPath, *index);
+    if (const IndexBeside beside = readIndexBeside(photoXmlPath); beside.index)
+        completeConstructionInfo(data, beside.path, *beside.index);
     return data;
 }
 
